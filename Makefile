@@ -1,0 +1,39 @@
+# The two everyday commands: `make run` and `make test`. Everything else is CMake presets.
+.PHONY: run test test-dev test-asan bench startup-bench format deps clean
+
+deps:
+	@scripts/install-deps
+
+run: deps
+	cmake --preset release >/dev/null
+	cmake --build --preset release --target kalkora
+	build/release/kalkora
+
+test: test-dev test-asan
+
+test-dev: deps
+	cmake --preset dev >/dev/null
+	cmake --build --preset dev
+	ctest --preset dev
+
+test-asan: deps
+	cmake --preset asan >/dev/null
+	cmake --build --preset asan
+	ctest --preset asan
+
+bench: deps
+	cmake --preset release >/dev/null
+	cmake --build --preset release
+	@for b in build/release/bench_*; do [ -x "$$b" ] && "$$b"; done
+	bench/startup.sh build/release/kalkora
+
+startup-bench: deps
+	cmake --preset release >/dev/null
+	cmake --build --preset release --target kalkora
+	bench/startup.sh build/release/kalkora
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf build
