@@ -1,0 +1,55 @@
+#include "app/OProqramme.h"
+
+#include <QPainter>
+#include <QScreen>
+#include <QSvgRenderer>
+
+#include "app/Fonts.h"
+
+namespace kalkora {
+
+namespace {
+
+const QColor kBlue(0, 0, 255);
+const QColor kOlive(128, 128, 0);
+
+QPixmap RenderPicture(const QString& path, QSize size, qreal pixelRatio) {
+  QPixmap pixmap(size * pixelRatio);
+  pixmap.setDevicePixelRatio(pixelRatio);
+  pixmap.fill(Qt::transparent);
+  QSvgRenderer renderer(path);
+  QPainter painter(&pixmap);
+  renderer.render(&painter, QRectF(QPointF(0, 0), size));
+  return pixmap;
+}
+
+void SetColour(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  widget->setPalette(palette);
+}
+
+}  // namespace
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+  ui.setupUi(this);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setFixedSize(298, 214);
+  QFont dialogFont(QStringLiteral("MS Sans Serif"));
+  dialogFont.setPixelSize(11);
+  setFont(dialogFont);
+  ui.Panel1->setFont(Tahoma(11));
+  ui.TntLabel1->setFont(Tahoma(21, true));
+  SetColour(ui.TntLabel1, kBlue);
+  SetColour(ui.TntLabel2, kOlive);
+  SetColour(ui.TntLabel5, kBlue);
+  ui.ProgramIcon->setPixmap(RenderPicture(QStringLiteral(":/pictures/program.svg"),
+                                          ui.ProgramIcon->size(), devicePixelRatio()));
+  connect(ui.OKButton, &QPushButton::clicked, this, &QDialog::accept);
+  if (const QScreen* screen = this->screen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+}
+
+}  // namespace kalkora

@@ -1,0 +1,76 @@
+// Kalkora's main window.
+//
+// How the program is laid out:
+//   common/, numtext/    errors, checked 80-bit arithmetic, number text, key filter sets
+//   formulas/ numbers/ equations/ geometry/ polynomials/ graphs/ units/
+//                        the plain computations of each page: no Qt, tested on their own
+//   app/                 the window: this shell (TForm1), the about box (OProqramme),
+//                        pages/ (one class per page), widgets/ (key filter, spinner),
+//                        platform/ (message boxes, file dialogs, other programs)
+//
+// How a click flows: a page binds each control's signal to one of its handlers under the
+// system's name (EBOBveEKOBClick). The handler reads its fields with ParseInteger or ParseFloat,
+// calls the plain functions of its subsystem, and writes the texts back into its controls. An
+// error raised on the way ends the handler and reaches the default error report (ErrorReport.h);
+// boxes and dialogs go through Dialogs, so tests can answer them.
+#pragma once
+
+#include <QMainWindow>
+#include <vector>
+
+#include "app/platform/Platform.h"
+#include "ui_UKalkora.h"
+
+class QToolBar;
+class QToolButton;
+
+namespace kalkora {
+
+class TAboutBox;
+
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit TForm1(Platform& platform, QWidget* parent = nullptr);
+
+  // The about box is made after the main window, as the program starts, and shown by N4Click.
+  void SetAboutBox(TAboutBox* aboutBox) { aboutBox_ = aboutBox; }
+
+  QTabWidget* Cebr() const { return ui.Cebr; }
+
+  void FormCreate();
+  void FormActivate();
+
+  void TntToolButton1Click();
+  void TntToolButton2Click();
+  void TntToolButton3Click();
+  void TntToolButton4Click();
+  void TntToolButton5Click();
+  void TntToolButton7Click();
+  void TntToolButton6Click();
+  void TntToolButton9Click();
+  void TntToolButton10Click();
+  void TntToolButton11Click();
+
+  void N1Click();
+  void N4Click();
+  void N5Click();
+  void N7Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  // FormClose: asks before the window closes.
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildToolBar();
+  void AddPage(QWidget* page, const QString& sheetName, const QString& caption);
+
+  Ui::TForm1 ui;
+  Platform& platform_;
+  QToolBar* toolBar_ = nullptr;
+  TAboutBox* aboutBox_ = nullptr;
+  bool activated_ = false;
+};
+
+}  // namespace kalkora

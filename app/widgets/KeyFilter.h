@@ -1,0 +1,37 @@
+// Key handlers of entry fields: each typed character is offered to the field's handler first,
+// which may drop it (set it to QChar()) or do something else, such as moving the focus.
+#pragma once
+
+#include <QChar>
+#include <QObject>
+#include <functional>
+
+class QKeyEvent;
+class QLineEdit;
+
+namespace kalkora {
+
+// The character a key press types, as the field's key handler receives it: Ctrl+letter is its
+// control code (Ctrl+V is 22), Enter is 13, Backspace 8, Escape 27. Keys that type no character
+// (arrows, Tab, Delete, Home, End, function keys) and Alt combinations give QChar().
+QChar TypedChar(const QKeyEvent& event);
+
+using KeyHandler = std::function<void(QChar& key)>;
+
+// Routes every character typed into `edit` through `handler` before the field sees it.
+// Text pasted from the context menu is no key press and is not filtered.
+void InstallKeyHandler(QLineEdit* edit, KeyHandler handler);
+
+class KeyFilter : public QObject {
+  Q_OBJECT
+ public:
+  KeyFilter(QLineEdit* edit, KeyHandler handler);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  KeyHandler handler_;
+};
+
+}  // namespace kalkora
