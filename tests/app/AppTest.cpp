@@ -1,0 +1,66 @@
+#include "tests/app/AppTest.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+#include <QTimer>
+
+#include "app/Fonts.h"
+
+namespace kalkora::testing {
+
+void WindowTest::SetUp() {
+  form = std::make_unique<TForm1>(platform);
+  form->SetAboutBox(new TAboutBox(form.get()));
+  form->show();
+  QApplication::processEvents();
+}
+
+void WindowTest::TearDown() {
+  // Let the window go without the close question.
+  form->hide();
+  form.reset();
+  QApplication::processEvents();
+}
+
+void Type(QWidget* widget, const QString& text) {
+  for (const QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(widget, &release);
+  }
+}
+
+}  // namespace kalkora::testing
+
+namespace {
+
+// The offscreen platform warns about window features it lacks; those warnings are noise here.
+QtMessageHandler previousHandler = nullptr;
+
+void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.startsWith(u"This plugin does not support")) return;
+  if (previousHandler) previousHandler(type, context, message);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  previousHandler = qInstallMessageHandler(QuietMessages);
+  ::testing::InitGoogleTest(&argc, argv);
+  QApplication application(argc, argv);
+  kalkora::LoadFonts();
+
+  // A modal window that nothing answers would hang the run: fail the test and close it.
+  QTimer watchdog;
+  QObject::connect(&watchdog, &QTimer::timeout, [] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      ADD_FAILURE() << "unexpected modal window: " << modal->windowTitle().toStdString();
+      modal->close();
+    }
+  });
+  watchdog.start(200);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,105 @@
+// Shared by the window tests: recording fakes of the platform seams and a fixture that builds
+// the main window the way the program starts.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QString>
+#include <QStringList>
+#include <QTabWidget>
+#include <deque>
+#include <memory>
+#include <vector>
+
+#include "app/OProqramme.h"
+#include "app/UKalkora.h"
+#include "app/platform/Platform.h"
+
+namespace kalkora::testing {
+
+using namespace Qt::StringLiterals;
+
+// Records every box and dialog; questions are answered from a queue (No when it is empty).
+class FakeDialogs : public Dialogs {
+ public:
+  void ShowMessage(QWidget*, const QString& text) override { messages.push_back(text); }
+  void ShowError(QWidget*, const QString& text) override { errors.push_back(text); }
+  bool AskYesNo(QWidget*, const QString& text, const QString& caption) override {
+    questions.push_back(caption + u'|' + text);
+    if (answers.empty()) return false;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  int Exec(QDialog& dialog) override {
+    shownDialogs.push_back(dialog.objectName());
+    return QDialog::Accepted;
+  }
+  QString GetOpenFileName(QWidget*, const QString& filter, const QString& fileName) override {
+    fileDialogs.push_back(u"open|"_s + filter + u'|' + fileName);
+    return TakeFileName();
+  }
+  QString GetSaveFileName(QWidget*, const QString& filter, const QString& fileName) override {
+    fileDialogs.push_back(u"save|"_s + filter + u'|' + fileName);
+    return TakeFileName();
+  }
+
+  QStringList messages, errors, questions, shownDialogs, fileDialogs;
+  std::deque<bool> answers;
+  std::deque<QString> fileNames;  // an empty name cancels the dialog
+
+ private:
+  QString TakeFileName() {
+    if (fileNames.empty()) return {};
+    QString name = fileNames.front();
+    fileNames.pop_front();
+    return name;
+  }
+};
+
+class FakeLauncher : public Launcher {
+ public:
+  bool StartFirstInstalled(const QStringList& programs) override {
+    started.push_back(programs);
+    return false;
+  }
+  bool OpenUrl(const QString& url) override {
+    urls.push_back(url);
+    return false;
+  }
+  bool OpenFile(const QString& path) override {
+    files.push_back(path);
+    return false;
+  }
+
+  std::vector<QStringList> started;
+  QStringList urls, files;
+};
+
+// The main window and the about box, made in start-up order and shown.
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  template <typename T>
+  T* Find(const char* name) const {
+    T* found = form->findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr) ADD_FAILURE() << "no control named " << name;
+    return found;
+  }
+  int CurrentPage() const { return form->Cebr()->currentIndex(); }
+
+  FakeDialogs dialogs;
+  FakeLauncher launcher;
+  Platform platform{dialogs, launcher};
+  std::unique_ptr<TForm1> form;
+};
+
+// Types a text into a widget one key at a time; each character is sent with its own text, so
+// Cyrillic and other characters QTest cannot name arrive as typed characters too.
+void Type(QWidget* widget, const QString& text);
+
+}  // namespace kalkora::testing

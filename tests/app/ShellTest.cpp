@@ -1,0 +1,260 @@
+// The main window as a user meets it: start-up, toolbar, menu, closing, about box, error report.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/ErrorReport.h"
+#include "common/Errors.h"
+#include "tests/app/AppTest.h"
+
+namespace kalkora::testing {
+namespace {
+
+using ShellTest = WindowTest;
+
+TEST_F(ShellTest, StartsOnTheFirstPageWithTheTenPagesInOrder) {
+  EXPECT_EQ(form->windowTitle(), u"Калкора1.3");
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  const struct {
+    const char* sheet;
+    const char16_t* caption;
+  } pages[] = {
+      {"TntTabSheet1", u"Натуральные числа"},
+      {"TntTabSheet2", u"Квадратные уравнения"},
+      {"TntTabSheet3", u"Системы линейных уравнений"},
+      {"TntTabSheet4", u"Прогрессии"},
+      {"TntTabSheet5", u"График функций"},
+      {"TntTabSheet7", u"Производная многочлена"},
+      {"TntTabSheet9", u"Комбинаторика"},
+      {"TntTabSheet11", u"Решение треугольников"},
+      {"TntTabSheet6", u"Окружность и круг"},
+      {"TntTabSheet8", u"Дополнение"},
+  };
+  QTabWidget* cebr = Find<QTabWidget>("Cebr");
+  ASSERT_EQ(cebr->count(), 10);
+  for (int i = 0; i < 10; ++i) {
+    EXPECT_EQ(cebr->widget(i)->objectName(), QString::fromLatin1(pages[i].sheet)) << i;
+    EXPECT_EQ(cebr->tabText(i), QString::fromUtf16(pages[i].caption)) << i;
+  }
+  EXPECT_EQ(CurrentPage(), 0);
+  EXPECT_TRUE(cebr->widget(0)->isVisible());
+}
+
+TEST_F(ShellTest, EachToolBarButtonSelectsItsPage) {
+  const struct {
+    const char* button;
+    const char16_t* hint;
+    int page;
+  } buttons[] = {
+      {"TntToolButton1", u"Натуральные числа", 0},
+      {"TntToolButton2", u"квадратные уранений", 1},
+      {"TntToolButton3", u"системы линейных уравнений", 2},
+      {"TntToolButton4", u"прогрессии", 3},
+      {"TntToolButton5", u"график функций", 4},
+      {"TntToolButton7", u"Производная многочлена", 5},
+      {"TntToolButton6", u"комбинаторика", 6},
+      {"TntToolButton9", u"треугольник", 7},
+      {"TntToolButton10", u"окружность и круг", 8},
+      {"TntToolButton11", u"дополнение", 9},
+  };
+  // Start from the last page so that every click really changes the page.
+  form->Cebr()->setCurrentIndex(9);
+  for (const auto& entry : buttons) {
+    auto* button = Find<QToolButton>(entry.button);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->toolTip(), QString::fromUtf16(entry.hint));
+    EXPECT_EQ(button->size(), QSize(32, 31));
+    EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_FALSE(button->icon().isNull()) << entry.button;
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(CurrentPage(), entry.page) << entry.button;
+  }
+}
+
+TEST_F(ShellTest, ToolBarButtonsStandInOrderWithTheSeparatorBeforeTheTriangle) {
+  auto* toolBar = Find<QToolBar>("TntToolBar1");
+  ASSERT_NE(toolBar, nullptr);
+  EXPECT_EQ(toolBar->height(), 36);
+  QStringList order;
+  int lastLeft = -1;
+  for (QAction* action : toolBar->actions()) {
+    QWidget* widget = toolBar->widgetForAction(action);
+    ASSERT_NE(widget, nullptr);
+    EXPECT_GT(widget->x(), lastLeft);
+    lastLeft = widget->x();
+    order << widget->objectName();
+  }
+  EXPECT_EQ(order.join(u','),
+            u"TntToolButton1,TntToolButton2,TntToolButton3,TntToolButton4,TntToolButton5,"
+            u"TntToolButton7,TntToolButton6,TntToolButton8,TntToolButton9,TntToolButton10,"
+            u"TntToolButton11");
+  EXPECT_EQ(Find<QWidget>("TntToolButton8")->width(), 8);
+}
+
+TEST_F(ShellTest, WindowLayout) {
+  EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(form->windowFlags() & Qt::WindowMinimizeButtonHint);
+  QTabWidget* cebr = form->Cebr();
+  const QPoint cebrInClient =
+      cebr->mapTo(form.get(), QPoint(0, 0)) - QPoint(0, form->menuBar()->height());
+  EXPECT_EQ(cebrInClient, QPoint(9, 42));
+  EXPECT_EQ(cebr->size(), QSize(671, 407));
+  EXPECT_EQ(cebr->tabBar()->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(Find<QStatusBar>("StatusBar1")->height(), 19);
+  EXPECT_TRUE(Find<QStatusBar>("StatusBar1")->currentMessage().isEmpty());
+
+  // Resizing stretches the toolbar and moves the status bar, but not the page control.
+  form->resize(form->width() + 100, form->height() + 60);
+  QApplication::processEvents();
+  EXPECT_EQ(Find<QToolBar>("TntToolBar1")->width(), form->width());
+  EXPECT_EQ(Find<QStatusBar>("StatusBar1")->geometry().bottom(), form->height() - 1);
+  EXPECT_EQ(cebr->size(), QSize(671, 407));
+}
+
+TEST_F(ShellTest, MainMenuHoldsItsItemsInOrder) {
+  QStringList titles;
+  for (QAction* action : form->menuBar()->actions())
+    titles << action->text();
+  EXPECT_EQ(titles.join(u'|'), u"Файл|Калькулятор|Помощь");
+  auto items = [this](const char* menu) {
+    QStringList list;
+    for (QAction* action : Find<QMenu>(menu)->actions()) {
+      list << action->objectName() + u'=' + action->text();
+    }
+    return list.join(u'|');
+  };
+  EXPECT_EQ(items("N6"), u"N7=Выход");
+  EXPECT_EQ(items("N1"), u"N2=");
+  EXPECT_EQ(items("N3"), u"N5=Проверить обновления...|N4=О программе...");
+}
+
+TEST_F(ShellTest, ClosingAsksAndNoKeepsEverything) {
+  form->Cebr()->setCurrentIndex(4);
+  dialogs.answers = {false};
+  EXPECT_FALSE(form->close());
+  EXPECT_EQ(dialogs.questions, QStringList{u"Подтверждение|Вы действительно хотите выйти?"_s});
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_EQ(CurrentPage(), 4);
+
+  // "Выход" asks the same question.
+  dialogs.answers = {false};
+  Find<QAction>("N7")->trigger();
+  EXPECT_EQ(dialogs.questions.size(), 2);
+  EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(ShellTest, ClosingWithYesEnds) {
+  dialogs.answers = {true};
+  Find<QAction>("N7")->trigger();
+  EXPECT_EQ(dialogs.questions.size(), 1);
+  EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(ShellTest, OnlyTheFirstActivationSelectsTheFirstPage) {
+  form->Cebr()->setCurrentIndex(6);
+  form->hide();
+  form->show();
+  QApplication::processEvents();
+  EXPECT_EQ(CurrentPage(), 6);
+}
+
+TEST_F(ShellTest, AboutBoxLeavesTheCurrentPageShowing) {
+  form->Cebr()->setCurrentIndex(3);
+  Find<QAction>("N4")->trigger();
+  EXPECT_EQ(dialogs.shownDialogs, QStringList{u"AboutBox"_s});
+  EXPECT_EQ(CurrentPage(), 3);
+  EXPECT_TRUE(form->Cebr()->widget(3)->isVisible());
+}
+
+TEST_F(ShellTest, AboutBoxShowsItsLabels) {
+  auto* about = Find<TAboutBox>("AboutBox");
+  ASSERT_NE(about, nullptr);
+  EXPECT_EQ(about->windowTitle(), u"О программе");
+  EXPECT_EQ(about->size(), QSize(298, 214));
+  EXPECT_FALSE(about->isVisible());
+  const struct {
+    const char* name;
+    const char16_t* text;
+    QPoint place;
+  } labels[] = {
+      {"TntLabel1", u"калкора", {122, 14}},
+      {"TntLabel2", u"версия 1.3", {200, 44}},
+      {"TntLabel3", u"Язык: Русский", {16, 82}},
+  };
+  for (const auto& label : labels) {
+    auto* widget = about->findChild<QLabel*>(QString::fromLatin1(label.name));
+    ASSERT_NE(widget, nullptr) << label.name;
+    EXPECT_EQ(widget->text(), QString::fromUtf16(label.text));
+    EXPECT_EQ(widget->pos(), label.place);
+  }
+  EXPECT_TRUE(about->findChild<QLabel*>(u"TntLabel1"_s)->font().bold());
+  EXPECT_FALSE(about->findChild<QLabel*>(u"ProgramIcon"_s)->pixmap().isNull());
+  auto* ok = about->findChild<QPushButton*>(u"OKButton"_s);
+  ASSERT_NE(ok, nullptr);
+  EXPECT_EQ(ok->geometry(), QRect(111, 180, 75, 25));
+  EXPECT_TRUE(ok->isDefault());
+}
+
+TEST_F(ShellTest, CalculatorAndUpdatePageGoThroughTheLauncher) {
+  // Opening "Калькулятор" starts the calculator and shows its one empty item.
+  QMenu* calculator = Find<QMenu>("N1");
+  calculator->popup(QPoint(0, 0));
+  QApplication::processEvents();
+  calculator->close();
+  ASSERT_EQ(launcher.started.size(), 1u);
+  EXPECT_TRUE(launcher.started[0].contains(u"gnome-calculator"_s));
+
+  Find<QAction>("N5")->trigger();
+  ASSERT_EQ(launcher.urls.size(), 1);
+  EXPECT_TRUE(launcher.urls[0].endsWith(u"//load"));
+  EXPECT_TRUE(dialogs.errors.isEmpty());
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(ShellTest, ErrorReportKeepsWhatTheHandlerWroteAndThePage) {
+  form->Cebr()->setCurrentIndex(2);
+  QString written;
+  RunGuarded(dialogs, form.get(), [&] {
+    written = u"partial"_s;
+    throw ConvertError("'12a' is not a valid integer value");
+  });
+  RunGuarded(dialogs, form.get(), [] { throw std::bad_alloc(); });
+  RunGuarded(dialogs, form.get(), [] { throw IntDivError(); });
+  EXPECT_EQ(written, u"partial");
+  EXPECT_EQ(dialogs.errors, (QStringList{u"'12a' is not a valid integer value."_s,
+                                         u"Out of memory."_s, u"Division by zero."_s}));
+  EXPECT_EQ(CurrentPage(), 2);
+}
+
+TEST(FullStopTest, AppendedOnlyAfterCharactersAboveTheFullStop) {
+  const struct {
+    const char16_t* message;
+    const char16_t* shown;
+  } cases[] = {
+      {u"Floating point overflow", u"Floating point overflow."},
+      {u"'' is not a valid integer value", u"'' is not a valid integer value."},
+      {u"Ends with a digit 7", u"Ends with a digit 7."},
+      {u"Вопрос?", u"Вопрос?."},
+      {u"Неверный шаг", u"Неверный шаг."},
+      {u"Already.", u"Already."},
+      {u"Exclaimed!", u"Exclaimed!"},
+      {u"Quoted '1,5'", u"Quoted '1,5'"},
+      {u"Dash-", u"Dash-"},
+      {u"Slash/", u"Slash/."},
+      {u"", u""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(WithFullStop(QString::fromUtf16(c.message)), QString::fromUtf16(c.shown));
+  }
+}
+
+}  // namespace
+}  // namespace kalkora::testing

@@ -1,0 +1,185 @@
+// The key filter and the spinner, on plain fields outside the main window.
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include "app/widgets/KeyFilter.h"
+#include "app/widgets/UpDown.h"
+#include "numtext/KeySets.h"
+#include "tests/app/AppTest.h"
+
+namespace kalkora::testing {
+namespace {
+
+// A window with a digits-only field (Enter moves the focus on and is dropped) and a second field.
+class KeyFilterTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(field);
+    layout->addWidget(next);
+    InstallKeyHandler(field, [this](QChar& key) {
+      received.push_back(key.unicode());
+      if (key == u'\r') {
+        next->setFocus();
+        key = QChar();
+        return;
+      }
+      if (!DigitKeys.Contains(key.unicode())) key = QChar();
+    });
+    window.show();
+    QApplication::setActiveWindow(&window);
+    field->setFocus();
+    QApplication::processEvents();
+  }
+
+  QWidget window;
+  QLineEdit* field = new QLineEdit;
+  QLineEdit* next = new QLineEdit;
+  std::vector<char16_t> received;
+};
+
+TEST_F(KeyFilterTest, DropsWhatTheHandlerDropsAndKeepsTheRest) {
+  QTest::keyClicks(field, u"1a2.3 -"_s);
+  Type(field, u"4ж5"_s);
+  EXPECT_EQ(field->text(), u"12345");
+  QTest::keyClick(field, Qt::Key_Backspace);
+  EXPECT_EQ(field->text(), u"1234");
+}
+
+TEST_F(KeyFilterTest, ControlLettersArriveAsControlCodesSoPasteIsDropped) {
+  QApplication::clipboard()->setText(u"99"_s);
+  field->setText(u"12"_s);
+  QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+  QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(field->text(), u"12");
+  EXPECT_EQ(received, (std::vector<char16_t>{22, 26}));
+}
+
+TEST_F(KeyFilterTest, NavigationKeysNeverReachTheHandler) {
+  field->setText(u"123"_s);
+  field->setCursorPosition(3);
+  QTest::keyClick(field, Qt::Key_Left);
+  QTest::keyClick(field, Qt::Key_Home);
+  EXPECT_EQ(field->cursorPosition(), 0);
+  QTest::keyClick(field, Qt::Key_Delete);
+  EXPECT_EQ(field->text(), u"23");
+  QTest::keyClick(field, Qt::Key_End);
+  EXPECT_EQ(field->cursorPosition(), 2);
+  EXPECT_TRUE(received.empty());
+
+  QTest::keyClick(field, Qt::Key_Tab);
+  EXPECT_TRUE(next->hasFocus());
+  EXPECT_TRUE(received.empty());
+}
+
+TEST_F(KeyFilterTest, EnterArrivesAsCarriageReturn) {
+  QTest::keyClick(field, Qt::Key_Return);
+  EXPECT_TRUE(next->hasFocus());
+  QTest::keyClick(field, Qt::Key_Enter);  // the keypad's Enter
+  EXPECT_EQ(received, (std::vector<char16_t>{13, 13}));
+}
+
+TEST(TypedCharTest, TranslatesKeysAsTheHandlersExpect) {
+  const struct {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    const char16_t* text;
+    char16_t expected;  // 0: the key types no character
+  } cases[] = {
+      {Qt::Key_5, Qt::NoModifier, u"5", u'5'},
+      {Qt::Key_V, Qt::ControlModifier, u"\x16", 22},
+      {Qt::Key_V, Qt::ControlModifier, u"v", 22},
+      {Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier, u"", 1},
+      {Qt::Key_Return, Qt::NoModifier, u"\r", 13},
+      {Qt::Key_Enter, Qt::KeypadModifier, u"\r", 13},
+      {Qt::Key_Backspace, Qt::NoModifier, u"\b", 8},
+      {Qt::Key_Escape, Qt::NoModifier, u"\x1b", 27},
+      {Qt::Key_Delete, Qt::NoModifier, u"\x7f", 0},
+      {Qt::Key_Tab, Qt::NoModifier, u"\t", 0},
+      {Qt::Key_Left, Qt::NoModifier, u"", 0},
+      {Qt::Key_F5, Qt::NoModifier, u"", 0},
+      {Qt::Key_X, Qt::AltModifier, u"x", 0},
+      {0, Qt::NoModifier, u"ж", u'ж'},
+      {Qt::Key_Comma, Qt::NoModifier, u",", u','},
+  };
+  for (const auto& c : cases) {
+    const QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, QString::fromUtf16(c.text));
+    EXPECT_EQ(TypedChar(event).unicode(), c.expected) << "key " << c.key;
+  }
+}
+
+class UpDownTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    field->setGeometry(10, 10, 100, 21);
+    spinner->Associate(field);
+    spinner->SetRange(1, 32500);
+    window.show();
+    QApplication::processEvents();
+  }
+
+  QWidget window;
+  QLineEdit* field = new QLineEdit(&window);
+  UpDown* spinner = new UpDown(&window);
+};
+
+TEST_F(UpDownTest, TakesItsPlaceAtTheFieldsRightEdge) {
+  EXPECT_EQ(field->geometry(), QRect(10, 10, 83, 21));
+  EXPECT_EQ(spinner->geometry(), QRect(93, 10, 17, 21));
+}
+
+TEST_F(UpDownTest, StepsFromTheNumberInTheField) {
+  QSignalSpy clicks(spinner, &UpDown::Click);
+  field->setText(u"012"_s);
+  spinner->Step(+1);
+  EXPECT_EQ(field->text(), u"13");
+  QTest::keyClick(field, Qt::Key_Down);
+  QTest::keyClick(field, Qt::Key_Down);
+  EXPECT_EQ(field->text(), u"11");
+  EXPECT_EQ(clicks.count(), 3);
+}
+
+TEST_F(UpDownTest, StopsAtTheEndsWithoutAClick) {
+  spinner->SetEnds(UpDown::Ends::Stop);
+  QSignalSpy clicks(spinner, &UpDown::Click);
+  field->setText(u"32500"_s);
+  QTest::keyClick(field, Qt::Key_Up);
+  EXPECT_EQ(field->text(), u"32500");
+  field->setText(u"1"_s);
+  spinner->Step(-1);
+  EXPECT_EQ(field->text(), u"1");
+  EXPECT_EQ(clicks.count(), 0);
+  spinner->Step(+1);
+  EXPECT_EQ(field->text(), u"2");
+  EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST_F(UpDownTest, WrapsAroundToTheOtherEnd) {
+  spinner->SetEnds(UpDown::Ends::Wrap);
+  QSignalSpy clicks(spinner, &UpDown::Click);
+  field->setText(u"32500"_s);
+  QTest::keyClick(field, Qt::Key_Up);
+  EXPECT_EQ(field->text(), u"1");
+  QTest::keyClick(field, Qt::Key_Down);
+  EXPECT_EQ(field->text(), u"32500");
+  EXPECT_EQ(clicks.count(), 2);
+}
+
+TEST_F(UpDownTest, TextThatIsNoNumberStepsFromTheLastPosition) {
+  field->setText(u"5"_s);
+  spinner->Step(+1);
+  field->setText(u"abc"_s);
+  spinner->Step(+1);
+  EXPECT_EQ(field->text(), u"7");
+  field->setText(u"99999"_s);  // beyond the range: taken as the top end
+  spinner->Step(-1);
+  EXPECT_EQ(field->text(), u"32499");
+}
+
+}  // namespace
+}  // namespace kalkora::testing
