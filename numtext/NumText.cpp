@@ -1,0 +1,403 @@
+#include "numtext/NumText.h"
+
+#include <locale.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+namespace kalkora {
+namespace {
+
+constexpr std::array<std::uint64_t, 20> kPow10 = [] {
+  std::array<std::uint64_t, 20> table{};
+  table[0] = 1;
+  for (std::size_t i = 1; i < table.size(); ++i)
+    table[i] = table[i - 1] * 10;
+  return table;
+}();
+
+// 5^27 is the largest power of five below 2^64.
+constexpr std::array<std::uint64_t, 28> kPow5 = [] {
+  std::array<std::uint64_t, 28> table{};
+  table[0] = 1;
+  for (std::size_t i = 1; i < table.size(); ++i)
+    table[i] = table[i - 1] * 5;
+  return table;
+}();
+
+// Powers of ten that an Extended holds exactly (their odd part 5^k fits the 64-bit significand).
+constexpr std::array<Extended, 28> kExactPow10 = [] {
+  std::array<Extended, 28> table{};
+  table[0] = 1;
+  for (std::size_t i = 1; i < table.size(); ++i)
+    table[i] = table[i - 1] * 10;
+  return table;
+}();
+
+constexpr int kMaxExponentDigits = 20;  // to_chars of any int fits
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+[[noreturn]] void FailInteger(std::string_view text) {
+  throw ConvertError("'" + std::string(text) + "' is not a valid integer value");
+}
+
+[[noreturn]] void FailFloat(std::string_view text) {
+  throw ConvertError("'" + std::string(text) + "' is not a valid floating point value");
+}
+
+// Made once and never freed: strtold_l needs it for every conversion of the run.
+locale_t CLocale() {
+  static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+  return locale;
+}
+
+// |x| = 0.d1 d2 ... d18 × 10^exponent, where `digits` holds d1 ... d18 (or 0 for zero).
+struct Decimal18 {
+  std::uint64_t digits = 0;
+  int exponent = 0;
+};
+
+// |x| = m × 2^(log2 - 63) for a normal x87 value; anything else reports false.
+bool SplitNormal(Extended x, std::uint64_t& significand, int& log2) {
+  std::uint16_t signAndExponent;
+  std::memcpy(&significand, &x, sizeof significand);
+  std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&x) + 8,
+              sizeof signAndExponent);
+  const int biased = signAndExponent & 0x7fff;
+  if (biased == 0 || biased == 0x7fff || (significand >> 63) == 0) return false;
+  log2 = biased - 16383;
+  return true;
+}
+
+// Exact for about 1e-10 <= |x| < 1e18, where a school calculator spends its time: there
+// |x|·10^k = m·5^k·2^(k+log2-63) with k <= 27, so m·5^k fits 128 bits and the 18 digits
+// are one multiplication and one shift, rounded to nearest with ties to even.
+bool FastDecimal18(Extended x, Decimal18& out) {
+  std::uint64_t m;
+  int log2;
+  if (!SplitNormal(x, m, log2) || log2 < -40 || log2 > 62) return false;
+  // floor(log2 · log10 2), exact over this range; floor(log10 |x|) is this or one more.
+  const int estimate = (log2 * 78913) >> 18;
+  const int firstK = 17 - estimate;
+  for (int k = firstK; k >= firstK - 1; --k) {
+    const int shift = 63 - log2 - k;
+    if (k < 0 || k > 27 || shift <= 0 || shift >= 128) return false;
+    const unsigned __int128 scaled = static_cast<unsigned __int128>(m) * kPow5[k];
+    unsigned __int128 q = scaled >> shift;
+    const unsigned __int128 rest = scaled - (q << shift);
+    const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+    if (rest > half || (rest == half && (q & 1) != 0)) ++q;
+    if (q < kPow10[18]) {
+      out = {static_cast<std::uint64_t>(q), 18 - k};
+      return true;
+    }
+    // 19 digits: the estimate was one short, so scale by one power less (rounding afresh).
+    if (k < firstK) {
+      out = {kPow10[17], 19 - k};  // rounded up to exactly 10^18
+      return true;
+    }
+  }
+  return false;
+}
+
+// Any finite value, through the correctly rounded (and locale-free) to_chars.
+Decimal18 SlowDecimal18(Extended x) {
+  char text[64];
+  const auto end =
+      std::to_chars(text, text + sizeof text, std::fabs(x), std::chars_format::scientific, 17).ptr;
+  Decimal18 result;
+  const char* p = text;
+  for (; p != end && *p != 'e'; ++p) {
+    if (IsDigit(*p)) result.digits = result.digits * 10 + static_cast<std::uint64_t>(*p - '0');
+  }
+  int exponent = 0;
+  if (p != end) {
+    ++p;
+    if (p != end && *p == '+') ++p;
+    std::from_chars(p, end, exponent);
+  }
+  result.exponent = exponent + 1;
+  return result;
+}
+
+// |x| correctly rounded to 18 significant digits; x finite and non-zero.
+Decimal18 ToDecimal18(Extended x) {
+  Decimal18 result;
+  if (FastDecimal18(x, result)) return result;
+  return SlowDecimal18(x);
+}
+
+// The digits cut to at most `keep` significant ones, a half rounding up, trailing zeros
+// dropped. count == 0 means the value rounded to zero.
+struct Rounded {
+  char digits[18];
+  int count = 0;
+  int exponent = 0;
+};
+
+Rounded RoundHalfUp(Decimal18 value, long long keep) {
+  Rounded result;
+  if (value.digits == 0 || keep < 0) return result;
+  std::uint64_t q = value.digits;
+  int count = 18;
+  int exponent = value.exponent;
+  if (keep < 18) {
+    const std::uint64_t unit = kPow10[18 - keep];
+    count = static_cast<int>(keep);
+    q = value.digits / unit;
+    if (value.digits % unit >= unit / 2) ++q;
+    if (q == 0) return result;
+    if (q == kPow10[count]) {  // all nines carried over
+      q = 1;
+      count = 1;
+      ++exponent;
+    }
+  }
+  while (q % 10 == 0) {
+    q /= 10;
+    --count;
+  }
+  for (int i = count - 1; i >= 0; --i) {
+    result.digits[i] = static_cast<char>('0' + q % 10);
+    q /= 10;
+  }
+  result.count = count;
+  result.exponent = exponent;
+  return result;
+}
+
+// d1[,d2...dn]E[-]exponent, the exponent written with at least `minExponentDigits` digits.
+void AppendScientific(std::string& out, const Rounded& r, int minExponentDigits) {
+  out += r.digits[0];
+  if (r.count > 1) {
+    out += ',';
+    out.append(r.digits + 1, static_cast<std::size_t>(r.count - 1));
+  }
+  out += 'E';
+  int exponent = r.exponent - 1;
+  if (exponent < 0) {
+    out += '-';
+    exponent = -exponent;
+  }
+  char text[kMaxExponentDigits];
+  const auto end = std::to_chars(text, text + sizeof text, exponent).ptr;
+  const int length = static_cast<int>(end - text);
+  if (length < minExponentDigits)
+    out.append(static_cast<std::size_t>(minExponentDigits - length), '0');
+  out.append(text, end);
+}
+
+// The digits before the separator: at least "0", zero padded when the digits run out.
+void AppendIntegerPart(std::string& out, const Rounded& r) {
+  if (r.exponent <= 0) {
+    out += '0';
+    return;
+  }
+  const int shown = std::min(r.count, r.exponent);
+  out.append(r.digits, static_cast<std::size_t>(shown));
+  out.append(static_cast<std::size_t>(r.exponent - shown), '0');
+}
+
+const char* NonFiniteText(Extended value) {
+  if (std::isnan(value)) return "NAN";
+  return value < 0 ? "-INF" : "INF";
+}
+
+}  // namespace
+
+std::int32_t ParseInteger(std::string_view text) {
+  // Anything above 2^31 is out of range either way; stopping there keeps long texts defined.
+  constexpr std::uint64_t kBeyondRange = std::uint64_t{1} << 32;
+  std::size_t i = 0;
+  const std::size_t n = text.size();
+  while (i < n && text[i] == ' ')
+    ++i;
+  bool negative = false;
+  if (i < n && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  if (i == n) FailInteger(text);
+  std::uint64_t magnitude = 0;
+  for (; i < n; ++i) {
+    if (!IsDigit(text[i])) FailInteger(text);
+    magnitude = std::min(magnitude * 10 + static_cast<std::uint64_t>(text[i] - '0'), kBeyondRange);
+  }
+  if (magnitude > (negative ? 2147483648u : 2147483647u)) FailInteger(text);
+  const auto bits = static_cast<std::uint32_t>(magnitude);
+  return static_cast<std::int32_t>(negative ? 0u - bits : bits);
+}
+
+Extended ParseFloat(std::string_view text) {
+  // An exponent this large already puts any mantissa out of range or to zero, and stopping
+  // here keeps the arithmetic below far from overflow however many digits follow.
+  constexpr std::int64_t kExponentCap = 1'000'000'000;
+  const char* p = text.data();
+  const char* end = p + text.size();
+  while (p != end && *p == ' ')
+    ++p;
+  while (end != p && end[-1] == ' ')
+    --end;
+
+  bool negative = false;
+  if (p != end && (*p == '+' || *p == '-')) {
+    negative = *p == '-';
+    ++p;
+  }
+  const char* const intBegin = p;
+  while (p != end && IsDigit(*p))
+    ++p;
+  const char* const intEnd = p;
+  const char* fracBegin = p;
+  bool separator = false;
+  if (p != end && *p == ',') {
+    separator = true;
+    fracBegin = ++p;
+    while (p != end && IsDigit(*p))
+      ++p;
+  }
+  const char* const fracEnd = p;
+  if (intBegin == intEnd && !separator) FailFloat(text);
+
+  std::int64_t exponent = 0;
+  if (p != end && (*p == 'E' || *p == 'e')) {
+    ++p;
+    bool negativeExponent = false;
+    if (p != end && (*p == '+' || *p == '-')) {
+      negativeExponent = *p == '-';
+      ++p;
+    }
+    for (; p != end && IsDigit(*p); ++p) {
+      exponent = std::min(exponent * 10 + (*p - '0'), kExponentCap);
+    }
+    if (negativeExponent) exponent = -exponent;
+  }
+  if (p != end) FailFloat(text);
+
+  // The significant digits run from the first to the last non-zero digit, possibly across the
+  // separator (which sits right between intEnd and fracBegin).
+  const char* first = intBegin;
+  while (first != intEnd && *first == '0')
+    ++first;
+  if (first == intEnd) {
+    first = fracBegin;
+    while (first != fracEnd && *first == '0')
+      ++first;
+    if (first == fracEnd) return negative ? -0.0L : 0.0L;
+  }
+  const char* last = fracEnd;  // one past the last non-zero digit
+  while (last != fracBegin && last[-1] == '0')
+    --last;
+  if (last == fracBegin) {
+    last = intEnd;
+    while (last[-1] == '0')
+      --last;
+  }
+  // Power of ten of the digit at q.
+  const auto place = [&](const char* q) -> std::int64_t {
+    return q < intEnd ? intEnd - q - 1 : -(q - fracBegin) - 1;
+  };
+  const std::int64_t topPlace = place(first) + exponent;
+  const std::int64_t lowPlace = place(last - 1) + exponent;
+  // LDBL_MAX is about 1.19e4932 and half the smallest subnormal about 1.8e-4951.
+  if (topPlace > 4932) FailFloat(text);
+  if (topPlace < -4952) return negative ? -0.0L : 0.0L;
+
+  const std::int64_t count = topPlace - lowPlace + 1;
+  if (count <= 19) {
+    // An exact integer times an exact power of ten: one correctly rounded operation.
+    std::uint64_t m = 0;
+    for (const char* q = first; q != last; ++q) {
+      if (*q != ',') m = m * 10 + static_cast<std::uint64_t>(*q - '0');
+    }
+    std::int64_t scale = lowPlace;
+    if (scale > 27 && count + (scale - 27) <= 19) {
+      m *= kPow10[scale - 27];
+      scale = 27;
+    }
+    if (scale >= -27 && scale <= 27) {
+      const Extended magnitude = scale >= 0 ? static_cast<Extended>(m) * kExactPow10[scale]
+                                            : static_cast<Extended>(m) / kExactPow10[-scale];
+      return negative ? -magnitude : magnitude;
+    }
+  }
+
+  std::string normalised;
+  normalised.reserve(static_cast<std::size_t>(last - first) + kMaxExponentDigits + 3);
+  if (negative) normalised += '-';
+  for (const char* q = first; q != last; ++q) {
+    if (*q != ',') normalised += *q;
+  }
+  normalised += 'e';
+  char exponentText[kMaxExponentDigits];
+  normalised.append(exponentText,
+                    std::to_chars(exponentText, exponentText + sizeof exponentText, lowPlace).ptr);
+  const Extended value = strtold_l(normalised.c_str(), nullptr, CLocale());
+  if (std::isinf(value)) FailFloat(text);
+  return value;
+}
+
+std::string FormatInteger(std::int32_t value) {
+  char text[12];
+  return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
+std::string FormatGeneral15(Extended value) {
+  if (!std::isfinite(value)) return NonFiniteText(value);
+  if (value == 0) return "0";
+  const Rounded r = RoundHalfUp(ToDecimal18(value), 15);
+  std::string out;
+  out.reserve(24);
+  if (std::signbit(value)) out += '-';
+  if (r.exponent > 15 || r.exponent < -3) {
+    AppendScientific(out, r, 1);
+  } else if (r.exponent <= 0) {
+    out += "0,";
+    out.append(static_cast<std::size_t>(-r.exponent), '0');
+    out.append(r.digits, static_cast<std::size_t>(r.count));
+  } else {
+    AppendIntegerPart(out, r);
+    if (r.count > r.exponent) {
+      out += ',';
+      out.append(r.digits + r.exponent, static_cast<std::size_t>(r.count - r.exponent));
+    }
+  }
+  return out;
+}
+
+std::string FormatFixed(Extended value, int precision, int decimals) {
+  if (!std::isfinite(value)) return NonFiniteText(value);
+  precision = std::max(precision, 1);
+  decimals = std::max(decimals, 0);
+  Rounded r;
+  if (value != 0) {
+    const Decimal18 exact = ToDecimal18(value);
+    // Digits down to the last decimal, but never more than the precision.
+    r = RoundHalfUp(
+        exact, std::min<long long>(precision, static_cast<long long>(exact.exponent) + decimals));
+  }
+  std::string out;
+  if (r.count != 0 && std::signbit(value)) out += '-';
+  if (r.count != 0 && r.exponent > precision) {
+    AppendScientific(out, r, decimals);
+    return out;
+  }
+  AppendIntegerPart(out, r);
+  if (decimals > 0) {
+    out += ',';
+    // The i-th decimal is digit number exponent + i (counting from 0) of the digit string.
+    for (long long i = r.exponent; i < static_cast<long long>(r.exponent) + decimals; ++i) {
+      out += i >= 0 && i < r.count ? r.digits[i] : '0';
+    }
+  }
+  return out;
+}
+
+}  // namespace kalkora
