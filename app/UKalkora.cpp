@@ -110,13 +110,13 @@ TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
   ui.Cebr->tabBar()->setCursor(Qt::PointingHandCursor);
   AddPage(new NaturalNumbersPage(platform_), QStringLiteral("TntTabSheet1"),
           QStringLiteral("Натуральные числа"));
-  AddPage(new QuadraticPage(platform_), QStringLiteral("TntTabSheet2"),
+  AddPage(quadraticPage_ = new QuadraticPage(platform_), QStringLiteral("TntTabSheet2"),
           QStringLiteral("Квадратные уравнения"));
   AddPage(new LinearSystemsPage(platform_), QStringLiteral("TntTabSheet3"),
           QStringLiteral("Системы линейных уравнений"));
   AddPage(new ProgressionsPage(platform_), QStringLiteral("TntTabSheet4"),
           QStringLiteral("Прогрессии"));
-  AddPage(new GraphPage(platform_), QStringLiteral("TntTabSheet5"),
+  AddPage(graphPage_ = new GraphPage(platform_), QStringLiteral("TntTabSheet5"),
           QStringLiteral("График функций"));
   AddPage(new PolynomialPage(platform_), QStringLiteral("TntTabSheet7"),
           QStringLiteral("Производная многочлена"));
@@ -126,7 +126,7 @@ TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
           QStringLiteral("Решение треугольников"));
   AddPage(new CirclePage(platform_), QStringLiteral("TntTabSheet6"),
           QStringLiteral("Окружность и круг"));
-  AddPage(new ConverterPage(platform_), QStringLiteral("TntTabSheet8"),
+  AddPage(converterPage_ = new ConverterPage(platform_), QStringLiteral("TntTabSheet8"),
           QStringLiteral("Дополнение"));
 
   Dialogs& dialogs = platform_.dialogs;

@@ -27,6 +27,9 @@ class QToolButton;
 namespace kalkora {
 
 class TAboutBox;
+class QuadraticPage;
+class GraphPage;
+class ConverterPage;
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
@@ -69,6 +72,10 @@ class TForm1 : public QMainWindow {
   Ui::TForm1 ui;
   Platform& platform_;
   QToolBar* toolBar_ = nullptr;
+  // The pages with start-up work of their own in FormCreate.
+  QuadraticPage* quadraticPage_ = nullptr;
+  GraphPage* graphPage_ = nullptr;
+  ConverterPage* converterPage_ = nullptr;
   TAboutBox* aboutBox_ = nullptr;
   bool activated_ = false;
 };
