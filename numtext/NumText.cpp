@@ -12,6 +12,9 @@
 namespace kalkora {
 namespace {
 
+// A GCC extension on every 64-bit target we build for; __extension__ keeps -Wpedantic quiet.
+__extension__ typedef unsigned __int128 UInt128;
+
 constexpr std::array<std::uint64_t, 20> kPow10 = [] {
   std::array<std::uint64_t, 20> table{};
   table[0] = 1;
@@ -89,20 +92,16 @@ bool FastDecimal18(Extended x, Decimal18& out) {
   for (int k = firstK; k >= firstK - 1; --k) {
     const int shift = 63 - log2 - k;
     if (k < 0 || k > 27 || shift <= 0 || shift >= 128) return false;
-    const unsigned __int128 scaled = static_cast<unsigned __int128>(m) * kPow5[k];
-    unsigned __int128 q = scaled >> shift;
-    const unsigned __int128 rest = scaled - (q << shift);
-    const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+    const UInt128 scaled = static_cast<UInt128>(m) * kPow5[k];
+    UInt128 q = scaled >> shift;
+    const UInt128 rest = scaled - (q << shift);
+    const UInt128 half = static_cast<UInt128>(1) << (shift - 1);
     if (rest > half || (rest == half && (q & 1) != 0)) ++q;
     if (q < kPow10[18]) {
       out = {static_cast<std::uint64_t>(q), 18 - k};
       return true;
     }
     // 19 digits: the estimate was one short, so scale by one power less (rounding afresh).
-    if (k < firstK) {
-      out = {kPow10[17], 19 - k};  // rounded up to exactly 10^18
-      return true;
-    }
   }
   return false;
 }
