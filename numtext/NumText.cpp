@@ -23,9 +23,9 @@ constexpr std::array<std::uint64_t, 20> kPow10 = [] {
   return table;
 }();
 
-// 5^27 is the largest power of five below 2^64.
-constexpr std::array<std::uint64_t, 28> kPow5 = [] {
-  std::array<std::uint64_t, 28> table{};
+// 5^55 is the largest power of five below 2^128.
+constexpr std::array<UInt128, 56> kPow5 = [] {
+  std::array<UInt128, 56> table{};
   table[0] = 1;
   for (std::size_t i = 1; i < table.size(); ++i)
     table[i] = table[i - 1] * 5;
@@ -79,26 +79,82 @@ bool SplitNormal(Extended x, std::uint64_t& significand, int& log2) {
   return true;
 }
 
-// Exact for about 1e-10 <= |x| < 1e18, where a school calculator spends its time: there
-// |x|·10^k = m·5^k·2^(k+log2-63) with k <= 27, so m·5^k fits 128 bits and the 18 digits
-// are one multiplication and one shift, rounded to nearest with ties to even.
+constexpr UInt128 kTopBit64 = UInt128{1} << 63;
+
+// round(v / 2^shift), ties to even; false unless the result fits 64 bits.
+bool ShiftRound(UInt128 v, int shift, std::uint64_t& result) {
+  if (shift <= 0 || shift >= 128) return false;
+  UInt128 q = v >> shift;
+  const UInt128 rest = v - (q << shift);
+  const UInt128 half = UInt128{1} << (shift - 1);
+  if (rest > half || (rest == half && (q & 1) != 0)) ++q;
+  if ((q >> 64) != 0) return false;
+  result = static_cast<std::uint64_t>(q);
+  return true;
+}
+
+// round(m·p / 2^shift) for a 192-bit product, ties to even; false unless it fits 64 bits.
+bool MulShiftRound(std::uint64_t m, UInt128 p, int shift, std::uint64_t& result) {
+  const UInt128 low = static_cast<UInt128>(m) * static_cast<std::uint64_t>(p);
+  const UInt128 high = static_cast<UInt128>(m) * static_cast<std::uint64_t>(p >> 64);
+  const UInt128 top = high + (low >> 64);  // the product is top·2^64 + bottom
+  const auto bottom = static_cast<std::uint64_t>(low);
+  if ((top >> 64) == 0) return ShiftRound(top << 64 | bottom, shift, result);
+  const int t = shift - 64;  // the product needs more than 128 bits, so the shift exceeds 64
+  if (t < 0 || t >= 128) return false;
+  UInt128 q = top >> t;
+  bool above;
+  bool tie;
+  if (t == 0) {
+    above = bottom > kTopBit64;
+    tie = bottom == kTopBit64;
+  } else {
+    const UInt128 rest = top - (q << t);
+    const UInt128 half = UInt128{1} << (t - 1);
+    above = rest > half || (rest == half && bottom != 0);
+    tie = rest == half && bottom == 0;
+  }
+  if (above || (tie && (q & 1) != 0)) ++q;
+  if ((q >> 64) != 0) return false;
+  result = static_cast<std::uint64_t>(q);
+  return true;
+}
+
+// round(|x|·10^k) exactly, with |x| = m·2^(log2-63); false where 128/192 bits do not suffice.
+bool ScaleRound(std::uint64_t m, int log2, int k, std::uint64_t& result) {
+  const int e = log2 - 63;
+  if (k >= 0) {
+    // m·2^e·10^k = m·5^k / 2^-(e+k)
+    return k < static_cast<int>(kPow5.size()) && MulShiftRound(m, kPow5[k], -(e + k), result);
+  }
+  // m·2^e / 10^j = M / (5^j·2^(j+f)) with M = m·2^e or m / 2^f, an integer division.
+  const int j = -k;
+  const int f = std::max(-e, 0);
+  if (e > 64 || f > 8 || j > 27) return false;  // keeps the denominator below 2^98
+  const UInt128 numerator = static_cast<UInt128>(m) << std::max(e, 0);
+  const UInt128 denominator = kPow5[j] << (j + f);
+  UInt128 q = numerator / denominator;
+  const UInt128 twiceRest = (numerator - q * denominator) * 2;
+  if (twiceRest > denominator || (twiceRest == denominator && (q & 1) != 0)) ++q;
+  if ((q >> 64) != 0) return false;
+  result = static_cast<std::uint64_t>(q);
+  return true;
+}
+
+// Exact digits for about 1e-38 <= |x| < 3.4e38, the magnitudes formulas and graphs produce:
+// |x|·10^k is computed in 128 or 192 bits and rounded to nearest with ties to even.
 bool FastDecimal18(Extended x, Decimal18& out) {
   std::uint64_t m;
   int log2;
-  if (!SplitNormal(x, m, log2) || log2 < -40 || log2 > 62) return false;
+  if (!SplitNormal(x, m, log2) || log2 < -127 || log2 > 127) return false;
   // floor(log2 · log10 2), exact over this range; floor(log10 |x|) is this or one more.
   const int estimate = (log2 * 78913) >> 18;
   const int firstK = 17 - estimate;
   for (int k = firstK; k >= firstK - 1; --k) {
-    const int shift = 63 - log2 - k;
-    if (k < 0 || k > 27 || shift <= 0 || shift >= 128) return false;
-    const UInt128 scaled = static_cast<UInt128>(m) * kPow5[k];
-    UInt128 q = scaled >> shift;
-    const UInt128 rest = scaled - (q << shift);
-    const UInt128 half = static_cast<UInt128>(1) << (shift - 1);
-    if (rest > half || (rest == half && (q & 1) != 0)) ++q;
+    std::uint64_t q;
+    if (!ScaleRound(m, log2, k, q) || q < kPow10[17]) return false;
     if (q < kPow10[18]) {
-      out = {static_cast<std::uint64_t>(q), 18 - k};
+      out = {q, 18 - k};
       return true;
     }
     // 19 digits: the estimate was one short, so scale by one power less (rounding afresh).
@@ -106,7 +162,7 @@ bool FastDecimal18(Extended x, Decimal18& out) {
   return false;
 }
 
-// Any finite value, through the correctly rounded (and locale-free) to_chars.
+// Any finite value, through to_chars: correctly rounded, locale-free, but ten times slower.
 Decimal18 SlowDecimal18(Extended x) {
   char text[64];
   const auto end =
@@ -391,7 +447,7 @@ std::string FormatFixed(Extended value, int precision, int decimals) {
   AppendIntegerPart(out, r);
   if (decimals > 0) {
     out += ',';
-    // The i-th decimal is digit number exponent + i (counting from 0) of the digit string.
+    // Decimal n (counting from 1) is digit exponent + n - 1 (counting from 0) of the digits.
     for (long long i = r.exponent; i < static_cast<long long>(r.exponent) + decimals; ++i) {
       out += i >= 0 && i < r.count ? r.digits[i] : '0';
     }
