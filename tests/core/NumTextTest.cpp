@@ -182,7 +182,8 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{-0.000099L, "-9,9E-5"}, FormatCase{999999999999999.0L, "999999999999999"},
         FormatCase{1e15L, "1E15"}, FormatCase{-1234567890123456.0L, "-1,23456789012346E15"},
         FormatCase{1e20L, "1E20"}, FormatCase{2.5e18L, "2,5E18"}, FormatCase{1e-10L, "1E-10"},
-        FormatCase{1e18L, "1E18"}, FormatCase{1.0L / 3, "0,333333333333333"},
+        FormatCase{1e18L, "1E18"}, FormatCase{0x1p100L, "1,26765060022823E30"},
+        FormatCase{0x1p-100L, "7,88860905221012E-31"}, FormatCase{1.0L / 3, "0,333333333333333"},
         FormatCase{2.0L / 3, "0,666666666666667"}, FormatCase{-2.0L / 3e7L, "-6,66666666666667E-8"},
         FormatCase{LDBL_MAX, "1,18973149535723E4932"},
         FormatCase{-LDBL_MAX, "-1,18973149535723E4932"},
@@ -254,12 +255,12 @@ Digits18 DigitsOfToChars(Extended x) {
 
 TEST(FormatDigits, AgreeWithCorrectlyRoundedToCharsAcrossTheCommonRange) {
   std::mt19937_64 random(20240611);
-  std::uniform_int_distribution<int> binaryExponent(-45, 64);
+  std::uniform_int_distribution<int> binaryExponent(-140, 140);
   for (int i = 0; i < 20000; ++i) {
     const std::uint64_t significand = random() | (std::uint64_t{1} << 63);
     const Extended x = std::ldexp(static_cast<Extended>(significand), binaryExponent(random) - 63);
     const Digits18 expected = DigitsOfToChars(x);
-    const std::string text = FormatFixed(x, 20, 32);
+    const std::string text = FormatFixed(x, 50, 60);
     ASSERT_EQ(text.find('E'), std::string::npos) << text;
     const Digits18 actual = DigitsOfFixed(text);
     ASSERT_EQ(actual.digits, expected.digits) << Show(x) << " -> " << text;
@@ -314,6 +315,8 @@ INSTANTIATE_TEST_SUITE_P(
                     // All 18 digits, with exact ties at the 18th going to the even neighbour.
                     FixedCase{123456789012345498.5L, 18, 2, "123456789012345498,00"},
                     FixedCase{123456789012345499.5L, 18, 2, "123456789012345500,00"},
+                    FixedCase{12345678901234567850.0L, 20, 2, "12345678901234567800,00"},
+                    FixedCase{12345678901234567950.0L, 20, 2, "12345678901234568000,00"},
                     FixedCase{524285.0L / 524288, 18, 20, "0,99999427795410156200"},
                     FixedCase{524287.0L / 524288, 18, 20, "0,99999809265136718800"}));
 
@@ -390,8 +393,10 @@ TEST_F(UnderRussianLocale, NumberTextIsUnchanged) {
   EXPECT_EQ(FormatGeneral15(1e20L), "1E20");
   EXPECT_EQ(FormatGeneral15(LDBL_MAX), "1,18973149535723E4932");
   EXPECT_EQ(FormatGeneral15(1.5e-12L), "1,5E-12");
+  EXPECT_EQ(FormatGeneral15(-2.5e-300L), "-2,5E-300");
   EXPECT_EQ(FormatFixed(31400, 4, 2), "3,14E04");
   EXPECT_EQ(FormatFixed(123456789e20L, 30, 2), "12345678900000000000000000000,00");
+  EXPECT_EQ(FormatFixed(-6.5e100L, 4, 2), "-6,5E100");
 }
 
 }  // namespace
