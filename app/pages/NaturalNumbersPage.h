@@ -2,13 +2,31 @@
 #pragma once
 
 #include "app/pages/Page.h"
+#include "app/pages/PrimeListModel.h"
+#include "ui_NaturalNumbersPage.h"
 
 namespace kalkora {
 
 class NaturalNumbersPage : public Page {
+  Q_OBJECT
  public:
-  explicit NaturalNumbersPage(Platform& platform, QWidget* parent = nullptr)
-      : Page(platform, parent) {}
+  explicit NaturalNumbersPage(Platform& platform, QWidget* parent = nullptr);
+
+  void EBOBveEKOBClick();
+  void SadeVuruqlaraAyirClick();
+  void TntBitBtn3Click();
+  void UpDown3Click();
+  void SadeEdedlerClick();
+  void TntBitBtn1Click();
+
+  void Edit5KeyPress(QChar& key);
+  void Edit9KeyPress(QChar& key);
+  void Edit45KeyPress(QChar& key);
+  void Edit46KeyPress(QChar& key);
+
+ private:
+  Ui::NaturalNumbersPage ui;
+  PrimeListModel primes_;
 };
 
 }  // namespace kalkora

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QWidget>
 
 namespace kalkora {
 
@@ -27,6 +28,17 @@ QChar TypedChar(const QKeyEvent& event) {
   // Keys such as Delete report a control character as their text, yet type nothing.
   if (text.isEmpty() || text.front().unicode() < u' ' || text.front().unicode() == 0x7f) return {};
   return text.front();
+}
+
+void FilterKey(QChar& key, const KeySet& allowed, QWidget* next, EnterKey enter) {
+  if (key == u'\r') {
+    if (next) next->setFocus();
+    if (enter == EnterKey::Dropped) {
+      key = QChar();
+      return;
+    }
+  }
+  if (!allowed.Contains(key.unicode())) key = QChar();
 }
 
 KeyFilter::KeyFilter(QLineEdit* edit, KeyHandler handler)

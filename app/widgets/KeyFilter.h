@@ -6,8 +6,11 @@
 #include <QObject>
 #include <functional>
 
+#include "numtext/KeySets.h"
+
 class QKeyEvent;
 class QLineEdit;
+class QWidget;
 
 namespace kalkora {
 
@@ -17,6 +20,13 @@ namespace kalkora {
 QChar TypedChar(const QKeyEvent& event);
 
 using KeyHandler = std::function<void(QChar& key)>;
+
+// What happens to the Enter character once it has moved the focus.
+enum class EnterKey { Dropped, PassedOn };
+
+// The common shape of a field's key handler: Enter first moves the focus to `next` (when there
+// is one) and is dropped or passed on; then only the characters of `allowed` go through.
+void FilterKey(QChar& key, const KeySet& allowed, QWidget* next, EnterKey enter);
 
 // Routes every character typed into `edit` through `handler` before the field sees it.
 // Text pasted from the context menu is no key press and is not filtered.

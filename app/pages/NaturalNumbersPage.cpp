@@ -1,0 +1,146 @@
+#include "app/pages/NaturalNumbersPage.h"
+
+#include "app/Fonts.h"
+#include "formulas/MoyModul.h"
+#include "numbers/NaturalNumbers.h"
+#include "numtext/NumText.h"
+
+namespace kalkora {
+
+namespace {
+
+const QColor kBlue(0, 0, 255);
+const QColor kNavy(0, 0, 128);
+
+QString Text(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+std::string FieldText(const QLineEdit* field) {
+  return field->text().toStdString();
+}
+
+// The labels size themselves to their caption, as the window's labels always have.
+void SetCaption(QLabel* label, const QString& caption) {
+  label->setText(caption);
+  label->adjustSize();
+}
+
+void MoveLeftEdge(QWidget* widget, int left) {
+  widget->move(left, widget->y());
+}
+
+void PaintGroup(QWidget* group) {
+  group->setFont(Tahoma(11, true));
+  QPalette palette = group->palette();
+  for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    palette.setColor(role, kBlue);
+  }
+  group->setPalette(palette);
+}
+
+}  // namespace
+
+NaturalNumbersPage::NaturalNumbersPage(Platform& platform, QWidget* parent)
+    : Page(platform, parent) {
+  ui.setupUi(this);
+  for (QWidget* group : {ui.TntGroupBox15, ui.TntGroupBox16, ui.TntGroupBox14}) {
+    PaintGroup(group);
+  }
+  QPalette navy = ui.Label55->palette();
+  navy.setColor(QPalette::WindowText, kNavy);
+  ui.Label55->setPalette(navy);
+  for (QLabel* label : ui.TntGroupBox15->findChildren<QLabel*>())
+    label->adjustSize();
+  for (QLabel* label : ui.TntGroupBox16->findChildren<QLabel*>())
+    label->adjustSize();
+  for (QLabel* label : ui.TntGroupBox14->findChildren<QLabel*>())
+    label->adjustSize();
+
+  ui.UpDown3->Associate(ui.Edit45);
+  ui.UpDown3->SetRange(1, 32500);
+  ui.UpDown3->SetPosition(1);
+  ui.UpDown3->SetEnds(UpDown::Ends::Stop);
+
+  ui.Ayrilislar->setUniformItemSizes(true);
+  ui.SadeEdedlerinSiyahisi->setModel(&primes_);
+  ui.SadeEdedlerinSiyahisi->SetRowHeight(13);
+
+  Bind(ui.EBOBveEKOB, &QPushButton::clicked, &NaturalNumbersPage::EBOBveEKOBClick);
+  Bind(ui.SadeVuruqlaraAyir, &QPushButton::clicked, &NaturalNumbersPage::SadeVuruqlaraAyirClick);
+  Bind(ui.TntBitBtn3, &QPushButton::clicked, &NaturalNumbersPage::TntBitBtn3Click);
+  Bind(ui.UpDown3, &UpDown::Click, &NaturalNumbersPage::UpDown3Click);
+  Bind(ui.SadeEdedler, &QPushButton::clicked, &NaturalNumbersPage::SadeEdedlerClick);
+  Bind(ui.TntBitBtn1, &QPushButton::clicked, &NaturalNumbersPage::TntBitBtn1Click);
+  BindKeys(ui.Edit5, &NaturalNumbersPage::Edit5KeyPress);
+  BindKeys(ui.Edit9, &NaturalNumbersPage::Edit9KeyPress);
+  BindKeys(ui.Edit45, &NaturalNumbersPage::Edit45KeyPress);
+  BindKeys(ui.Edit46, &NaturalNumbersPage::Edit46KeyPress);
+}
+
+void NaturalNumbersPage::EBOBveEKOBClick() {
+  MoveLeftEdge(ui.TntLabel14, 70);
+  MoveLeftEdge(ui.TntLabel16, 70);
+  MoveLeftEdge(ui.Label13, 102);
+  MoveLeftEdge(ui.Label12, 102);
+  const std::int32_t a = ParseInteger(FieldText(ui.Edit5));
+  const std::int32_t b = ParseInteger(FieldText(ui.Edit9));
+  const std::string head = FormatInteger(a) + "," + FormatInteger(b) + ")=";
+  SetCaption(ui.Label13, Text(head + std::to_string(Gcd(a, b))));
+  SetCaption(ui.Label12, Text(head + std::to_string(Lcm(a, b))));
+  if (ui.Label12->text().size() > 18) {
+    MoveLeftEdge(ui.TntLabel14, 20);
+    MoveLeftEdge(ui.TntLabel16, 20);
+    MoveLeftEdge(ui.Label13, 51);
+    MoveLeftEdge(ui.Label12, 51);
+  }
+}
+
+void NaturalNumbersPage::SadeVuruqlaraAyirClick() {
+  SetCaption(ui.Label55, QString());
+  MoveLeftEdge(ui.Label55, 53);
+  const std::string typed = FieldText(ui.Edit45);
+  const Factorisation result = Factorise(typed, ParseInteger(typed));
+  if (result.wide) MoveLeftEdge(ui.Label55, 16);
+  SetCaption(ui.Label55, Text(result.caption));
+  ui.Label55->setToolTip(ui.Label55->text());
+  if (result.addToHistory) ui.Ayrilislar->addItem(ui.Label55->text());
+}
+
+void NaturalNumbersPage::TntBitBtn3Click() {
+  ui.Ayrilislar->clear();
+  ui.Edit45->setText(QStringLiteral("1"));
+  SetCaption(ui.Label55, QStringLiteral("1 не простое и не составное число"));
+  ui.Label55->setToolTip(QString());
+}
+
+void NaturalNumbersPage::UpDown3Click() {
+  SadeVuruqlaraAyirClick();
+}
+
+void NaturalNumbersPage::SadeEdedlerClick() {
+  primes_.Clear();
+  primes_.Fill(ParseInteger(FieldText(ui.Edit46)));
+}
+
+void NaturalNumbersPage::TntBitBtn1Click() {
+  primes_.Clear();
+}
+
+void NaturalNumbersPage::Edit5KeyPress(QChar& key) {
+  FilterKey(key, DigitKeys, ui.Edit9, EnterKey::Dropped);
+}
+
+void NaturalNumbersPage::Edit9KeyPress(QChar& key) {
+  FilterKey(key, DigitKeys, ui.EBOBveEKOB, EnterKey::Dropped);
+}
+
+void NaturalNumbersPage::Edit45KeyPress(QChar& key) {
+  FilterKey(key, DigitKeys, ui.SadeVuruqlaraAyir, EnterKey::PassedOn);
+}
+
+void NaturalNumbersPage::Edit46KeyPress(QChar& key) {
+  FilterKey(key, DigitKeys, ui.SadeEdedler, EnterKey::PassedOn);
+}
+
+}  // namespace kalkora

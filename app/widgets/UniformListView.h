@@ -1,0 +1,45 @@
+// A list view for models of millions of rows: every row has the same height, so the view finds
+// the rows on screen by arithmetic and keeps nothing per row (QListView keeps a position for
+// every row, which for a hundred million primes is hundreds of megabytes and seconds of layout).
+#pragma once
+
+#include <QAbstractItemView>
+
+namespace kalkora {
+
+class UniformListView : public QAbstractItemView {
+  Q_OBJECT
+ public:
+  explicit UniformListView(QWidget* parent = nullptr);
+
+  void SetRowHeight(int height);
+  int RowHeight() const { return rowHeight_; }
+  // The first row on screen.
+  int TopRow() const;
+
+  QModelIndex indexAt(const QPoint& point) const override;
+  QRect visualRect(const QModelIndex& index) const override;
+  void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+  void reset() override;
+
+ protected:
+  QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+  int horizontalOffset() const override { return 0; }
+  int verticalOffset() const override;
+  bool isIndexHidden(const QModelIndex&) const override { return false; }
+  void setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags flags) override;
+  QRegion visualRegionForSelection(const QItemSelection& selection) const override;
+  void updateGeometries() override;
+  void paintEvent(QPaintEvent* event) override;
+  void rowsInserted(const QModelIndex& parent, int start, int end) override;
+  void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  int RowCount() const;
+  int VisibleRows() const;
+
+  int rowHeight_ = 13;
+};
+
+}  // namespace kalkora

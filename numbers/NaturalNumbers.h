@@ -1,0 +1,53 @@
+// Prime factors and prime lists of 32-bit numbers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kalkora {
+
+// True when exactly two of 1 ... p divide p: the definition of a prime, counted out in O(p).
+bool IsPrimeByDivisorCount(std::int32_t p);
+
+// N's prime factors below N, ascending, each as often as it divides N, joined by "*"; empty
+// when N has none (N prime). For N >= 3; trial division by the primes up to the square root.
+std::string FactorText(std::int32_t n);
+
+// FactorText as the definition states it, testing every p < N with IsPrimeByDivisorCount.
+// Quadratic in N: a reference for tests and benchmarks only.
+std::string FactorTextByDefinition(std::int32_t n);
+
+// The primes 2 ... N, ascending (none for N < 2).
+std::vector<std::int32_t> PrimesUpTo(std::int32_t n);
+
+// What the factorisation shows for N, typed as `typed`: the caption of the result line, whether
+// it joins the history, and whether it is long enough to start further left.
+struct Factorisation {
+  std::string caption;
+  bool addToHistory = false;
+  bool wide = false;
+};
+Factorisation Factorise(std::string_view typed, std::int32_t n);
+
+// The primes 2 ... N without holding them all: the primes are counted per segment of numbers
+// up front, and a segment's primes are made only when one of its rows is asked for. Up to
+// N = 2147483647 this takes about a third of a second and a few kilobytes of counts.
+class PrimeTable {
+ public:
+  explicit PrimeTable(std::int32_t n);
+
+  std::int64_t Count() const { return count_; }
+  // The prime at `index` (0 is 2), for 0 <= index < Count().
+  std::int32_t At(std::int64_t index);
+
+ private:
+  std::int32_t n_;
+  std::int64_t count_ = 0;
+  std::vector<std::int64_t> firstIndex_;  // per segment: the index of its first prime
+  std::int64_t cachedSegment_ = -1;
+  std::vector<std::int32_t> cache_;
+};
+
+}  // namespace kalkora

@@ -1,0 +1,198 @@
+// GCD, LCM, prime factors and prime lists: the fast methods against the definitions.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <numeric>
+#include <string>
+
+#include "common/Errors.h"
+#include "formulas/MoyModul.h"
+#include "numbers/NaturalNumbers.h"
+
+namespace kalkora {
+namespace {
+
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+
+// The divisor functions by repeated subtraction, for positive numbers.
+std::int64_t GcdBySubtraction(std::int32_t a, std::int32_t b) {
+  while (a != b) {
+    if (b < a)
+      a -= b;
+    else
+      b -= a;
+  }
+  return a;
+}
+
+TEST(GcdTest, AgreesWithSubtractionForAllSmallPairs) {
+  for (std::int32_t a = 1; a <= 300; ++a) {
+    for (std::int32_t b = 1; b <= 300; ++b) {
+      ASSERT_EQ(Gcd(a, b), GcdBySubtraction(a, b)) << a << "," << b;
+      ASSERT_EQ(Lcm(a, b), std::int64_t{a} * b / GcdBySubtraction(a, b)) << a << "," << b;
+    }
+  }
+}
+
+TEST(GcdTest, EdgeArguments) {
+  const struct {
+    std::int32_t a, b;
+    std::int64_t gcd, lcm;
+  } cases[] = {
+      {12, 18, 6, 36},
+      {1, kMax, 1, kMax},
+      {kMax, kMax, kMax, kMax},
+      {kMax, kMax - 1, 1, std::int64_t{kMax} * (kMax - 1)},  // beyond 32 bits, not wrapped
+      {65536, 65536 * 3, 65536, 65536 * 3},
+      {0, 5, 5, 0},
+      {7, 0, 7, 0},
+      {-12, 18, 6, 36},
+      {-12, -18, 6, 36},
+      {kMin, 0, std::int64_t{1} << 31, 0},
+      {kMin, kMin, std::int64_t{1} << 31, std::int64_t{1} << 31},
+      {kMin, 3, 1, (std::int64_t{1} << 31) * 3},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Gcd(c.a, c.b), c.gcd) << c.a << "," << c.b;
+    EXPECT_EQ(Lcm(c.a, c.b), c.lcm) << c.a << "," << c.b;
+  }
+}
+
+TEST(GcdTest, BothZeroHaveNoLcm) {
+  EXPECT_EQ(Gcd(0, 0), 0);
+  try {
+    Lcm(0, 0);
+    FAIL() << "no error";
+  } catch (const IntDivError& e) {
+    EXPECT_STREQ(e.what(), "Division by zero");
+  }
+}
+
+TEST(PrimeTest, DivisorCountDefinition) {
+  const struct {
+    std::int32_t p;
+    bool prime;
+  } cases[] = {{kMin, false}, {-7, false}, {0, false}, {1, false}, {2, true},
+               {3, true},     {4, false},  {9, false}, {97, true}, {7919, true}};
+  for (const auto& c : cases)
+    EXPECT_EQ(IsPrimeByDivisorCount(c.p), c.prime) << c.p;
+}
+
+TEST(FactorTextTest, AgreesWithTheDefinition) {
+  // The definition is cubic over a range; beyond a few hundred, plain trial division by every
+  // number stands in for it.
+  for (std::int32_t n = 3; n <= 600; ++n) {
+    ASSERT_EQ(FactorText(n), FactorTextByDefinition(n)) << n;
+  }
+  for (std::int32_t n = 601; n <= 30000; ++n) {
+    std::string expected;
+    std::int32_t rest = n;
+    for (std::int32_t d = 2; d < n && rest > 1; ++d) {
+      for (; rest % d == 0; rest /= d)
+        expected += '*' + std::to_string(d);
+    }
+    ASSERT_EQ(FactorText(n), expected.empty() ? expected : expected.substr(1)) << n;
+  }
+}
+
+TEST(FactorTextTest, LargeNumbers) {
+  const struct {
+    std::int32_t n;
+    const char* text;
+  } cases[] = {
+      {kMax, ""},                      // the largest 32-bit prime
+      {2147483629, ""},                // the prime below it
+      {46337 * 46337, "46337*46337"},  // the largest prime square below 2^31
+      {1 << 30, "2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2"},
+      {kMax - 1, "2*3*3*7*11*31*151*331"},
+      {2 * 1073741789, "2*1073741789"},  // a prime cofactor above the square root
+      {1024, "2*2*2*2*2*2*2*2*2*2"},
+      {12, "2*2*3"},
+      {7, ""},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(FactorText(c.n), c.text) << c.n;
+}
+
+TEST(PrimesUpToTest, AgreesWithTheDefinition) {
+  std::vector<std::int32_t> expected;
+  for (std::int32_t n = -3; n <= 2000; ++n) {
+    if (IsPrimeByDivisorCount(n)) expected.push_back(n);
+    ASSERT_EQ(PrimesUpTo(n), expected) << n;
+  }
+}
+
+TEST(PrimeTableTest, MatchesThePrimeListAcrossSegments) {
+  // 5,000,000 spans three segments of numbers: every row must be the same prime.
+  const std::vector<std::int32_t> list = PrimesUpTo(5000000);
+  PrimeTable table(5000000);
+  ASSERT_EQ(table.Count(), static_cast<std::int64_t>(list.size()));
+  for (std::size_t i = 0; i < list.size(); i += 7) {
+    ASSERT_EQ(table.At(static_cast<std::int64_t>(i)), list[i]) << i;
+  }
+  // Jumping back and forth between segments.
+  EXPECT_EQ(table.At(0), 2);
+  EXPECT_EQ(table.At(table.Count() - 1), list.back());
+  EXPECT_EQ(table.At(1), 3);
+}
+
+TEST(PrimeTableTest, CountsAndEnds) {
+  const struct {
+    std::int32_t n;
+    std::int64_t count;
+    std::int32_t last;
+  } cases[] = {
+      {kMin, 0, 0},
+      {0, 0, 0},
+      {1, 0, 0},
+      {2, 1, 2},
+      {3, 2, 3},
+      {10, 4, 7},
+      {1000000, 78498, 999983},
+      {kMax, 105097565, kMax},
+  };
+  for (const auto& c : cases) {
+    PrimeTable table(c.n);
+    EXPECT_EQ(table.Count(), c.count) << c.n;
+    if (c.count > 0) {
+      EXPECT_EQ(table.At(c.count - 1), c.last) << c.n;
+    }
+  }
+}
+
+TEST(FactoriseTest, ResultLines) {
+  const struct {
+    const char* typed;
+    std::int32_t n;
+    const char* caption;
+    bool history, wide;
+  } cases[] = {
+      {"1", 1, "1 не простое и не составное число", false, false},
+      {"01", 1, "1 не простое и не составное число", false, false},
+      {"2", 2, "2=1*2", true, false},
+      {"7", 7, "7=1*7", true, false},
+      {"12", 12, "12=2*2*3", true, false},
+      {"012", 12, "012=2*2*3", true, false},
+      {"1024", 1024, "1024=2*2*2*2*2*2*2*2*2*2", true, false},
+      {"2048", 2048, "2048=2*2*2*2*2*2*2*2*2*2*2", true, true},
+      {"2147483647", kMax, "2147483647=1*2147483647", true, false},
+      {"0", 0, "0 не раскладывается на простые множители", false, false},
+      {"-12", -12, "-12=-1*2*2*3", true, false},
+      {"-7", -7, "-7=-1*7", true, false},
+      {"-2", -2, "-2=-1*2", true, false},
+      {"-1", -1, "-1=-1", true, false},
+      {"-2147483648", kMin,
+       "-2147483648=-1*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2*2", true, true},
+  };
+  for (const auto& c : cases) {
+    const Factorisation result = Factorise(c.typed, c.n);
+    EXPECT_EQ(result.caption, c.caption) << c.typed;
+    EXPECT_EQ(result.addToHistory, c.history) << c.typed;
+    EXPECT_EQ(result.wide, c.wide) << c.typed;
+  }
+}
+
+}  // namespace
+}  // namespace kalkora
