@@ -59,84 +59,39 @@ TEST(QuantityCatalogueTest, SevenQuantitiesInTabOrderWithTheirBaseUnits) {
   }
 }
 
-// The lines of the conversion tables below show most names; these are the ones they do not.
-TEST(QuantityCatalogueTest, AreaAndVolumeNames) {
-  const std::vector<std::string> area = {"Квадратный миллиметр",
-                                         "Квадратный сантиметр",
-                                         "Квадратный дециметр",
-                                         "Квадратный метр",
-                                         "Квадратный километр",
-                                         "Aр(сотка)",
-                                         "Гектар"};
-  const std::vector<std::string> volume = {"Кубический метр",
-                                           "Кубический дециметр",
-                                           "Кубический сантиметр",
-                                           "Литр",
-                                           "Бушель",
-                                           "Галлон",
-                                           "Гектолитр",
-                                           "Баррель"};
-  std::vector<std::string> names;
-  for (const TMeasureUnit& unit : Quantity(1).Units)
-    names.push_back(unit.Name);
-  EXPECT_EQ(names, area);
-  // The are begins with the Latin capital A, then the Cyrillic "р".
-  EXPECT_EQ(Quantity(1).Units.at(5).Name.substr(0, 3), "A\xD1\x80");
-  names.clear();
-  for (const TMeasureUnit& unit : Quantity(2).Units)
-    names.push_back(unit.Name);
-  EXPECT_EQ(names, volume);
-}
-
-// Each factor is the nearest Extended to its decimal, and the rounded ones stay rounded.
-TEST(QuantityCatalogueTest, FactorsAreTheNearestValuesOfTheirDecimals) {
-  const struct {
-    int q, unit;
-    const char* decimal;
-  } factors[] = {
-      {0, 0, "0,001"},
-      {0, 1, "0,01"},
-      {0, 2, "0,1"},
-      {0, 5, "0,0000000001"},
-      {0, 6, "0,0254"},
-      {0, 7, "0,3048"},
-      {0, 8, "0,711"},
-      {0, 9, "0,9144"},
-      {0, 10, "1066,8"},
-      {0, 11, "1609"},
-      {0, 14, "9460000000000000"},
-      {0, 15, "30860000000000000"},
-      {1, 0, "0,000001"},
-      {1, 1, "0,0001"},
-      {1, 2, "0,01"},
-      {2, 1, "0,001"},
-      {2, 2, "0,000001"},
-      {2, 3, "0,001"},
-      {2, 4, "0,03637"},
-      {2, 5, "0,004546"},
-      {2, 6, "0,1"},
-      {2, 7, "0,15899"},
-      {3, 5, "2629800"},
-      {3, 7, "3155760000"},
-      {4, 0, "0,000001"},
-      {4, 1, "0,001"},
-      {4, 3, "0,0002"},
-      {4, 4, "0,02835"},
-      {4, 5, "0,00426"},
-      {4, 6, "0,45359"},
-      {4, 8, "16,38"},
-      {5, 1, "4,1868"},
-      {5, 2, "4186,8"},
-      {6, 4, "1099511627776"},
-      {6, 5, "1125899906842620"},
-      {6, 6, "1152921504606850000"},
-      {6, 7, "1180591620717410000000"},
-      {6, 8, "1208925819614629999935488"},
+// The result tables below show the other quantities' names and factors, but not these.
+TEST(QuantityCatalogueTest, AreaAndVolumeUnitsWithTheNearestFactors) {
+  using Units = std::vector<std::pair<std::string, const char*>>;
+  const std::pair<int, Units> quantities[] = {
+      {1,
+       {{"Квадратный миллиметр", "0,000001"},
+        {"Квадратный сантиметр", "0,0001"},
+        {"Квадратный дециметр", "0,01"},
+        {"Квадратный метр", "1"},
+        {"Квадратный километр", "1000000"},
+        {"Aр(сотка)", "100"},
+        {"Гектар", "10000"}}},
+      {2,
+       {{"Кубический метр", "1"},
+        {"Кубический дециметр", "0,001"},
+        {"Кубический сантиметр", "0,000001"},
+        {"Литр", "0,001"},
+        {"Бушель", "0,03637"},
+        {"Галлон", "0,004546"},
+        {"Гектолитр", "0,1"},
+        {"Баррель", "0,15899"}}},
   };
-  for (const auto& f : factors) {
-    EXPECT_EQ(Quantity(f.q).Units.at(f.unit).Factor, ParseFloat(f.decimal))
-        << Quantity(f.q).Units.at(f.unit).Name;
+  for (const auto& [q, units] : quantities) {
+    ASSERT_EQ(Quantity(q).Units.size(), units.size());
+    for (std::size_t i = 0; i < units.size(); ++i) {
+      EXPECT_EQ(Quantity(q).Units[i].Name, units[i].first);
+      EXPECT_EQ(Quantity(q).Units[i].Factor, ParseFloat(units[i].second)) << units[i].first;
+    }
   }
+  // The name of the are begins with the Latin capital A, then the Cyrillic "р".
+  EXPECT_EQ(Quantity(1).Units.at(5).Name.substr(0, 3), "A\xD1\x80");
+  // The yottabyte is 1,20892581961463E24 rounded to 80 bits, a whole number.
+  EXPECT_EQ(Quantity(6).Units.at(8).Factor, ParseFloat("1208925819614629999935488"));
   EXPECT_EQ(Quantity(6).Units.at(8).Factor, ParseFloat("1,20892581961463E24"));
 }
 
