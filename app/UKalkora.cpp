@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStyle>
 #include <QTabBar>
@@ -94,6 +95,21 @@ QString Text(const char16_t* text) {
   return QString::fromUtf16(text);
 }
 
+// The pages are laid out for a client area of 663 x 379 inside the page control's 671 x 407;
+// the style's own frame would leave a few pixels more, so the pages are centred in the pane.
+class PageAreaStyle : public QProxyStyle {
+ public:
+  QRect subElementRect(SubElement element, const QStyleOption* option,
+                       const QWidget* widget) const override {
+    QRect rect = QProxyStyle::subElementRect(element, option, widget);
+    if (element != SE_TabWidgetTabContents) return rect;
+    const QSize page(663, 379);
+    if (rect.width() < page.width() || rect.height() < page.height()) return rect;
+    return {rect.left() + (rect.width() - page.width()) / 2,
+            rect.top() + (rect.height() - page.height()) / 2, page.width(), page.height()};
+  }
+};
+
 }  // namespace
 
 TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), platform_(platform) {
@@ -106,6 +122,9 @@ TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
   setWindowIcon(QIcon(QStringLiteral(":/pictures/kalkora.svg")));
 
   BuildToolBar();
+  auto* pageAreaStyle = new PageAreaStyle;
+  pageAreaStyle->setParent(ui.Cebr);
+  ui.Cebr->setStyle(pageAreaStyle);
   ui.Cebr->setFont(Tahoma(11));
   ui.Cebr->tabBar()->setCursor(Qt::PointingHandCursor);
   AddPage(new NaturalNumbersPage(platform_), QStringLiteral("TntTabSheet1"),

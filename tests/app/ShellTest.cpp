@@ -107,6 +107,7 @@ TEST_F(ShellTest, WindowLayout) {
       cebr->mapTo(form.get(), QPoint(0, 0)) - QPoint(0, form->menuBar()->height());
   EXPECT_EQ(cebrInClient, QPoint(9, 42));
   EXPECT_EQ(cebr->size(), QSize(671, 407));
+  EXPECT_EQ(cebr->currentWidget()->size(), QSize(663, 379));
   EXPECT_EQ(cebr->tabBar()->cursor().shape(), Qt::PointingHandCursor);
   EXPECT_EQ(Find<QStatusBar>("StatusBar1")->height(), 19);
   EXPECT_TRUE(Find<QStatusBar>("StatusBar1")->currentMessage().isEmpty());
