@@ -1,0 +1,30 @@
+// The graph page's formula evaluator. It builds no tree: it rewrites the formula text, replacing
+// one operation or function call at a time by its result written as number text, until one
+// number is left. Formula text is single-byte (Windows-1251); '~' is the evaluator's own minus
+// sign inside number text, so that a sign is never taken for a subtraction.
+//
+// A result that is not a number comes back as text for the caller's reading to reject, except
+// one still holding an exponent letter: that would read as a number never computed, so it
+// throws ConvertError itself. Operands that are no number throw ConvertError, arithmetic faults
+// FloatError.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kalkora {
+
+// Normalises a formula (implicit products, signs as '~'); "0" if its parentheses do not balance.
+std::string PrepareFormula(std::string_view formula);
+
+// Reduces an x-free formula to number text, or returns what it cannot reduce; throws Error.
+std::string EvaluateFormula(std::string_view formula);
+
+// Writes exponent form ("E" at 0-based `position`) as plain text; "0" beyond 30 in the exponent.
+std::string ExpandExponent(std::string_view text, std::size_t position);
+
+// Drops a number text's leading zeros, trailing decimal zeros and bare comma; "0" for nothing.
+std::string NormalizeNumberText(std::string_view text);
+
+}  // namespace kalkora
