@@ -1,0 +1,90 @@
+// The formula evaluator at the graph page's pace: every point prepares the formula, puts x in
+// as text, reduces the text and reads the result back. Items per second are points per second.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <string_view>
+
+#include "graphs/Qrafik.h"
+#include "numtext/NumText.h"
+
+namespace {
+
+using kalkora::Extended;
+
+constexpr std::string_view kDefaultFormula = "x^4-4*x^3";
+
+// 200 characters: functions, nested and implicit products, powers.
+constexpr std::string_view kLongFormula =
+    "sin (x+1)*cos (2x-1)+log (x^2+1)/(1+x^2)-tan (x/3)+2sinh (x/4)-cosh (x/5)+(x-1)(x+2)(x-3)/"
+    "(x^2+4)+((x+1)^2-(x-1)^2)/4+3x^3-2x^2+x-7+ctg (x+10)*(x^4-4*x^3)/(1+x^2)^2-(2x+1)/(x^2+1)+"
+    "sin (x^2)*(x-5)/10+1";
+static_assert(kLongFormula.size() == 200);
+
+// The default graph: -2 to 4,5 with step 0,01.
+constexpr int kPoints = 651;
+
+std::string PutX(const std::string& prepared, const std::string& x) {
+  std::string text;
+  text.reserve(prepared.size() + 8 * x.size());
+  for (const char c : prepared) {
+    if (c == 'x' || c == 'X') {
+      text += x;
+    } else {
+      text += c;
+    }
+  }
+  return text;
+}
+
+// One whole graph per iteration, as the page computes it.
+void Graph(benchmark::State& state, std::string_view formula) {
+  const Extended start = kalkora::ParseFloat("-2");
+  const Extended step = kalkora::ParseFloat("0,01");
+  for (auto _ : state) {
+    for (int i = 0; i < kPoints; ++i) {
+      const Extended x = i * step + start;
+      const std::string text = PutX(kalkora::PrepareFormula(formula), kalkora::FormatGeneral15(x));
+      benchmark::DoNotOptimize(kalkora::ParseFloat(kalkora::EvaluateFormula(text)));
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * kPoints);
+}
+
+void BM_DefaultGraph(benchmark::State& state) {
+  Graph(state, kDefaultFormula);
+}
+BENCHMARK(BM_DefaultGraph)->Unit(benchmark::kMillisecond);
+
+void BM_LongFormulaGraph(benchmark::State& state) {
+  Graph(state, kLongFormula);
+}
+BENCHMARK(BM_LongFormulaGraph)->Unit(benchmark::kMillisecond);
+
+// The reduction alone, on a text with x already in.
+void BM_EvaluateDefaultAtMinusTwo(benchmark::State& state) {
+  const std::string text = PutX(kalkora::PrepareFormula(kDefaultFormula), "-2");
+  for (auto _ : state)
+    benchmark::DoNotOptimize(kalkora::EvaluateFormula(text));
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_EvaluateDefaultAtMinusTwo);
+
+void BM_EvaluateLongAtOneAndAHalf(benchmark::State& state) {
+  const std::string text = PutX(kalkora::PrepareFormula(kLongFormula), "1,5");
+  for (auto _ : state)
+    benchmark::DoNotOptimize(kalkora::EvaluateFormula(text));
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_EvaluateLongAtOneAndAHalf);
+
+// Results of 10^15 and above or below 10^-4 are carried in plain digits.
+void BM_EvaluateExponentResults(benchmark::State& state) {
+  const std::string text = "7^30/3^20+1\\7^9";
+  for (auto _ : state)
+    benchmark::DoNotOptimize(kalkora::EvaluateFormula(text));
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_EvaluateExponentResults);
+
+}  // namespace
