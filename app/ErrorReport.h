@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <exception>
 #include <new>
+#include <type_traits>
 
 #include "app/platform/Dialogs.h"
 #include "common/Errors.h"
@@ -32,12 +33,19 @@ void RunGuarded(Dialogs& dialogs, QWidget* parent, Handler&& handler) noexcept {
   }
 }
 
-// Connects `signal` to `handler` so that the handler runs under the default error report.
+// Connects `signal` to `handler` so that the handler runs under the default error report. The
+// handler takes the signal's arguments, or none when it does not need them.
 template <typename Sender, typename Signal, typename Handler>
 void ConnectGuarded(Dialogs& dialogs, QWidget* context, Sender* sender, Signal signal,
                     Handler handler) {
-  QObject::connect(sender, signal, context, [&dialogs, context, handler] {
-    RunGuarded(dialogs, context->window(), handler);
+  QObject::connect(sender, signal, context, [&dialogs, context, handler](const auto&... args) {
+    RunGuarded(dialogs, context->window(), [&] {
+      if constexpr (std::is_invocable_v<const Handler&, decltype(args)...>) {
+        handler(args...);
+      } else {
+        handler();
+      }
+    });
   });
 }
 

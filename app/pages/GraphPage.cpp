@@ -1,0 +1,151 @@
+#include "app/pages/GraphPage.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include "common/Cp1251.h"
+#include "graphs/GraphFile.h"
+#include "numtext/NumText.h"
+
+namespace kalkora {
+
+namespace {
+
+const QColor kGaugeBlue(0, 0, 255);
+
+Extended ReadFloat(const QLineEdit* field) {
+  return ParseFloat(field->text().toStdString());
+}
+
+QString Text(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+QString GraphFileFilter() {
+  return QString::fromLatin1(kGraphFileFilter);
+}
+
+}  // namespace
+
+GraphPage::GraphPage(Platform& platform, QWidget* parent) : Page(platform, parent) {
+  ui.setupUi(this);
+  ui.Image3->SetRaster(&raster_);
+  QPalette gauge = ui.Gauge1->palette();
+  gauge.setColor(QPalette::Highlight, kGaugeBlue);
+  ui.Gauge1->setPalette(gauge);
+
+  Bind(ui.QrafikiQur, &QPushButton::clicked, &GraphPage::QrafikiQurClick);
+  Bind(ui.QrafikiTemizle, &QPushButton::clicked, &GraphPage::QrafikiTemizleClick);
+  Bind(ui.QrafikiSaxla, &QPushButton::clicked, &GraphPage::QrafikiSaxlaClick);
+  Bind(ui.QrafikiAc, &QPushButton::clicked, &GraphPage::QrafikiAcClick);
+  ConnectGuarded(platform.dialogs, this, ui.Image3, &ImageView::MouseMove,
+                 [this](int x, int y) { Image3MouseMove(x, y); });
+}
+
+void GraphPage::Start() {
+  ClearGraph(raster_);
+  ui.Image3->update();
+}
+
+void GraphPage::SetGaugeMaximum(int maximum) {
+  ui.Gauge1->setMaximum(maximum);
+  gaugePercent_ = -1;
+}
+
+void GraphPage::SetGauge(int position) {
+  ui.Gauge1->setValue(std::min(position, ui.Gauge1->maximum()));
+  const int maximum = ui.Gauge1->maximum();
+  const int percent =
+      maximum <= 0 ? 100
+                   : static_cast<int>(static_cast<qint64>(ui.Gauge1->value()) * 100 / maximum);
+  if (percent != gaugePercent_) {
+    gaugePercent_ = percent;
+    // The build holds the event loop: paint now, or the gauge would only move at the end.
+    ui.Gauge1->repaint();
+  }
+}
+
+void GraphPage::QrafikiQurClick() {
+  state_.GraphDrawn = true;
+  state_.RangeEnd = ReadFloat(ui.XEnd);
+  state_.RangeStart = ReadFloat(ui.XStart);
+  if (state_.RangeStart > state_.RangeEnd) {
+    const QString start = ui.XStart->text();
+    ui.XStart->setText(ui.XEnd->text());
+    ui.XEnd->setText(start);
+    std::swap(state_.RangeStart, state_.RangeEnd);
+  }
+  state_.StepValue = ReadFloat(ui.StepEd);
+  if (!StepIsValid(state_.RangeStart, state_.RangeEnd, state_.StepValue)) {
+    ShowMessage(QStringLiteral("Неверный шаг"));
+    return;
+  }
+  const auto progress = [this](int i) { SetGauge(i); };
+  SetGaugeMaximum(static_cast<int>(PointCount(state_) - 1));
+  // Whatever the build reaches before an error stays drawn: the image shows it at once.
+  struct Refresh {
+    ImageView* view;
+    ~Refresh() { view->update(); }
+  } refresh{ui.Image3};
+  ComputePoints(state_, Utf8ToCp1251(ui.FormEd->text().toStdString()), progress);
+  ComputeScale(state_, ui.MashCh->isChecked(), progress);
+  DrawGraph(state_, raster_, ui.LinesCh->isChecked(), progress);
+}
+
+void GraphPage::QrafikiTemizleClick() {
+  ClearGraph(raster_);
+  ui.Image3->update();
+  state_.GraphDrawn = false;
+  ui.XEd->setText(QStringLiteral("0"));
+  ui.YEd->setText(QStringLiteral("0"));
+}
+
+void GraphPage::Image3MouseMove(int x, int y) {
+  if (!state_.GraphDrawn) return;
+  const auto [readX, readY] = ReadOut(state_, x, y);
+  ui.XEd->setText(Text(FormatGeneral15(readX)));
+  ui.YEd->setText(Text(FormatGeneral15(readY)));
+}
+
+void GraphPage::QrafikiSaxlaClick() {
+  const QString chosen =
+      platform().dialogs.GetSaveFileName(window(), GraphFileFilter(), Text(state_.GraphFileName));
+  if (!chosen.isEmpty()) state_.GraphFileName = chosen.toStdString();
+  if (state_.GraphFileName.empty()) return;
+  // Qt writes every path with '/', whatever the platform's own separator.
+  state_.GraphFileName = WithGraphExtension(state_.GraphFileName, '/');
+  const std::string bytes = EncodeGraphFile(Utf8ToCp1251(ui.FormEd->text().toStdString()), state_);
+  // The whole file is written at once and only then put in place of the old one, so a failed
+  // save leaves the file that was there as it was.
+  QSaveFile file(Text(state_.GraphFileName));
+  file.setDirectWriteFallback(false);
+  if (!file.open(QIODevice::WriteOnly)) throw InOutError(file.errorString().toStdString());
+  const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+  if (written != static_cast<qint64>(bytes.size()) || !file.commit()) {
+    throw InOutError(file.errorString().toStdString());
+  }
+}
+
+void GraphPage::QrafikiAcClick() {
+  const QString chosen =
+      platform().dialogs.GetOpenFileName(window(), GraphFileFilter(), Text(state_.GraphFileName));
+  if (!chosen.isEmpty()) state_.GraphFileName = chosen.toStdString();
+  if (state_.GraphFileName.empty()) return;
+  state_.PointsX.clear();
+  state_.PointsY.clear();
+  QFile file(Text(state_.GraphFileName));
+  if (!file.open(QIODevice::ReadOnly)) {
+    ShowMessage(QStringLiteral("Не могу открыть файл"));
+    return;
+  }
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) throw InOutError(file.errorString().toStdString());
+  const std::string formula = DecodeGraphFile(
+      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), state_);
+  ui.FormEd->setText(Text(Cp1251ToUtf8(formula)));
+  ui.XStart->setText(Text(FormatGeneral15(state_.RangeStart)));
+  ui.XEnd->setText(Text(FormatGeneral15(state_.RangeEnd)));
+  ui.StepEd->setText(Text(FormatGeneral15(state_.StepValue)));
+}
+
+}  // namespace kalkora

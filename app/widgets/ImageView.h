@@ -1,0 +1,30 @@
+// Shows a Raster, the pixel buffer the graph is drawn on, and reports the pointer's moves over it.
+#pragma once
+
+#include <QWidget>
+
+namespace kalkora {
+
+class Raster;
+
+class ImageView : public QWidget {
+  Q_OBJECT
+ public:
+  explicit ImageView(QWidget* parent = nullptr);
+
+  // The raster shown; it must outlive the view. Call update() after drawing on it.
+  void SetRaster(const Raster* raster);
+
+ Q_SIGNALS:
+  // The pointer moved to pixel (x, y) of the image.
+  void MouseMove(int x, int y);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  const Raster* raster_ = nullptr;
+};
+
+}  // namespace kalkora

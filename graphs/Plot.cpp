@@ -1,0 +1,143 @@
+#include "graphs/Plot.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "graphs/Qrafik.h"
+#include "numtext/NumText.h"
+
+namespace kalkora {
+
+namespace {
+
+// Pixels far outside the drawing are all alike; keeping them in this range keeps them ints.
+constexpr Extended kPixelLimit = 1 << 30;
+
+// Trunc toward zero, as the pixel mapping does; a value beyond any pixel is held at the limit.
+int TruncPixel(Extended value) {
+  if (std::isnan(value)) ThrowInvalidOperation();
+  return static_cast<int>(std::trunc(std::clamp(value, -kPixelLimit, kPixelLimit)));
+}
+
+void Report(const Progress& progress, std::int64_t i) {
+  if (progress) progress(static_cast<int>(i));
+}
+
+}  // namespace
+
+bool StepIsValid(Extended rangeStart, Extended rangeEnd, Extended step) {
+  const Extended range = std::fabs(Sub(rangeEnd, rangeStart));
+  if (step > range || step < 0 || step == 0) return false;
+  // The count itself: a huge quotient is simply too many points.
+  return range / step < static_cast<Extended>(kMaxGraphPoints - 1) + 1;
+}
+
+std::int64_t PointCount(const GraphState& state) {
+  const Extended range = std::fabs(Sub(state.RangeEnd, state.RangeStart));
+  return static_cast<std::int64_t>(std::trunc(Div(range, state.StepValue))) + 1;
+}
+
+std::string SubstituteX(std::string_view formula, std::string_view xText) {
+  std::string text;
+  text.reserve(formula.size() + 8 * xText.size());
+  for (const char c : formula) {
+    if (c == 'x' || c == 'X') {
+      text += xText;
+    } else {
+      text += c;
+    }
+  }
+  return text;
+}
+
+void ComputePoints(GraphState& state, std::string_view formula, const Progress& progress) {
+  const std::int64_t n = PointCount(state);
+  state.PointsX.assign(static_cast<std::size_t>(n), 0);
+  state.PointsY.assign(static_cast<std::size_t>(n), 0);
+  std::string prepared;
+  for (std::int64_t i = 0; i < n; ++i) {
+    const Extended x = Add(Mul(static_cast<Extended>(i), state.StepValue), state.RangeStart);
+    state.PointsX[static_cast<std::size_t>(i)] = x;
+    // The formula is the same for every point: it is prepared once, at the first.
+    if (i == 0) prepared = PrepareFormula(formula);
+    state.PointsY[static_cast<std::size_t>(i)] =
+        ParseFloat(EvaluateFormula(SubstituteX(prepared, FormatGeneral15(x))));
+    Report(progress, i);
+  }
+}
+
+void ComputeScale(GraphState& state, bool scaled, const Progress& progress) {
+  if (!scaled) {
+    state.ScaleX = 1;
+    state.ScaleY = 1;
+    return;
+  }
+  const std::size_t n = state.PointsY.size();
+  if (n > 0) {
+    state.MaxY = state.PointsY[0];
+    state.MinY = state.PointsY[0];
+  }
+  for (std::size_t i = 0; i < n; ++i) {
+    state.MaxY = std::max(state.MaxY, state.PointsY[i]);
+    state.MinY = std::min(state.MinY, state.PointsY[i]);
+    Report(progress, static_cast<std::int64_t>(i));
+  }
+  const Extended height = Sub(state.MaxY, state.MinY);
+  state.ScaleY = height == 0 ? 1 : Div(kGraphHeight, std::fabs(height));
+  const Extended width = Sub(state.RangeEnd, state.RangeStart);
+  state.ScaleX = width == 0 ? 1 : Div(kGraphWidth, std::fabs(width));
+}
+
+Pixel PixelOf(const GraphState& state, Extended x, Extended y) {
+  return {TruncPixel(Mul(Sub(x, state.RangeStart), state.ScaleX)),
+          kGraphHeight - TruncPixel(Mul(Sub(y, state.MinY), state.ScaleY))};
+}
+
+void DrawGraph(GraphState& state, Raster& raster, bool lines, const Progress& progress) {
+  raster.SetPenColor(kYellow);
+  raster.SetPenStyle(Raster::PenStyle::Dotted);
+  const int axisRow = kGraphHeight - TruncPixel(Mul(-state.MinY, state.ScaleY));
+  raster.MoveTo(0, axisRow);
+  raster.LineTo(kGraphWidth, axisRow);
+  const int axisColumn = TruncPixel(Mul(-state.RangeStart, state.ScaleX));
+  raster.MoveTo(axisColumn, 0);
+  raster.LineTo(axisColumn, kGraphHeight);
+
+  raster.SetPenStyle(Raster::PenStyle::Solid);
+  const std::size_t n = std::min(state.PointsX.size(), state.PointsY.size());
+  if (lines) {
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+      const Pixel from = PixelOf(state, state.PointsX[i], state.PointsY[i]);
+      const Pixel to = PixelOf(state, state.PointsX[i + 1], state.PointsY[i + 1]);
+      raster.MoveTo(from.x, from.y);
+      raster.LineTo(to.x, to.y);
+      Report(progress, static_cast<std::int64_t>(i));
+    }
+    if (n > 0) Report(progress, static_cast<std::int64_t>(n - 1));
+  } else {
+    for (std::size_t i = 0; i < n; ++i) {
+      const Pixel at = PixelOf(state, state.PointsX[i], state.PointsY[i]);
+      raster.MoveTo(at.x, at.y);
+      raster.LineTo(at.x + 1, at.y + 1);
+      Report(progress, static_cast<std::int64_t>(i));
+    }
+  }
+  state.GraphDrawn = true;
+}
+
+void ClearGraph(Raster& raster) {
+  raster.SetBrushColor(kBlue);
+  raster.SetPenColor(kBlue);
+  raster.Rectangle(0, 0, kGraphWidth, kGraphHeight);
+}
+
+std::pair<Extended, Extended> ReadOut(const GraphState& state, int x, int y) {
+  const Extended rangeX = Sub(state.RangeEnd, state.RangeStart);
+  const Extended rangeY = Sub(state.MaxY, state.MinY);
+  const Extended readX =
+      Add(Mul(Div(static_cast<Extended>(x), kGraphWidth), rangeX), state.RangeStart);
+  const Extended readY = Sub(state.MaxY, Mul(Div(static_cast<Extended>(y), kGraphHeight), rangeY));
+  return {readX, readY};
+}
+
+}  // namespace kalkora

@@ -1,0 +1,74 @@
+// The graph of y = f(x): the points of a range, their scale, their pixels and their drawing.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/Float.h"
+#include "graphs/Raster.h"
+
+namespace kalkora {
+
+// The drawing area's size in pixels.
+inline constexpr int kGraphWidth = 300;
+inline constexpr int kGraphHeight = 293;
+
+// The most points a build makes: more cannot be told apart on 300 columns, and each point
+// holds two 80-bit numbers.
+inline constexpr std::int64_t kMaxGraphPoints = 5'000'000;
+
+struct GraphState {
+  Extended RangeEnd = 0;
+  Extended RangeStart = 0;
+  Extended StepValue = 0;
+  std::vector<Extended> PointsX;
+  std::vector<Extended> PointsY;
+  Extended MaxY = 0;
+  Extended MinY = 0;
+  Extended ScaleX = 0;
+  Extended ScaleY = 0;
+  bool GraphDrawn = false;
+  std::string GraphFileName;
+};
+
+using Progress = std::function<void(int)>;
+
+// False for a step the build cannot use: negative, larger than the range, zero (which would
+// divide by zero), or so small that the range would need more than kMaxGraphPoints points.
+bool StepIsValid(Extended rangeStart, Extended rangeEnd, Extended step);
+
+// The number of points of the state's range and step: Trunc(|end - start| / step) + 1.
+std::int64_t PointCount(const GraphState& state);
+
+// The formula text with every x or X replaced by the number text of x.
+std::string SubstituteX(std::string_view formula, std::string_view xText);
+
+// Computes PointsX and PointsY for the state's range and step, one evaluation of the formula
+// per point, reporting each point's index. On an error the points computed so far stay.
+void ComputePoints(GraphState& state, std::string_view formula, const Progress& progress = {});
+
+// With `scaled`, the extremes of y and the scales that fill the drawing area; without, one
+// pixel per unit, placed with the extremes of the last scaled build.
+void ComputeScale(GraphState& state, bool scaled, const Progress& progress = {});
+
+struct Pixel {
+  int x;
+  int y;
+};
+// The pixel of the point (x, y) under the state's scale.
+Pixel PixelOf(const GraphState& state, Extended x, Extended y);
+
+// Draws the dotted axes and the curve (joined by lines, or one pixel per point) over what the
+// raster already shows, and marks the graph drawn.
+void DrawGraph(GraphState& state, Raster& raster, bool lines, const Progress& progress = {});
+
+// Paints the raster blue, as at start-up and by "Очистить".
+void ClearGraph(Raster& raster);
+
+// The coordinates under the pointer at pixel (x, y), by the range and the extremes of y.
+std::pair<Extended, Extended> ReadOut(const GraphState& state, int x, int y);
+
+}  // namespace kalkora
