@@ -1,0 +1,260 @@
+// The graph's points, scale, pixels and drawing, read back pixel by pixel.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "common/Errors.h"
+#include "graphs/Plot.h"
+#include "graphs/Raster.h"
+
+namespace kalkora {
+namespace {
+
+constexpr int W = kGraphWidth;
+constexpr int H = kGraphHeight;
+constexpr Rgb kWhite = 0xffffff;
+
+GraphState Range(Extended start, Extended end, Extended step) {
+  GraphState state;
+  state.RangeStart = start;
+  state.RangeEnd = end;
+  state.StepValue = step;
+  return state;
+}
+
+// Builds as the page does: points, scale, then drawing on a blue image.
+GraphState Build(const char* formula, Extended start, Extended end, Extended step, Raster& raster,
+                 bool scaled = true, bool lines = true) {
+  GraphState state = Range(start, end, step);
+  ComputePoints(state, formula);
+  ComputeScale(state, scaled);
+  DrawGraph(state, raster, lines);
+  return state;
+}
+
+int CountColor(const Raster& raster, Rgb color, int skipRow = -1, int skipColumn = -1) {
+  int count = 0;
+  for (int y = 0; y < raster.Height(); ++y) {
+    for (int x = 0; x < raster.Width(); ++x) {
+      if (y != skipRow && x != skipColumn && raster.Pixel(x, y) == color) ++count;
+    }
+  }
+  return count;
+}
+
+TEST(PlotTest, DefaultGraph) {
+  GraphState state = Range(-2, 4.5L, 0.01L);
+  ASSERT_EQ(PointCount(state), 651);
+  std::vector<int> progress;
+  ComputePoints(state, "x^4-4*x^3", [&](int i) { progress.push_back(i); });
+  ASSERT_EQ(state.PointsX.size(), 651u);
+  ASSERT_EQ(state.PointsY.size(), 651u);
+  EXPECT_EQ(progress.size(), 651u);
+  EXPECT_EQ(progress.back(), 650);
+  EXPECT_EQ(state.PointsX[0], -2);
+  EXPECT_EQ(state.PointsX[500], 500 * 0.01L - 2);
+  ComputeScale(state, true);
+  EXPECT_EQ(state.MinY, -27);
+  EXPECT_EQ(state.PointsY[500], -27);  // at x = 3
+  EXPECT_EQ(state.MaxY, 48);
+  EXPECT_EQ(state.PointsY[0], 48);  // at x = -2
+  EXPECT_EQ(state.ScaleY, H / 75.0L);
+  EXPECT_EQ(state.ScaleX, W / 6.5L);
+}
+
+TEST(PlotTest, StepChecks) {
+  const struct {
+    Extended start, end, step;
+    bool valid;
+  } cases[] = {
+      {-2, 4.5L, 7, false},   {-2, 4.5L, 6.5L, true}, {-2, 4.5L, -0.01L, false},
+      {-2, 4.5L, 0, false},   {1, 1, 0, false},       {1, 1, 0.5L, false},
+      {0, 1, 1e-6L, true},    {0, 1e30L, 1, false},   {0, 4999999, 1, true},
+      {0, 5000000, 1, false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(StepIsValid(c.start, c.end, c.step), c.valid)
+        << c.start << " " << c.end << " " << c.step;
+  }
+  EXPECT_EQ(PointCount(Range(-2, 4.5L, 6.5L)), 2);
+  EXPECT_EQ(PointCount(Range(0, 4999999, 1)), 5000000);
+}
+
+TEST(PlotTest, ScaledPixelsFillTheImage) {
+  GraphState state = Range(-2, 4.5L, 0.01L);
+  ComputePoints(state, "x^4-4*x^3");
+  ComputeScale(state, true);
+  const Pixel start = PixelOf(state, -2, 48);  // MaxY on row 0
+  EXPECT_EQ(start.x, 0);
+  EXPECT_EQ(start.y, 0);
+  const Pixel lowest = PixelOf(state, 3, -27);  // MinY on row H, just below the image
+  EXPECT_EQ(lowest.y, H);
+  EXPECT_EQ(PixelOf(state, 4.5L, 0).x, W);
+  EXPECT_EQ(PixelOf(state, 0, 0).x, static_cast<int>(2 * (W / 6.5L)));
+}
+
+TEST(PlotTest, UnscaledPixelsAreOnePerUnitFromTheLastScaledExtremes) {
+  GraphState state = Range(-2, 4.5L, 0.5L);
+  ComputePoints(state, "x^4-4*x^3");
+  ComputeScale(state, true);  // MinY becomes -27
+  state.RangeStart = 10;
+  ComputeScale(state, false);
+  EXPECT_EQ(state.ScaleX, 1);
+  EXPECT_EQ(state.ScaleY, 1);
+  EXPECT_EQ(state.MinY, -27);
+  EXPECT_EQ(PixelOf(state, 10, -27).x, 0);
+  EXPECT_EQ(PixelOf(state, 10, -27).y, H);
+  EXPECT_EQ(PixelOf(state, 13.9L, -20.5L).x, 3);
+  EXPECT_EQ(PixelOf(state, 13.9L, -20.5L).y, H - 6);
+}
+
+TEST(PlotTest, AxesAreDottedYellowWithBlueGaps) {
+  Raster raster(W, H);
+  ClearGraph(raster);
+  // y = x from -1 to 1: the axes cross the middle of the image.
+  const GraphState state = Build("x", -1, 1, 1, raster);
+  const int row = H - static_cast<int>(1 * (H / 2.0L));
+  const int column = static_cast<int>(1 * (W / 2.0L));
+  ASSERT_EQ(row, 147);
+  ASSERT_EQ(column, 150);
+  // Three on, three off, from the left edge.
+  std::string pattern;
+  for (int x = 0; x < 12; ++x)
+    pattern += raster.Pixel(x, row) == kYellow ? 'y' : '.';
+  EXPECT_EQ(pattern, "yyy...yyy...");
+  std::string down;
+  for (int y = 0; y < 12; ++y)
+    down += raster.Pixel(column, y) == kYellow ? 'y' : '.';
+  EXPECT_EQ(down, "yyy...yyy...");
+  EXPECT_TRUE(state.GraphDrawn);
+}
+
+TEST(PlotTest, SinglePixelsWhenLinesAreOff) {
+  Raster raster(W, H);
+  ClearGraph(raster);
+  // Five points of y = 2 from 0 to 4: MaxY = MinY, so the curve lies on row H, outside.
+  GraphState flat = Build("2", 0, 4, 1, raster, true, false);
+  EXPECT_EQ(flat.ScaleY, 1);
+  EXPECT_EQ(PixelOf(flat, 0, 2).y, H);
+  const int axisRow = H - static_cast<int>(-2 * flat.ScaleY);
+  EXPECT_EQ(CountColor(raster, kYellow, axisRow, 0), 0);  // nothing but the axes shows
+
+  // y = x from 0 to 4 in steps of 1, lines off: five single points.
+  Raster points(W, H);
+  ClearGraph(points);
+  const GraphState line = Build("x", 0, 4, 1, points, true, false);
+  int curvePixels = 0;
+  for (std::size_t i = 0; i < line.PointsX.size(); ++i) {
+    const Pixel p = PixelOf(line, line.PointsX[i], line.PointsY[i]);
+    if (p.x < W && p.y < H) {
+      EXPECT_EQ(points.Pixel(p.x, p.y), kYellow) << i;
+      ++curvePixels;
+    }
+  }
+  EXPECT_EQ(curvePixels, 3);  // (0, 0) lies on row H and (4, 4) on column W, both outside
+  // Between the points nothing is joined: the pixel after the first point stays blue.
+  const Pixel first = PixelOf(line, 1, 1);
+  EXPECT_EQ(points.Pixel(first.x + 1, first.y - 1), kBlue);
+}
+
+TEST(PlotTest, LinesJoinThePointsAndTwoBuildsLeaveBothCurves) {
+  Raster raster(W, H);
+  ClearGraph(raster);
+  const GraphState rising = Build("x", 0, 4, 1, raster);
+  const int afterFirst = CountColor(raster, kYellow);
+  const GraphState falling = Build("4-x", 0, 4, 1, raster);
+  // Each segment starts on its point's pixel; the pixels between are joined.
+  const Pixel one = PixelOf(rising, 1, 1);
+  const Pixel two = PixelOf(rising, 2, 2);
+  EXPECT_EQ(raster.Pixel(one.x, one.y), kYellow);
+  const int middle = (one.x + two.x) / 2;
+  const int row = (one.y + two.y) / 2;
+  EXPECT_TRUE(raster.Pixel(middle, row) == kYellow || raster.Pixel(middle, row + 1) == kYellow);
+  const Pixel three = PixelOf(falling, 1, 3);
+  EXPECT_EQ(raster.Pixel(three.x, three.y), kYellow);
+  EXPECT_GT(CountColor(raster, kYellow), afterFirst + 200);
+}
+
+TEST(PlotTest, AFailedBuildKeepsThePointsComputedSoFar) {
+  GraphState state = Range(-2, 4.5L, 0.5L);
+  try {
+    ComputePoints(state, "1/(x-1)");
+    FAIL() << "no error";
+  } catch (const FloatError& e) {
+    EXPECT_STREQ(e.what(), "Floating point division by zero");
+  }
+  ASSERT_EQ(state.PointsX.size(), 14u);
+  EXPECT_EQ(state.PointsX[6], 1);
+  EXPECT_EQ(state.PointsY[5], 1 / (0.5L - 1));
+  EXPECT_EQ(state.PointsX[7], 0);  // not reached
+}
+
+TEST(PlotTest, UnbalancedParenthesesGiveZeroEverywhere) {
+  GraphState state = Range(-1, 1, 0.5L);
+  ComputePoints(state, "(x+1");
+  for (const Extended y : state.PointsY)
+    EXPECT_EQ(y, 0);
+}
+
+TEST(PlotTest, ReadOutUsesTheRangeAndTheExtremes) {
+  GraphState state = Range(-2, 4.5L, 0.01L);
+  state.MinY = -27;
+  state.MaxY = 48;
+  const auto [x0, y0] = ReadOut(state, 0, 0);
+  EXPECT_EQ(x0, -2);
+  EXPECT_EQ(y0, 48);
+  const auto [x1, y1] = ReadOut(state, W, H);
+  EXPECT_EQ(x1, 4.5L);
+  EXPECT_EQ(y1, -27);
+}
+
+TEST(RasterTest, LineLeavesOutItsEndPixel) {
+  Raster raster(10, 10, kWhite);
+  raster.SetPenColor(kYellow);
+  raster.MoveTo(1, 1);
+  raster.LineTo(5, 1);
+  EXPECT_EQ(raster.Pixel(1, 1), kYellow);
+  EXPECT_EQ(raster.Pixel(4, 1), kYellow);
+  EXPECT_EQ(raster.Pixel(5, 1), kWhite);
+  // The pen moved on: the next line starts where this one ended.
+  raster.LineTo(5, 4);
+  EXPECT_EQ(raster.Pixel(5, 1), kYellow);
+  EXPECT_EQ(raster.Pixel(5, 3), kYellow);
+  EXPECT_EQ(raster.Pixel(5, 4), kWhite);
+  // A line of one step sets just its first pixel.
+  raster.MoveTo(7, 7);
+  raster.LineTo(8, 8);
+  EXPECT_EQ(raster.Pixel(7, 7), kYellow);
+  EXPECT_EQ(raster.Pixel(8, 8), kWhite);
+}
+
+TEST(RasterTest, RectangleLeavesOutItsRightAndBottomEdges) {
+  Raster raster(6, 6, kWhite);
+  raster.SetPenColor(kYellow);
+  raster.SetBrushColor(kBlue);
+  raster.Rectangle(1, 1, 5, 4);
+  EXPECT_EQ(raster.Pixel(1, 1), kYellow);
+  EXPECT_EQ(raster.Pixel(4, 3), kYellow);
+  EXPECT_EQ(raster.Pixel(2, 2), kBlue);
+  EXPECT_EQ(raster.Pixel(5, 2), kWhite);
+  EXPECT_EQ(raster.Pixel(2, 4), kWhite);
+  EXPECT_EQ(raster.Pixel(0, 0), kWhite);
+}
+
+TEST(RasterTest, LinesFarOutsideAreCutNotWalked) {
+  Raster raster(W, H, kWhite);
+  raster.SetPenColor(kYellow);
+  raster.MoveTo(-1000000000, 100);
+  raster.LineTo(1000000000, 100);
+  EXPECT_EQ(raster.Pixel(0, 100), kYellow);
+  EXPECT_EQ(raster.Pixel(W - 1, 100), kYellow);
+  raster.MoveTo(-1000000000, -1000000000);
+  raster.LineTo(1000000000, 1000000000);
+  EXPECT_EQ(raster.Pixel(50, 50), kYellow);
+  raster.MoveTo(-1000000000, -5);  // entirely outside
+  raster.LineTo(1000000000, -5);
+  EXPECT_EQ(CountColor(raster, kYellow), W + H - 1);  // the two lines share (100, 100)
+}
+
+}  // namespace
+}  // namespace kalkora
