@@ -1,0 +1,240 @@
+// Page 4 driven as a user would: building, clearing, the read-out, saving and opening files.
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/pages/GraphPage.h"
+#include "app/widgets/ImageView.h"
+#include "graphs/GraphFile.h"
+#include "tests/app/AppTest.h"
+
+namespace kalkora::testing {
+namespace {
+
+class GraphPageTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    form->Cebr()->setCurrentIndex(4);
+    page = Find<GraphPage>("TntTabSheet5");
+  }
+
+  QLineEdit* Field(const char* name) { return Find<QLineEdit>(name); }
+  void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
+  void MoveMouse(int x, int y) {
+    QWidget* image = Find<QWidget>("Image3");
+    QMouseEvent move(QEvent::MouseMove, QPointF(x, y), image->mapToGlobal(QPointF(x, y)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(image, &move);
+  }
+  int Count(Rgb color) {
+    int count = 0;
+    for (int y = 0; y < kGraphHeight; ++y) {
+      for (int x = 0; x < kGraphWidth; ++x)
+        count += page->Image().Pixel(x, y) == color;
+    }
+    return count;
+  }
+  QString Read(const char* name) { return Field(name)->text(); }
+
+  GraphPage* page = nullptr;
+  QTemporaryDir folder;
+};
+
+TEST_F(GraphPageTest, StartsWithABlueImageAndTheDefaultFormula) {
+  EXPECT_EQ(Count(kBlue), kGraphWidth * kGraphHeight);
+  EXPECT_EQ(Find<QWidget>("Image3")->size(), QSize(300, 293));
+  EXPECT_EQ(Read("FormEd"), u"x^4-4*x^3");
+  EXPECT_EQ(Read("XStart"), u"-2");
+  EXPECT_EQ(Read("XEnd"), u"4,5");
+  EXPECT_EQ(Read("StepEd"), u"0,01");
+  EXPECT_EQ(Field("FormEd")->maxLength(), 256);
+  EXPECT_TRUE(Find<QCheckBox>("MashCh")->isChecked());
+  EXPECT_TRUE(Find<QCheckBox>("LinesCh")->isChecked());
+  EXPECT_FALSE(page->State().GraphDrawn);
+}
+
+TEST_F(GraphPageTest, BuildDrawsTheDefaultGraphAndFillsTheGauge) {
+  Click("QrafikiQur");
+  EXPECT_TRUE(dialogs.errors.isEmpty());
+  EXPECT_EQ(page->State().PointsX.size(), 651u);
+  EXPECT_EQ(page->State().MinY, -27);
+  EXPECT_EQ(page->State().MaxY, 48);
+  EXPECT_GT(Count(kYellow), 600);
+  EXPECT_EQ(Find<QProgressBar>("Gauge1")->maximum(), 650);
+  EXPECT_EQ(Find<QProgressBar>("Gauge1")->value(), 650);
+}
+
+TEST_F(GraphPageTest, StartAfterEndIsExchangedInTheFields) {
+  Field("XStart")->setText(u"5"_s);
+  Field("XEnd")->setText(u"1"_s);
+  Click("QrafikiQur");
+  EXPECT_EQ(Read("XStart"), u"1");
+  EXPECT_EQ(Read("XEnd"), u"5");
+  EXPECT_EQ(page->State().RangeStart, 1);
+  EXPECT_EQ(page->State().PointsX.back(), 5);
+}
+
+TEST_F(GraphPageTest, UnusableStepsSayNeverniyShag) {
+  for (const char16_t* step : {u"7", u"-0,01", u"0", u"0,0000001"}) {
+    dialogs.messages.clear();
+    Field("StepEd")->setText(QString::fromUtf16(step));
+    Click("QrafikiQur");
+    EXPECT_EQ(dialogs.messages, QStringList{u"Неверный шаг"_s});
+    EXPECT_TRUE(page->State().PointsX.empty());
+    EXPECT_EQ(Count(kBlue), kGraphWidth * kGraphHeight);
+  }
+  Field("StepEd")->setText(u"6,5"_s);
+  Click("QrafikiQur");
+  EXPECT_EQ(page->State().PointsX.size(), 2u);
+}
+
+TEST_F(GraphPageTest, AFailedBuildKeepsThePointsSoFarAndDrawsNothing) {
+  Field("FormEd")->setText(u"1/(x-1)"_s);
+  Field("StepEd")->setText(u"0,5"_s);
+  Click("QrafikiQur");
+  EXPECT_EQ(dialogs.errors, QStringList{u"Floating point division by zero."_s});
+  EXPECT_EQ(page->State().PointsY[5], 1 / (0.5L - 1));
+  EXPECT_TRUE(page->State().GraphDrawn);
+  EXPECT_EQ(Count(kBlue), kGraphWidth * kGraphHeight);
+
+  Field("XEnd")->setText(u"4.5"_s);
+  Click("QrafikiQur");
+  EXPECT_EQ(dialogs.errors.back(), u"'4.5' is not a valid floating point value.");
+}
+
+TEST_F(GraphPageTest, ReadOutFollowsTheMouseOnlyWhileAGraphIsDrawn) {
+  MoveMouse(150, 100);
+  EXPECT_EQ(Read("XEd"), u"0");
+  EXPECT_EQ(Read("YEd"), u"0");
+  Click("QrafikiQur");
+  MoveMouse(0, 0);
+  EXPECT_EQ(Read("XEd"), u"-2");
+  EXPECT_EQ(Read("YEd"), u"48");
+  MoveMouse(300, 293);
+  EXPECT_EQ(Read("XEd"), u"4,5");
+  EXPECT_EQ(Read("YEd"), u"-27");
+
+  Click("QrafikiTemizle");
+  EXPECT_EQ(Read("XEd"), u"0");
+  EXPECT_EQ(Count(kBlue), kGraphWidth * kGraphHeight);
+  MoveMouse(10, 10);
+  EXPECT_EQ(Read("XEd"), u"0");
+  EXPECT_EQ(Read("YEd"), u"0");
+  EXPECT_EQ(page->State().PointsX.size(), 651u);  // the data stays
+}
+
+TEST_F(GraphPageTest, SaveAndOpenGiveBackEveryPoint) {
+  Click("QrafikiQur");
+  const QString name = folder.filePath(u"parabola"_s);
+  dialogs.fileNames = {name};
+  Click("QrafikiSaxla");
+  EXPECT_EQ(dialogs.fileDialogs.back(), u"save|Funksiyanin qrafiki (*.grf)|");
+  QFile saved(name + u".grf"_s);
+  ASSERT_TRUE(saved.exists());
+  EXPECT_EQ(saved.size(), 13150);
+
+  const std::vector<Extended> xs = page->State().PointsX;
+  const std::vector<Extended> ys = page->State().PointsY;
+  Field("FormEd")->setText(u"x"_s);
+  Field("XStart")->setText(u"0"_s);
+  Field("StepEd")->setText(u"1"_s);
+  // A cancelled dialog opens the file just written.
+  Click("QrafikiAc");
+  EXPECT_EQ(dialogs.fileDialogs.back(), u"open|Funksiyanin qrafiki (*.grf)|"_s + name + u".grf"_s);
+  EXPECT_EQ(Read("FormEd"), u"x^4-4*x^3");
+  EXPECT_EQ(Read("XStart"), u"-2");
+  EXPECT_EQ(Read("XEnd"), u"4,5");
+  EXPECT_EQ(Read("StepEd"), u"0,01");
+  EXPECT_EQ(page->State().PointsX, xs);
+  EXPECT_EQ(page->State().PointsY, ys);
+  EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(GraphPageTest, SavingKeepsAnotherExtensionAndCyrillicFormulas) {
+  const QString name = folder.filePath(u"graph.dat"_s);
+  Field("FormEd")->setText(u"ж"_s);
+  dialogs.fileNames = {name};
+  Click("QrafikiSaxla");
+  QFile saved(name);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  const QByteArray bytes = saved.readAll();
+  ASSERT_EQ(bytes.size(), 10 * (1 + 1 + 3));
+  GraphState state;
+  EXPECT_EQ(DecodeGraphFile(std::string_view(bytes.constData(), 50), state), "\xe6");
+  Field("FormEd")->setText(QString());
+  dialogs.fileNames = {name};
+  Click("QrafikiAc");
+  EXPECT_EQ(Read("FormEd"), u"ж");
+}
+
+TEST_F(GraphPageTest, CancelledDialogsBeforeAnyFileDoNothing) {
+  Click("QrafikiSaxla");
+  Click("QrafikiAc");
+  EXPECT_EQ(dialogs.fileDialogs.size(), 2);
+  EXPECT_TRUE(dialogs.errors.isEmpty());
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+  EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+TEST_F(GraphPageTest, FilesThatCannotBeReadOrWritten) {
+  Click("QrafikiQur");
+  dialogs.fileNames = {folder.filePath(u"missing.grf"_s)};
+  Click("QrafikiAc");
+  EXPECT_EQ(dialogs.messages, QStringList{u"Не могу открыть файл"_s});
+  EXPECT_TRUE(page->State().PointsX.empty());
+
+  // A short file: the error report, and the fields keep their texts.
+  const QString shortFile = folder.filePath(u"short.grf"_s);
+  QFile file(shortFile);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  std::string bytes;
+  PutExtended(bytes, 40);
+  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+  file.close();
+  Field("XStart")->setText(u"-7"_s);
+  dialogs.fileNames = {shortFile};
+  Click("QrafikiAc");
+  EXPECT_EQ(dialogs.errors, QStringList{u"Read beyond end of file."_s});
+  EXPECT_EQ(Read("XStart"), u"-7");
+  EXPECT_EQ(Read("FormEd"), u"x^4-4*x^3");
+
+  // Saving where no file can be made reports the system's message and leaves no file behind.
+  dialogs.fileNames = {folder.filePath(u"no/such/folder/graph"_s)};
+  Click("QrafikiSaxla");
+  ASSERT_EQ(dialogs.errors.size(), 2);
+  EXPECT_FALSE(dialogs.errors.back().isEmpty());
+  EXPECT_FALSE(QFile::exists(folder.filePath(u"no"_s)));
+}
+
+TEST_F(GraphPageTest, AFailedSaveLeavesTheOldFileAsItWas) {
+  // The old file stands where the new one would go, and a folder of the same name as the file
+  // the save renames into place makes the save fail only at its very end.
+  const QString name = folder.filePath(u"kept.grf"_s);
+  ASSERT_TRUE(QDir(folder.path()).mkdir(u"kept.grf"_s));
+  ASSERT_TRUE(QFile::exists(name));
+  dialogs.fileNames = {name};
+  Click("QrafikiSaxla");
+  ASSERT_EQ(dialogs.errors.size(), 1);
+  EXPECT_TRUE(QFileInfo(name).isDir());
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
+}
+
+TEST_F(GraphPageTest, DecliningToQuitKeepsThePointsForSaving) {
+  Click("QrafikiQur");
+  dialogs.answers = {false};
+  form->close();
+  const QString name = folder.filePath(u"after.grf"_s);
+  dialogs.fileNames = {name};
+  Click("QrafikiSaxla");
+  EXPECT_EQ(QFileInfo(name).size(), 13150);
+}
+
+}  // namespace
+}  // namespace kalkora::testing
