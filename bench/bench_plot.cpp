@@ -38,4 +38,9 @@ void BM_HundredThousandPoints(benchmark::State& state) {
 }
 BENCHMARK(BM_HundredThousandPoints)->Unit(benchmark::kMillisecond);
 
+void BM_MillionPoints(benchmark::State& state) {
+  Build(state, 0.5L, 7, 6.5L / 1000000);
+}
+BENCHMARK(BM_MillionPoints)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 }  // namespace

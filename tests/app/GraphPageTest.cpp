@@ -71,6 +71,31 @@ TEST_F(GraphPageTest, BuildDrawsTheDefaultGraphAndFillsTheGauge) {
   EXPECT_EQ(Find<QProgressBar>("Gauge1")->value(), 650);
 }
 
+// Counts the paints of a widget, to see the gauge move while the build holds the event loop.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+TEST_F(GraphPageTest, GaugeRepaintsAtEveryPercentDuringTheBuild) {
+  // 3501 points, none of them so near 0 that x would be written in exponent form.
+  Field("XStart")->setText(u"1"_s);
+  Field("StepEd")->setText(u"0,001"_s);
+  PaintCounter counter(Find<QProgressBar>("Gauge1"));
+  Click("QrafikiQur");
+  ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u' ').toStdString();
+  // Points, scale and drawing each run the gauge from 0 to 100 percent.
+  EXPECT_GE(counter.paints, 3 * 100);
+  EXPECT_LT(counter.paints, 3 * 3501);
+}
+
 TEST_F(GraphPageTest, StartAfterEndIsExchangedInTheFields) {
   Field("XStart")->setText(u"5"_s);
   Field("XEnd")->setText(u"1"_s);
