@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "graphs/Plot.h"
 #include "graphs/Qrafik.h"
 #include "numtext/NumText.h"
 
@@ -24,19 +25,6 @@ static_assert(kLongFormula.size() == 200);
 // The default graph: -2 to 4,5 with step 0,01.
 constexpr int kPoints = 651;
 
-std::string PutX(const std::string& prepared, const std::string& x) {
-  std::string text;
-  text.reserve(prepared.size() + 8 * x.size());
-  for (const char c : prepared) {
-    if (c == 'x' || c == 'X') {
-      text += x;
-    } else {
-      text += c;
-    }
-  }
-  return text;
-}
-
 // One whole graph per iteration, as the page computes it.
 void Graph(benchmark::State& state, std::string_view formula) {
   const Extended start = kalkora::ParseFloat("-2");
@@ -44,7 +32,8 @@ void Graph(benchmark::State& state, std::string_view formula) {
   for (auto _ : state) {
     for (int i = 0; i < kPoints; ++i) {
       const Extended x = i * step + start;
-      const std::string text = PutX(kalkora::PrepareFormula(formula), kalkora::FormatGeneral15(x));
+      const std::string text =
+          kalkora::SubstituteX(kalkora::PrepareFormula(formula), kalkora::FormatGeneral15(x));
       benchmark::DoNotOptimize(kalkora::ParseFloat(kalkora::EvaluateFormula(text)));
     }
   }
@@ -63,7 +52,7 @@ BENCHMARK(BM_LongFormulaGraph)->Unit(benchmark::kMillisecond);
 
 // The reduction alone, on a text with x already in.
 void BM_EvaluateDefaultAtMinusTwo(benchmark::State& state) {
-  const std::string text = PutX(kalkora::PrepareFormula(kDefaultFormula), "-2");
+  const std::string text = kalkora::SubstituteX(kalkora::PrepareFormula(kDefaultFormula), "-2");
   for (auto _ : state)
     benchmark::DoNotOptimize(kalkora::EvaluateFormula(text));
   state.SetItemsProcessed(state.iterations());
@@ -71,7 +60,7 @@ void BM_EvaluateDefaultAtMinusTwo(benchmark::State& state) {
 BENCHMARK(BM_EvaluateDefaultAtMinusTwo);
 
 void BM_EvaluateLongAtOneAndAHalf(benchmark::State& state) {
-  const std::string text = PutX(kalkora::PrepareFormula(kLongFormula), "1,5");
+  const std::string text = kalkora::SubstituteX(kalkora::PrepareFormula(kLongFormula), "1,5");
   for (auto _ : state)
     benchmark::DoNotOptimize(kalkora::EvaluateFormula(text));
   state.SetItemsProcessed(state.iterations());

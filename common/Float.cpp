@@ -4,9 +4,15 @@
 
 namespace kalkora {
 
-void ThrowInvalidOperation() { throw FloatError(kInvalidOperationMessage); }
-void ThrowDivisionByZero() { throw FloatError(kDivisionByZeroMessage); }
-void ThrowOverflow() { throw FloatError(kOverflowMessage); }
+void ThrowInvalidOperation() {
+  throw FloatError(kInvalidOperationMessage);
+}
+void ThrowDivisionByZero() {
+  throw FloatError(kDivisionByZeroMessage);
+}
+void ThrowOverflow() {
+  throw FloatError(kOverflowMessage);
+}
 
 Extended Checked(Extended result) {
   if (std::isnan(result)) ThrowInvalidOperation();
@@ -14,9 +20,15 @@ Extended Checked(Extended result) {
   return result;
 }
 
-Extended Add(Extended a, Extended b) { return Checked(a + b); }
-Extended Sub(Extended a, Extended b) { return Checked(a - b); }
-Extended Mul(Extended a, Extended b) { return Checked(a * b); }
+Extended Add(Extended a, Extended b) {
+  return Checked(a + b);
+}
+Extended Sub(Extended a, Extended b) {
+  return Checked(a - b);
+}
+Extended Mul(Extended a, Extended b) {
+  return Checked(a * b);
+}
 
 Extended Div(Extended a, Extended b) {
   if (b == 0) {
@@ -37,7 +49,9 @@ Extended Ln(Extended x) {
   return Checked(std::log(x));
 }
 
-Extended Exp(Extended x) { return Checked(std::exp(x)); }
+Extended Exp(Extended x) {
+  return Checked(std::exp(x));
+}
 
 double ToDouble(Extended x) {
   const double d = static_cast<double>(x);

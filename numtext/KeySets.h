@@ -10,12 +10,14 @@ namespace kalkora {
 class KeySet {
  public:
   constexpr explicit KeySet(std::string_view singles) {
-    for (char c : singles) Add(c);
+    for (char c : singles)
+      Add(c);
   }
 
   constexpr KeySet Range(char first, char last) const {
     KeySet result = *this;
-    for (int c = first; c <= last; ++c) result.Add(c);
+    for (int c = first; c <= last; ++c)
+      result.Add(c);
     return result;
   }
 
