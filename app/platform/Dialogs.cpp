@@ -45,7 +45,9 @@ QString QtDialogs::GetOpenFileName(QWidget* parent, const QString& filter,
 
 QString QtDialogs::GetSaveFileName(QWidget* parent, const QString& filter,
                                    const QString& fileName) {
-  return QFileDialog::getSaveFileName(parent, QString(), fileName, filter);
+  // Saving over an existing file asks nothing: the program always has.
+  return QFileDialog::getSaveFileName(parent, QString(), fileName, filter, nullptr,
+                                      QFileDialog::DontConfirmOverwrite);
 }
 
 }  // namespace kalkora

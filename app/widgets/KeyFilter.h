@@ -15,8 +15,8 @@ class QWidget;
 namespace kalkora {
 
 // The character a key press types, as the field's key handler receives it: Ctrl+letter is its
-// control code (Ctrl+V is 22), Enter is 13, Backspace 8, Escape 27. Keys that type no character
-// (arrows, Tab, Delete, Home, End, function keys) and Alt combinations give QChar().
+// control code (Ctrl+V is 22), Enter is 13 (Ctrl+Enter 10), Backspace 8, Escape 27. Keys that
+// type no character (arrows, Tab, Delete, Home, End, function keys) and Alt keys give QChar().
 QChar TypedChar(const QKeyEvent& event);
 
 using KeyHandler = std::function<void(QChar& key)>;
@@ -28,8 +28,9 @@ enum class EnterKey { Dropped, PassedOn };
 // is one) and is dropped or passed on; then only the characters of `allowed` go through.
 void FilterKey(QChar& key, const KeySet& allowed, QWidget* next, EnterKey enter);
 
-// Routes every character typed into `edit` through `handler` before the field sees it.
-// Text pasted from the context menu is no key press and is not filtered.
+// Routes every character typed into `edit` through `handler` before the field sees it, also
+// those an input method composes. Text pasted from the context menu is not typed and is not
+// filtered.
 void InstallKeyHandler(QLineEdit* edit, KeyHandler handler);
 
 class KeyFilter : public QObject {
@@ -41,6 +42,8 @@ class KeyFilter : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  bool FilterComposed(QObject* watched, QEvent* event);
+
   KeyHandler handler_;
 };
 

@@ -1,6 +1,7 @@
 // The key filter and the spinner, on plain fields outside the main window.
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -60,6 +61,30 @@ TEST_F(KeyFilterTest, ControlLettersArriveAsControlCodesSoPasteIsDropped) {
   EXPECT_EQ(received, (std::vector<char16_t>{22, 26}));
 }
 
+TEST_F(KeyFilterTest, AltKeysTypeNothingAndAltGrCharactersAreFiltered) {
+  field->setText(u"1"_s);
+  QTest::keyClick(field, Qt::Key_X, Qt::AltModifier);
+  QKeyEvent altDigit(QEvent::KeyPress, Qt::Key_7, Qt::AltModifier, u"7"_s);
+  QApplication::sendEvent(field, &altDigit);
+  QKeyEvent altGr(QEvent::KeyPress, Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier, u"@"_s);
+  QApplication::sendEvent(field, &altGr);
+  EXPECT_EQ(field->text(), u"1");
+  EXPECT_EQ(received, std::vector<char16_t>{u'@'});
+}
+
+TEST_F(KeyFilterTest, ComposedTextIsFilteredCharacterByCharacter) {
+  field->setText(u"1"_s);
+  field->setCursorPosition(1);
+  QInputMethodEvent composed;
+  composed.setCommitString(u"2é3"_s);
+  QApplication::sendEvent(field, &composed);
+  EXPECT_EQ(field->text(), u"123");
+  QInputMethodEvent digits;
+  digits.setCommitString(u"45"_s);
+  QApplication::sendEvent(field, &digits);
+  EXPECT_EQ(field->text(), u"12345");
+}
+
 TEST_F(KeyFilterTest, NavigationKeysNeverReachTheHandler) {
   field->setText(u"123"_s);
   field->setCursorPosition(3);
@@ -97,6 +122,8 @@ TEST(TypedCharTest, TranslatesKeysAsTheHandlersExpect) {
       {Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier, u"", 1},
       {Qt::Key_Return, Qt::NoModifier, u"\r", 13},
       {Qt::Key_Enter, Qt::KeypadModifier, u"\r", 13},
+      {Qt::Key_Return, Qt::ControlModifier, u"\r", 10},
+      {Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier, u"@", u'@'},
       {Qt::Key_Backspace, Qt::NoModifier, u"\b", 8},
       {Qt::Key_Escape, Qt::NoModifier, u"\x1b", 27},
       {Qt::Key_Delete, Qt::NoModifier, u"\x7f", 0},
