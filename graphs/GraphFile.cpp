@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "common/Errors.h"
+#include "common/Float.h"
 
 namespace kalkora {
 
@@ -95,9 +96,17 @@ std::string DecodeGraphFile(std::string_view bytes, GraphState& state) {
   for (std::uint32_t i = 0; i < length; ++i) {
     formula += static_cast<char>(LowBits(reader.Next(), 256));
   }
-  state.RangeEnd = reader.Next();
-  state.RangeStart = reader.Next();
-  state.StepValue = reader.Next();
+  const Extended rangeEnd = reader.Next();
+  const Extended rangeStart = reader.Next();
+  const Extended step = reader.Next();
+  // The range and step go into the page's fields; an infinity or a non-number there would be
+  // shown as such and then fail every computation, so such a file is refused before it counts.
+  if (!std::isfinite(rangeEnd) || !std::isfinite(rangeStart) || !std::isfinite(step)) {
+    ThrowInvalidOperation();
+  }
+  state.RangeEnd = rangeEnd;
+  state.RangeStart = rangeStart;
+  state.StepValue = step;
   // The file's size bounds the points: nothing is reserved beyond what it holds.
   const std::size_t points = reader.Left() / 2;
   std::vector<Extended> xs;

@@ -21,6 +21,8 @@ std::string EncodeGraphFile(std::string_view formula, const GraphState& state);
 // Every complete point is kept. A file that ends before its formula, range and step, or in the
 // middle of a point, throws InOutError("Read beyond end of file"); the state then keeps what
 // was read before the end: nothing but empty points, or the range, step and complete points.
+// A range or step that is no finite number throws FloatError (invalid operation) and leaves the
+// state's range as it was.
 std::string DecodeGraphFile(std::string_view bytes, GraphState& state);
 
 // Appends ".grf" when the part of the name after the last path separator has no dot.

@@ -132,11 +132,13 @@ void ClearGraph(Raster& raster) {
 }
 
 std::pair<Extended, Extended> ReadOut(const GraphState& state, int x, int y) {
-  const Extended rangeX = Sub(state.RangeEnd, state.RangeStart);
-  const Extended rangeY = Sub(state.MaxY, state.MinY);
+  // Plain arithmetic: a read-out that leaves the 80-bit range is simply not shown, rather than
+  // raising an error at every move of the mouse.
   const Extended readX =
-      Add(Mul(Div(static_cast<Extended>(x), kGraphWidth), rangeX), state.RangeStart);
-  const Extended readY = Sub(state.MaxY, Mul(Div(static_cast<Extended>(y), kGraphHeight), rangeY));
+      static_cast<Extended>(x) / kGraphWidth * (state.RangeEnd - state.RangeStart) +
+      state.RangeStart;
+  const Extended readY =
+      state.MaxY - static_cast<Extended>(y) / kGraphHeight * (state.MaxY - state.MinY);
   return {readX, readY};
 }
 

@@ -68,7 +68,8 @@ void DrawGraph(GraphState& state, Raster& raster, bool lines, const Progress& pr
 // Paints the raster blue, as at start-up and by "Очистить".
 void ClearGraph(Raster& raster);
 
-// The coordinates under the pointer at pixel (x, y), by the range and the extremes of y.
+// The coordinates under the pointer at pixel (x, y), by the range and the extremes of y; never
+// throws, and gives an infinity or a non-number where the range is too large to measure.
 std::pair<Extended, Extended> ReadOut(const GraphState& state, int x, int y);
 
 }  // namespace kalkora

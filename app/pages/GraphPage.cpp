@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <algorithm>
+#include <cmath>
 
 #include "common/Cp1251.h"
 #include "graphs/GraphFile.h"
@@ -12,6 +14,7 @@ namespace kalkora {
 namespace {
 
 const QColor kGaugeBlue(0, 0, 255);
+constexpr int kFormulaLength = 256;
 
 Extended ReadFloat(const QLineEdit* field) {
   return ParseFloat(field->text().toStdString());
@@ -103,6 +106,7 @@ void GraphPage::QrafikiTemizleClick() {
 void GraphPage::Image3MouseMove(int x, int y) {
   if (!state_.GraphDrawn) return;
   const auto [readX, readY] = ReadOut(state_, x, y);
+  if (!std::isfinite(readX) || !std::isfinite(readY)) return;
   ui.XEd->setText(Text(FormatGeneral15(readX)));
   ui.YEd->setText(Text(FormatGeneral15(readY)));
 }
@@ -142,7 +146,10 @@ void GraphPage::QrafikiAcClick() {
   if (file.error() != QFileDevice::NoError) throw InOutError(file.errorString().toStdString());
   const std::string formula = DecodeGraphFile(
       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), state_);
-  ui.FormEd->setText(Text(Cp1251ToUtf8(formula)));
+  // The length limit is for typing: a longer formula from a file is shown whole.
+  const QString formulaText = Text(Cp1251ToUtf8(formula));
+  ui.FormEd->setMaxLength(std::max(kFormulaLength, static_cast<int>(formulaText.size())));
+  ui.FormEd->setText(formulaText);
   ui.XStart->setText(Text(FormatGeneral15(state_.RangeStart)));
   ui.XEnd->setText(Text(FormatGeneral15(state_.RangeEnd)));
   ui.StepEd->setText(Text(FormatGeneral15(state_.StepValue)));

@@ -199,6 +199,34 @@ TEST_F(GraphPageTest, SavingKeepsAnotherExtensionAndCyrillicFormulas) {
   EXPECT_EQ(Read("FormEd"), u"ж");
 }
 
+TEST_F(GraphPageTest, AFormulaLongerThanTheTypingLimitOpensWhole) {
+  const std::string formula = std::string(150, '1') + "+" + std::string(149, '2');
+  GraphState state;
+  state.RangeEnd = 1;
+  state.StepValue = 1;
+  const std::string bytes = EncodeGraphFile(formula, state);
+  const QString name = folder.filePath(u"long.grf"_s);
+  QFile file(name);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+  file.close();
+  dialogs.fileNames = {name};
+  Click("QrafikiAc");
+  EXPECT_EQ(Read("FormEd").toStdString(), formula);
+}
+
+TEST_F(GraphPageTest, AReadOutBeyondTheRangeOfNumbersIsNotShownAndRaisesNothing) {
+  Field("XStart")->setText(u"-1E4932"_s);
+  Field("XEnd")->setText(u"1E4932"_s);
+  Click("QrafikiQur");
+  EXPECT_EQ(dialogs.errors, QStringList{u"Floating point overflow."_s});
+  ASSERT_TRUE(page->State().GraphDrawn);
+  MoveMouse(150, 100);
+  MoveMouse(151, 101);
+  EXPECT_EQ(dialogs.errors.size(), 1);
+  EXPECT_EQ(Read("XEd"), u"0");
+}
+
 TEST_F(GraphPageTest, CancelledDialogsBeforeAnyFileDoNothing) {
   Click("QrafikiSaxla");
   Click("QrafikiAc");

@@ -178,6 +178,25 @@ TEST(GraphFileTest, EncodingsTheProcessorRefusesReadAsNoNumber) {
   EXPECT_EQ(GetExtended(pseudoDenormal), std::numeric_limits<Extended>::min());
 }
 
+TEST(GraphFileTest, ARangeOrStepThatIsNoFiniteNumberIsRefused) {
+  const Extended infinity = std::numeric_limits<Extended>::infinity();
+  for (const std::string& bytes : {Records({0, infinity, 0, 1}), Records({0, 1, std::nanl(""), 1}),
+                                   Records({0, 1, 0, -infinity, 5, 6})}) {
+    GraphState state;
+    state.RangeEnd = 42;
+    state.PointsX = {1};
+    state.PointsY = {2};
+    try {
+      DecodeGraphFile(bytes, state);
+      ADD_FAILURE() << "no error for " << Hex(bytes);
+    } catch (const FloatError& e) {
+      EXPECT_STREQ(e.what(), "Invalid floating point operation");
+    }
+    EXPECT_EQ(state.RangeEnd, 42);
+    EXPECT_TRUE(state.PointsX.empty());
+  }
+}
+
 TEST(GraphFileTest, GraphExtensionGoesOnNamesWithoutADotInTheirLastPart) {
   const struct {
     const char* name;
