@@ -1,7 +1,6 @@
 #include "graphs/Raster.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
 namespace kalkora {
@@ -10,36 +9,8 @@ namespace {
 
 constexpr int kDotLength = 3;
 
-// Liang-Barsky: cuts the segment to the box, in place; false when nothing of it is inside.
-bool ClipToBox(double& x0, double& y0, double& x1, double& y1, double left, double top,
-               double right, double bottom) {
-  double t0 = 0;
-  double t1 = 1;
-  const double dx = x1 - x0;
-  const double dy = y1 - y0;
-  const double p[4] = {-dx, dx, -dy, dy};
-  const double q[4] = {x0 - left, right - x0, y0 - top, bottom - y0};
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0) {
-      if (q[i] < 0) return false;
-      continue;
-    }
-    const double t = q[i] / p[i];
-    if (p[i] < 0) {
-      t0 = std::max(t0, t);
-    } else {
-      t1 = std::min(t1, t);
-    }
-    if (t0 > t1) return false;
-  }
-  const double startX = x0;
-  const double startY = y0;
-  x0 = startX + t0 * dx;
-  y0 = startY + t0 * dy;
-  x1 = startX + t1 * dx;
-  y1 = startY + t1 * dy;
-  return true;
-}
+// Products of two coordinate differences need more than 64 bits.
+__extension__ typedef __int128 Wide;
 
 }  // namespace
 
@@ -67,49 +38,40 @@ void Raster::LineTo(int x, int y) {
 }
 
 void Raster::Line(long long x0, long long y0, long long x1, long long y1, bool includeEnd) {
-  // A line reaching far outside the raster is cut to a margin around it first, so that the
-  // work stays proportional to what can be seen; short lines are drawn exactly as they are.
-  const long long margin = 4 * (static_cast<long long>(width_) + height_) + 16;
-  const bool far = std::llabs(x0) > margin || std::llabs(y0) > margin || std::llabs(x1) > margin ||
-                   std::llabs(y1) > margin;
-  if (far) {
-    double fx0 = static_cast<double>(x0), fy0 = static_cast<double>(y0);
-    double fx1 = static_cast<double>(x1), fy1 = static_cast<double>(y1);
-    const double lo = -2.0;
-    if (!ClipToBox(fx0, fy0, fx1, fy1, lo, lo, width_ + 1.0, height_ + 1.0)) return;
-    const bool endCut = fx1 != static_cast<double>(x1) || fy1 != static_cast<double>(y1);
-    x0 = std::llround(fx0);
-    y0 = std::llround(fy0);
-    x1 = std::llround(fx1);
-    y1 = std::llround(fy1);
-    includeEnd = includeEnd || endCut;
-  }
+  // Step k of the line moves one pixel along its longer axis and puts the shorter axis at
+  // round(k * minor / major): Bresenham's pixels, computed directly for each step. So only the
+  // steps that fall on the raster are visited, however far the line reaches, and a line that
+  // runs off the image keeps exactly the pixels it would have had.
   const long long dx = std::llabs(x1 - x0);
   const long long dy = std::llabs(y1 - y0);
-  const long long stepX = x0 < x1 ? 1 : -1;
-  const long long stepY = y0 < y1 ? 1 : -1;
-  const long long steps = std::max(dx, dy) + (includeEnd ? 1 : 0);
-  long long error = dx - dy;
-  long long x = x0;
-  long long y = y0;
-  for (long long i = 0; i < steps; ++i) {
+  const long long stepX = x0 <= x1 ? 1 : -1;
+  const long long stepY = y0 <= y1 ? 1 : -1;
+  const bool xMajor = dx >= dy;
+  const long long major = xMajor ? dx : dy;
+  const long long minor = xMajor ? dy : dx;
+  const long long steps = major + (includeEnd ? 1 : 0);
+  const long long start = xMajor ? x0 : y0;
+  const long long along = xMajor ? stepX : stepY;
+  const long long limit = xMajor ? width_ : height_;
+  long long first = along > 0 ? -start : start - (limit - 1);
+  long long last = along > 0 ? limit - 1 - start : start;
+  first = std::max(first, 0LL);
+  last = std::min(last, steps - 1);
+  for (long long k = first; k <= last; ++k) {
+    const long long across =
+        major == 0
+            ? 0
+            : static_cast<long long>((2 * static_cast<Wide>(k) * minor + major) / (2 * major));
+    const long long x = xMajor ? x0 + stepX * k : x0 + stepX * across;
+    const long long y = xMajor ? y0 + stepY * across : y0 + stepY * k;
     Rgb color = pen_;
-    if (style_ == PenStyle::Dotted) {
-      // Opaque dots: the gaps take the brush colour, as the window system's canvas did.
-      color = (dashPhase_ / kDotLength) % 2 == 0 ? pen_ : brush_;
-      dashPhase_ = (dashPhase_ + 1) % (2 * kDotLength);
-    }
-    Plot(static_cast<int>(x), static_cast<int>(y), color);
-    const long long doubled = 2 * error;
-    if (doubled > -dy) {
-      error -= dy;
-      x += stepX;
-    }
-    if (doubled < dx) {
-      error += dx;
-      y += stepY;
+    // Opaque dots: the gaps take the brush colour, as the window system's canvas did.
+    if (style_ == PenStyle::Dotted && (dashPhase_ + k) / kDotLength % 2 != 0) color = brush_;
+    if (x >= 0 && y >= 0 && x < width_ && y < height_) {
+      Plot(static_cast<int>(x), static_cast<int>(y), color);
     }
   }
+  if (steps > 0) dashPhase_ = static_cast<int>((dashPhase_ + steps) % (2 * kDotLength));
 }
 
 void Raster::Rectangle(int left, int top, int right, int bottom) {

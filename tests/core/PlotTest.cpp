@@ -1,6 +1,8 @@
 // The graph's points, scale, pixels and drawing, read back pixel by pixel.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "common/Errors.h"
@@ -239,6 +241,47 @@ TEST(RasterTest, RectangleLeavesOutItsRightAndBottomEdges) {
   EXPECT_EQ(raster.Pixel(5, 2), kWhite);
   EXPECT_EQ(raster.Pixel(2, 4), kWhite);
   EXPECT_EQ(raster.Pixel(0, 0), kWhite);
+}
+
+TEST(RasterTest, LinesRunningOffTheImageKeepTheirPixelsOnIt) {
+  // The reference walks every step of the whole line, on and off the image, putting the shorter
+  // axis at the nearest pixel to the ideal line (halves away from the line's start).
+  const struct {
+    int x0, y0, x1, y1;
+  } lines[] = {{0, 291, 3000, 297}, {150, 140, -2500, 3100}, {-3000, 10, 299, 250},
+               {5, 5, 3500, 3400},  {299, 0, -1000, 2900},   {-40, -3000, 310, 3300}};
+  for (const auto& l : lines) {
+    Raster image(W, H, kWhite);
+    image.SetPenColor(kYellow);
+    image.MoveTo(l.x0, l.y0);
+    image.LineTo(l.x1, l.y1);
+    Raster expected(W, H, kWhite);
+    const long long dx = l.x1 - l.x0;
+    const long long dy = l.y1 - l.y0;
+    const long long steps = std::max(std::llabs(dx), std::llabs(dy));
+    for (long long k = 0; k < steps; ++k) {
+      const long double t = static_cast<long double>(k) / steps;
+      const auto nearest = [](long double v) {
+        const auto magnitude = static_cast<long long>(std::floor(std::fabs(v) + 0.5L));
+        return v < 0 ? -magnitude : magnitude;
+      };
+      const long long x =
+          l.x0 + (std::llabs(dx) >= std::llabs(dy) ? (dx > 0 ? k : -k) : nearest(t * dx));
+      const long long y =
+          l.y0 + (std::llabs(dx) >= std::llabs(dy) ? nearest(t * dy) : (dy > 0 ? k : -k));
+      if (x >= 0 && y >= 0 && x < W && y < H) {
+        expected.SetPenColor(kYellow);
+        expected.MoveTo(static_cast<int>(x), static_cast<int>(y));
+        expected.LineTo(static_cast<int>(x) + 1, static_cast<int>(y));
+      }
+    }
+    for (int y = 0; y < H; ++y) {
+      for (int x = 0; x < W; ++x) {
+        ASSERT_EQ(image.Pixel(x, y), expected.Pixel(x, y))
+            << l.x0 << "," << l.y0 << " to " << l.x1 << "," << l.y1 << " at " << x << "," << y;
+      }
+    }
+  }
 }
 
 TEST(RasterTest, LinesFarOutsideAreCutNotWalked) {
