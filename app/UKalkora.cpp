@@ -205,7 +205,7 @@ void TForm1::AddPage(QWidget* page, const QString& sheetName, const QString& cap
 
 void TForm1::FormCreate() {
   // The number text functions always use the decimal comma, whatever the system's locale; the
-  // pages that need start-up work (the quadratic, graph and converter pages) do it here.
+  // pages with start-up work of their own do it here, in this order.
   converterPage_->Start();  // "1" in Edit1, then 1 millimetre in every length unit
   graphPage_->Start();      // the graph's image painted blue
 }
