@@ -102,12 +102,8 @@ Extended Power(Extended base, Extended exponent) {
     if (result == 0 && base != 0) ThrowOverflow();
     return Div(1, result);
   }
-  if (integral && base < 0) {
-    // Above 2^31 an integral power of a negative base is still defined: |base|^n with the sign
-    // of the parity.
-    const Extended magnitude = ExpOfProduct(exponent, Ln(-base));
-    return std::fmod(exponent, 2.0L) != 0 ? -magnitude : magnitude;
-  }
+  // Beyond 32 bits even an integral exponent goes through the logarithm, so a negative base
+  // is an invalid operation there, as it is with a fractional exponent.
   return ExpOfProduct(exponent, Ln(base));
 }
 
