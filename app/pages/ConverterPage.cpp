@@ -95,7 +95,7 @@ ConverterPage::ConverterPage(Platform& platform, QWidget* parent) : Page(platfor
   // The spinner has no handler: its write into Edit1 is a change like any other.
   Bind(ui.Vahid, &QTabWidget::currentChanged, &ConverterPage::VahidChange);
   Bind(ui.Edit1, &QLineEdit::textChanged, &ConverterPage::Edit1Change);
-  Bind(ui.Kemiyyetler, &QListWidget::currentRowChanged, &ConverterPage::KemiyyetlerClick);
+  Bind(ui.Kemiyyetler, &QListWidget::itemSelectionChanged, &ConverterPage::KemiyyetlerClick);
   BindKeys(ui.Edit1, &ConverterPage::Edit1KeyPress);
 }
 
@@ -134,12 +134,18 @@ void ConverterPage::Edit1Change() {
   // Everything is converted before the first line is written, so an overflow leaves the
   // previous results whole.
   const std::vector<Extended> results =
-      ConvertToAllUnits(quantity, ui.Kemiyyetler->currentRow(), converterValue_);
+      ConvertToAllUnits(quantity, SelectedUnit(), converterValue_);
   for (std::size_t j = 0; j < results.size(); ++j) {
     const std::string& name = QuantityCatalogue()[quantity].Units[j].Name;
     PutLine(ui.Neticeler, static_cast<int>(j),
             QString::fromStdString(FormatResultLine(results[j], name)));
   }
+}
+
+int ConverterPage::SelectedUnit() const {
+  // The selected line, not the current one: Ctrl+click can leave a current line unselected.
+  const QList<QListWidgetItem*> selected = ui.Kemiyyetler->selectedItems();
+  return selected.isEmpty() ? -1 : ui.Kemiyyetler->row(selected.front());
 }
 
 void ConverterPage::KemiyyetlerClick() {

@@ -34,6 +34,8 @@ class ConverterPage : public Page {
  private:
   // Lists the units of the current quantity and selects the first, raising no click.
   void FillUnits();
+  // The index of the selected unit, or -1 when none is.
+  int SelectedUnit() const;
 
   // A control that keeps its distance to the right (and bottom) edge as the page grows.
   struct Anchored {

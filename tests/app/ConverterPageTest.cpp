@@ -83,6 +83,18 @@ class ConverterPageTest : public WindowTest {
   QListWidget* results = nullptr;
 };
 
+TEST_F(ConverterPageTest, WithNoUnitSelectedNothingIsPut) {
+  const QStringList before = Lines();
+  // Ctrl+click takes the selection off the selected unit; its line stays the current one.
+  QListWidgetItem* millimetre = units->item(0);
+  QTest::mouseClick(units->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                    units->visualItemRect(millimetre).center());
+  ASSERT_TRUE(units->selectedItems().isEmpty());
+  Retype(u"5"_s);
+  EXPECT_EQ(Lines(), before);
+  EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
 TEST_F(ConverterPageTest, StartsWithOneMillimetreInEveryLengthUnit) {
   const QStringList tabs = {u"Длина"_s, u"Площадь"_s, u"Объем"_s,     u"Время"_s,
                             u"Масса"_s, u"Энергия"_s, u"Информация"_s};
