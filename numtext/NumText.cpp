@@ -15,31 +15,23 @@ namespace {
 // A GCC extension on every 64-bit target we build for; __extension__ keeps -Wpedantic quiet.
 __extension__ typedef unsigned __int128 UInt128;
 
-constexpr std::array<std::uint64_t, 20> kPow10 = [] {
-  std::array<std::uint64_t, 20> table{};
+// base^0 ... base^(N-1), made at compile time.
+template <typename T, std::size_t N>
+constexpr std::array<T, N> Powers(T base) {
+  std::array<T, N> table{};
   table[0] = 1;
-  for (std::size_t i = 1; i < table.size(); ++i)
-    table[i] = table[i - 1] * 10;
+  for (std::size_t i = 1; i < N; ++i)
+    table[i] = table[i - 1] * base;
   return table;
-}();
+}
+
+constexpr auto kPow10 = Powers<std::uint64_t, 20>(10);
 
 // 5^55 is the largest power of five below 2^128.
-constexpr std::array<UInt128, 56> kPow5 = [] {
-  std::array<UInt128, 56> table{};
-  table[0] = 1;
-  for (std::size_t i = 1; i < table.size(); ++i)
-    table[i] = table[i - 1] * 5;
-  return table;
-}();
+constexpr auto kPow5 = Powers<UInt128, 56>(5);
 
 // Powers of ten that an Extended holds exactly (their odd part 5^k fits the 64-bit significand).
-constexpr std::array<Extended, 28> kExactPow10 = [] {
-  std::array<Extended, 28> table{};
-  table[0] = 1;
-  for (std::size_t i = 1; i < table.size(); ++i)
-    table[i] = table[i - 1] * 10;
-  return table;
-}();
+constexpr auto kExactPow10 = Powers<Extended, 28>(10);
 
 constexpr int kMaxExponentDigits = 20;  // to_chars of any int fits
 
