@@ -32,8 +32,7 @@ void Graph(benchmark::State& state, std::string_view formula) {
   for (auto _ : state) {
     for (int i = 0; i < kPoints; ++i) {
       const Extended x = i * step + start;
-      const std::string text =
-          kalkora::SubstituteX(kalkora::PrepareFormula(formula), kalkora::FormatGeneral15(x));
+      const std::string text = kalkora::SubstituteX(kalkora::PrepareFormula(formula), x);
       benchmark::DoNotOptimize(kalkora::ParseFloat(kalkora::EvaluateFormula(text)));
     }
   }
@@ -52,7 +51,7 @@ BENCHMARK(BM_LongFormulaGraph)->Unit(benchmark::kMillisecond);
 
 // The reduction alone, on a text with x already in.
 void BM_EvaluateDefaultAtMinusTwo(benchmark::State& state) {
-  const std::string text = kalkora::SubstituteX(kalkora::PrepareFormula(kDefaultFormula), "-2");
+  const std::string text = kalkora::SubstituteX(kalkora::PrepareFormula(kDefaultFormula), -2);
   for (auto _ : state)
     benchmark::DoNotOptimize(kalkora::EvaluateFormula(text));
   state.SetItemsProcessed(state.iterations());
@@ -60,7 +59,7 @@ void BM_EvaluateDefaultAtMinusTwo(benchmark::State& state) {
 BENCHMARK(BM_EvaluateDefaultAtMinusTwo);
 
 void BM_EvaluateLongAtOneAndAHalf(benchmark::State& state) {
-  const std::string text = kalkora::SubstituteX(kalkora::PrepareFormula(kLongFormula), "1,5");
+  const std::string text = kalkora::SubstituteX(kalkora::PrepareFormula(kLongFormula), 1.5L);
   for (auto _ : state)
     benchmark::DoNotOptimize(kalkora::EvaluateFormula(text));
   state.SetItemsProcessed(state.iterations());

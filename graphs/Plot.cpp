@@ -37,31 +37,60 @@ std::int64_t PointCount(const GraphState& state) {
   return static_cast<std::int64_t>(std::trunc(Div(range, state.StepValue))) + 1;
 }
 
-std::string SubstituteX(std::string_view formula, std::string_view xText) {
+namespace {
+
+// Is text[i] a sign in the evaluator's eyes: a '-' (or its own '~') first in the text, which
+// the evaluator puts in parentheses, or right after "(", a space or an operator?
+bool IsSign(std::string_view text, std::size_t i) {
+  if (text[i] != '-' && text[i] != '~') return false;
+  return i == 0 || std::string_view("*& /+-(").find(text[i - 1]) != std::string_view::npos;
+}
+
+}  // namespace
+
+std::string SubstituteX(std::string_view formula, Extended x) {
+  const std::string digits = PlainNumberText(std::fabs(x));
+  const bool negative = x < 0 && digits != "0";
   std::string text;
-  text.reserve(formula.size() + 8 * xText.size());
-  for (const char c : formula) {
-    if (c == 'x' || c == 'X') {
-      text += xText;
-    } else {
+  text.reserve(formula.size() + 8 * (digits.size() + 1));
+  for (std::size_t i = 0; i < formula.size(); ++i) {
+    const char c = formula[i];
+    if (c != 'x' && c != 'X') {
       text += c;
+      continue;
     }
+    if (negative) {
+      const char before = i > 0 ? formula[i - 1] : '(';
+      if (before == '^' || before == '\\') {
+        // The evaluator's own sign: a '-' here would be read as a subtraction.
+        text += '~';
+      } else if (i > 0 && IsSign(formula, i - 1) && !(i > 1 && IsSign(formula, i - 2))) {
+        // One sign in front of a negative x: -(-2) is 2. Two signs fail as they always have.
+        text.pop_back();
+      } else {
+        // Written as the number is: after an operator or "(" the evaluator reads the '-' as
+        // a sign; after a digit or a letter it stays a subtraction.
+        text += '-';
+      }
+    }
+    text += digits;
   }
   return text;
 }
 
 void ComputePoints(GraphState& state, std::string_view formula, const Progress& progress) {
   const std::int64_t n = PointCount(state);
-  state.PointsX.assign(static_cast<std::size_t>(n), 0);
-  state.PointsY.assign(static_cast<std::size_t>(n), 0);
-  std::string prepared;
+  // Only computed points are kept: a failed build leaves the points before the failing one.
+  state.PointsX.clear();
+  state.PointsY.clear();
+  state.PointsX.reserve(static_cast<std::size_t>(n));
+  state.PointsY.reserve(static_cast<std::size_t>(n));
+  const std::string prepared = PrepareFormula(formula);
   for (std::int64_t i = 0; i < n; ++i) {
     const Extended x = Add(Mul(static_cast<Extended>(i), state.StepValue), state.RangeStart);
-    state.PointsX[static_cast<std::size_t>(i)] = x;
-    // The formula is the same for every point: it is prepared once, at the first.
-    if (i == 0) prepared = PrepareFormula(formula);
-    state.PointsY[static_cast<std::size_t>(i)] =
-        ParseFloat(EvaluateFormula(SubstituteX(prepared, FormatGeneral15(x))));
+    const Extended y = ParseFloat(EvaluateFormula(SubstituteX(prepared, x)));
+    state.PointsX.push_back(x);
+    state.PointsY.push_back(y);
     Report(progress, i);
   }
 }

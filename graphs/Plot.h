@@ -43,11 +43,14 @@ bool StepIsValid(Extended rangeStart, Extended rangeEnd, Extended step);
 // The number of points of the state's range and step: Trunc(|end - start| / step) + 1.
 std::int64_t PointCount(const GraphState& state);
 
-// The formula text with every x or X replaced by the number text of x.
-std::string SubstituteX(std::string_view formula, std::string_view xText);
+// The prepared formula with every x or X replaced by x as one operand: its 15-digit value in
+// plain digits (never in exponent form), with its sign where the evaluator reads it as part of
+// the number, so that 2^x, -x and 0-x^2 work at a negative x as if x stood in parentheses.
+std::string SubstituteX(std::string_view formula, Extended x);
 
 // Computes PointsX and PointsY for the state's range and step, one evaluation of the formula
-// per point, reporting each point's index. On an error the points computed so far stay.
+// per point, reporting each point's index. On an error the points before the failing one stay,
+// and no more.
 void ComputePoints(GraphState& state, std::string_view formula, const Progress& progress = {});
 
 // With `scaled`, the extremes of y and the scales that fill the drawing area; without, one

@@ -407,7 +407,11 @@ std::string EvaluateFormula(std::string_view formula) {
   return Evaluation().Run(formula);
 }
 
-std::string ExpandExponent(std::string_view text, std::size_t position) {
+namespace {
+
+// Exponent form with the "E" at `position` written in plain digits; beyond `limit` in the
+// exponent the text becomes "0".
+std::string ExpandExponentUpTo(std::string_view text, std::size_t position, long limit) {
   if (position >= text.size() || text[position] != 'E') return std::string(text);
   std::size_t first = position;
   while (first > 0 && Is(text[first - 1], kNumber))
@@ -416,14 +420,14 @@ std::string ExpandExponent(std::string_view text, std::size_t position) {
   const bool negative = !mantissa.empty() && mantissa.front() == '~';
   if (negative) mantissa.remove_prefix(1);
 
-  // The exponent, kept small: only whether it exceeds 30 matters beyond its digits.
+  // The exponent, kept small: only whether it exceeds the limit matters beyond its digits.
   std::size_t i = position + 1;
   const bool negativeExponent = i < text.size() && (text[i] == '-' || text[i] == '~');
   if (negativeExponent) ++i;
   long exponent = 0;
   for (; i < text.size() && Is(text[i], kDigit); ++i)
-    exponent = std::min(exponent * 10 + (text[i] - '0'), 1000L);
-  if (exponent > 30) return "0";
+    exponent = std::min(exponent * 10 + (text[i] - '0'), limit + 1);
+  if (exponent > limit) return "0";
 
   std::string digits;
   std::size_t decimals = 0;
@@ -452,6 +456,23 @@ std::string ExpandExponent(std::string_view text, std::size_t position) {
   std::string result = NormalizeNumberText(plain);
   if (negative) result.insert(0, 1, '~');
   return result;
+}
+
+}  // namespace
+
+std::string ExpandExponent(std::string_view text, std::size_t position) {
+  return ExpandExponentUpTo(text, position, 30);
+}
+
+std::string PlainNumberText(Extended value) {
+  const std::string text = FormatGeneral15(value);
+  const std::size_t e = text.find('E');
+  if (e == std::string::npos) return text;
+  // The 80-bit range ends near 10^4932 and 10^-4951: no exponent reaches this limit.
+  const std::size_t sign = text.front() == '-' ? 1 : 0;
+  std::string plain = ExpandExponentUpTo(std::string_view(text).substr(sign), e - sign, 100000);
+  if (sign != 0) plain.insert(0, 1, '-');
+  return plain;
 }
 
 std::string NormalizeNumberText(std::string_view text) {

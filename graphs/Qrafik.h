@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/Float.h"
+
 namespace kalkora {
 
 // Normalises a formula (implicit products, signs as '~'); "0" if its parentheses do not balance.
@@ -23,6 +25,10 @@ std::string EvaluateFormula(std::string_view formula);
 
 // Writes exponent form ("E" at 0-based `position`) as plain text; "0" beyond 30 in the exponent.
 std::string ExpandExponent(std::string_view text, std::size_t position);
+
+// FormatGeneral15's number in plain digits, never in exponent form, whatever its size (a sign
+// is '-'): the text the evaluator reads back as that one number.
+std::string PlainNumberText(Extended value);
 
 // Drops a number text's leading zeros, trailing decimal zeros and bare comma; "0" for nothing.
 std::string NormalizeNumberText(std::string_view text);

@@ -185,10 +185,21 @@ TEST(PlotTest, AFailedBuildKeepsThePointsComputedSoFar) {
   } catch (const FloatError& e) {
     EXPECT_STREQ(e.what(), "Floating point division by zero");
   }
-  ASSERT_EQ(state.PointsX.size(), 14u);
-  EXPECT_EQ(state.PointsX[6], 1);
+  // Points 0 to 5; the failing point at x = 1 and everything after it were never computed.
+  ASSERT_EQ(state.PointsX.size(), 6u);
+  ASSERT_EQ(state.PointsY.size(), 6u);
+  EXPECT_EQ(state.PointsX[5], 0.5L);
   EXPECT_EQ(state.PointsY[5], 1 / (0.5L - 1));
-  EXPECT_EQ(state.PointsX[7], 0);  // not reached
+}
+
+TEST(PlotTest, XNearZeroAndNegativeXBuild) {
+  // x near 0 comes in plain digits, never in exponent form.
+  GraphState state = Range(-1, 1, 0.001L);
+  ComputePoints(state, "x^4-4*x^3");
+  EXPECT_EQ(state.PointsY.size(), 2001u);
+  GraphState power = Range(-2, 2, 0.5L);
+  ComputePoints(power, "2^x");
+  EXPECT_EQ(power.PointsY[0], 0.25L);
 }
 
 TEST(PlotTest, UnbalancedParenthesesGiveZeroEverywhere) {

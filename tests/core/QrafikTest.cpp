@@ -3,25 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <ostream>
 #include <string>
 
+#include "graphs/Plot.h"
 #include "numtext/NumText.h"
 
 namespace kalkora {
 namespace {
 
-// The graph page's road for one point: prepare, put x in as text, reduce.
+// The graph page's road for one point: prepare, put x in, reduce.
 std::string EvaluateAt(const std::string& formula, Extended x) {
-  std::string text;
-  for (const char c : PrepareFormula(formula)) {
-    if (c == 'x') {
-      text += FormatGeneral15(x);
-    } else {
-      text += c;
-    }
-  }
-  return EvaluateFormula(text);
+  return EvaluateFormula(SubstituteX(PrepareFormula(formula), x));
 }
 
 std::string FloatMessage(const std::string& text) {
@@ -86,6 +80,22 @@ INSTANTIATE_TEST_SUITE_P(
                     EvaluationCase{"sin -x", 1, "-0,841470984807897"},
                     EvaluationCase{"x*x", -3, "9"}, EvaluationCase{"x-x", -3, "0"},
                     EvaluationCase{"2^(-x)", 2, "0,25"}));
+
+// x is one operand holding its value, as if it stood in parentheses: its sign is never read as
+// a subtraction, and it is never written in exponent form.
+INSTANTIATE_TEST_SUITE_P(
+    XIsOneOperand, EvaluatesTo,
+    testing::Values(EvaluationCase{"2^x", -2, "0,25"}, EvaluationCase{"2\\x", -2, "-1"},
+                    EvaluationCase{"x^x", -2, "0,25"}, EvaluationCase{"-x", -2, "2"},
+                    EvaluationCase{"-x^2", -2, "4"}, EvaluationCase{"0-x^2", -2, "-4"},
+                    EvaluationCase{"2*-x", -2, "4"}, EvaluationCase{"3--x", -2, "1"},
+                    EvaluationCase{"(-x)*2", -2, "4"}, EvaluationCase{"x", 0.000001L, "0,000001"},
+                    EvaluationCase{"x^4-4*x^3", -0.00001L, "0,00000000000000400001"},
+                    EvaluationCase{"x", -1e-20L, "-0,00000000000000000001"},
+                    EvaluationCase{"x", 1e20L, "100000000000000000000"},
+                    EvaluationCase{"x+1", 1e20L, "100000000000000000000"},
+                    // Results keep their own rule: beyond 30 in the exponent they are 0.
+                    EvaluationCase{"x*x", 1e-20L, "0"}));
 
 INSTANTIATE_TEST_SUITE_P(
     ImplicitProducts, EvaluatesTo,
@@ -157,6 +167,34 @@ TEST(EvaluateFormula, LongFormulaMatchesDirectComputation) {
   }
 }
 
+// Where x put in as its number text gave a value, x as one operand gives the very same text.
+TEST(EvaluateFormula, XAsOneOperandKeepsEveryValueOfXAsText) {
+  const char* const formulas[] = {
+      "x^4-4*x^3", "-x^2",   "0-x^2",  "2-x^2",  "2x/3x", "sin x",  "x^(-1)", "2^(x)",  "-x",
+      "2X",        "xx",     "x,5",    "3--x",   "2*-x",  "6/-x",   "(-x)*2", "sin -x", "x*x",
+      "x-x",       "2^(-x)", "x^3",    "cosh x", "~x",    "x~x",    "(x)+1",  "12/2x",  "x\\2",
+      "x^2^x",     "2(x)",   "-(x)*1", "x(1)",   "1-x",   "(x-1)x", "log -x", "x+-x"};
+  const Extended xs[] = {-2, -0.5L, -0.0001L, 0, 0.0001L, 0.5L, 3, -123456.789L, 1e14L, -1e14L};
+  int values = 0;
+  for (const char* formula : formulas) {
+    for (const Extended x : xs) {
+      std::string asText;
+      for (const char c : PrepareFormula(formula))
+        asText += c == 'x' || c == 'X' ? FormatGeneral15(x) : std::string(1, c);
+      std::string before;
+      try {
+        before = EvaluateFormula(asText);
+        (void)ParseFloat(before);
+      } catch (const Error&) {
+        continue;
+      }
+      ++values;
+      EXPECT_EQ(EvaluateAt(formula, x), before) << formula << " at x = " << FormatGeneral15(x);
+    }
+  }
+  EXPECT_GT(values, 200);
+}
+
 // ---- texts that are no number ----
 
 TEST(EvaluateFormula, UnreducibleTextsComeBackAsTheyAre) {
@@ -201,16 +239,16 @@ INSTANTIATE_TEST_SUITE_P(
     ConversionErrors, Fails,
     testing::Values(
         FailureCase{"sin(x)", 1, FloatMessage("sin1")}, FailureCase{"x^-1", 4, FloatMessage("")},
-        FailureCase{"2^x", -1, FloatMessage("")}, FailureCase{"2\\x", -1, FloatMessage("")},
+        FailureCase{"2^-1", 0, FloatMessage("")}, FailureCase{"2\\-1", 0, FloatMessage("")},
         FailureCase{"(x)", 3, FloatMessage("(3)")}, FailureCase{"x + 1", 1, FloatMessage("")},
         FailureCase{"sin cos x", 1, FloatMessage("")}, FailureCase{"a+x", 1, FloatMessage("")},
-        FailureCase{"x", 0.000001L, FloatMessage("")},
         FailureCase{"1,2,3+x", 1, FloatMessage("1,2,3")},
-        FailureCase{"2---x", 3, FloatMessage("-")}, FailureCase{"2X", 1, FloatMessage("2X")},
-        FailureCase{"", 1, FloatMessage("")}, FailureCase{"x)-(x", 3, FloatMessage("3)-(3")},
+        FailureCase{"2---x", 3, FloatMessage("-")}, FailureCase{"", 1, FloatMessage("")},
+        FailureCase{"x)-(x", 3, FloatMessage("3)-(3")},
+        // Two signs before x fail whatever its sign.
+        FailureCase{"--x", 2, FloatMessage("-~2")}, FailureCase{"--x", -2, FloatMessage("--")},
         // An exponent letter would read as a number the rewriting never computed.
-        FailureCase{"x", 1e20L, FloatMessage("1E20")},
-        FailureCase{"x+1", 1e20L, FloatMessage("1E21")},
+        FailureCase{"1E20", 0, FloatMessage("1E20")},
         FailureCase{"2,e3", 0, FloatMessage("2,e3")}));
 
 INSTANTIATE_TEST_SUITE_P(
@@ -301,6 +339,26 @@ INSTANTIATE_TEST_SUITE_P(
                     ExpandCase{"~1E-30", 2, "~0," + std::string(29, '0') + "1"},
                     ExpandCase{"1E31", 1, "0"}, ExpandCase{"~9,9E-31", 4, "0"},
                     ExpandCase{"1,5E-7", 2, "1,5E-7"}, ExpandCase{"1E5", 9, "1E5"}));
+
+// x's plain text reads back as the same number as its exponent form, to the smallest values.
+TEST(PlainNumberText, ReadsBackAsTheFifteenDigitValue) {
+  const Extended values[] = {0.000001L,
+                             -1.5e-7L,
+                             1e20L,
+                             -2.5e18L,
+                             1e-40L,
+                             1e4000L,
+                             std::numeric_limits<Extended>::denorm_min(),
+                             0.5L,
+                             -0.0L};
+  for (const Extended value : values) {
+    const std::string plain = PlainNumberText(value);
+    EXPECT_EQ(plain.find('E'), std::string::npos) << plain;
+    EXPECT_EQ(ParseFloat(plain), ParseFloat(FormatGeneral15(value))) << FormatGeneral15(value);
+  }
+  EXPECT_EQ(PlainNumberText(-1.5e-7L), "-0,00000015");
+  EXPECT_EQ(PlainNumberText(-0.0L), "0");
+}
 
 }  // namespace
 }  // namespace kalkora
