@@ -1,5 +1,5 @@
 # The two everyday commands: `make run` and `make test`. Everything else is CMake presets.
-.PHONY: run test test-dev test-asan bench startup-bench format deps clean
+.PHONY: run test test-dev test-asan test-fuzz bench startup-bench format deps clean
 
 deps:
 	@scripts/install-deps
@@ -9,7 +9,7 @@ run: deps
 	cmake --build --preset release --target kalkora
 	build/release/kalkora
 
-test: test-dev test-asan
+test: test-dev test-asan test-fuzz
 
 test-dev: deps
 	cmake --preset dev >/dev/null
@@ -20,6 +20,12 @@ test-asan: deps
 	cmake --preset asan >/dev/null
 	cmake --build --preset asan
 	ctest --preset asan
+
+# Every fuzz target, briefly: a fixed number of runs each (clang with libFuzzer).
+test-fuzz: deps
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz
+	ctest --preset fuzz
 
 bench: deps
 	cmake --preset release >/dev/null

@@ -85,7 +85,11 @@ std::string EncodeGraphFile(std::string_view formula, const GraphState& state) {
   return bytes;
 }
 
-std::string DecodeGraphFile(std::string_view bytes, GraphState& state) {
+bool GraphFileDamage::Damaged() const {
+  return cutRecord || (pointsExpected && static_cast<std::int64_t>(pointsRead) < *pointsExpected);
+}
+
+std::string DecodeGraphFile(std::string_view bytes, GraphState& state, GraphFileDamage* damage) {
   state.PointsX.clear();
   state.PointsY.clear();
   RecordReader reader(bytes);
@@ -119,10 +123,26 @@ std::string DecodeGraphFile(std::string_view bytes, GraphState& state) {
   }
   state.PointsX = std::move(xs);
   state.PointsY = std::move(ys);
-  // An x without its y: the file ends in the middle of a point, which is reported after the
-  // complete points have been taken, as a reader going record by record would.
-  if (reader.Left() != 0) throw InOutError(kReadBeyondEnd);
+  if (damage != nullptr) {
+    damage->pointsRead = points;
+    damage->pointsExpected.reset();
+    try {
+      if (StepIsValid(rangeStart, rangeEnd, step)) damage->pointsExpected = PointCount(state);
+    } catch (const FloatError&) {
+      // A range too wide to measure calls for no number of points.
+    }
+    // An x without its y, or bytes short of a record.
+    damage->cutRecord = reader.Left() != 0 || bytes.size() % kRecordSize != 0;
+  }
   return formula;
+}
+
+std::string DamageMessage(const GraphFileDamage& damage) {
+  std::string text = damage.cutRecord ? "Файл графика обрезан: неполная запись в конце пропущена"
+                                      : "В файле не все точки графика";
+  text += ". Прочитано точек: " + std::to_string(damage.pointsRead);
+  if (damage.pointsExpected) text += " из " + std::to_string(*damage.pointsExpected);
+  return text;
 }
 
 std::string WithGraphExtension(const std::string& fileName, char separator) {

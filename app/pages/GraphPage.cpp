@@ -1,10 +1,9 @@
 #include "app/pages/GraphPage.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 
+#include "app/platform/Files.h"
 #include "common/Cp1251.h"
 #include "graphs/GraphFile.h"
 #include "numtext/NumText.h"
@@ -118,16 +117,8 @@ void GraphPage::QrafikiSaxlaClick() {
   if (state_.GraphFileName.empty()) return;
   // Qt writes every path with '/', whatever the platform's own separator.
   state_.GraphFileName = WithGraphExtension(state_.GraphFileName, '/');
-  const std::string bytes = EncodeGraphFile(Utf8ToCp1251(ui.FormEd->text().toStdString()), state_);
-  // The whole file is written at once and only then put in place of the old one, so a failed
-  // save leaves the file that was there as it was.
-  QSaveFile file(Text(state_.GraphFileName));
-  file.setDirectWriteFallback(false);
-  if (!file.open(QIODevice::WriteOnly)) throw InOutError(file.errorString().toStdString());
-  const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-  if (written != static_cast<qint64>(bytes.size()) || !file.commit()) {
-    throw InOutError(file.errorString().toStdString());
-  }
+  SaveFile(Text(state_.GraphFileName),
+           EncodeGraphFile(Utf8ToCp1251(ui.FormEd->text().toStdString()), state_));
 }
 
 void GraphPage::QrafikiAcClick() {
@@ -137,15 +128,22 @@ void GraphPage::QrafikiAcClick() {
   if (state_.GraphFileName.empty()) return;
   state_.PointsX.clear();
   state_.PointsY.clear();
-  QFile file(Text(state_.GraphFileName));
-  if (!file.open(QIODevice::ReadOnly)) {
-    ShowMessage(QStringLiteral("Не могу открыть файл"));
-    return;
+  std::string bytes;
+  switch (ReadRegularFile(Text(state_.GraphFileName), kLargestGraphFile, bytes)) {
+    case FileRead::Read:
+      break;
+    case FileRead::CannotOpen:
+      ShowMessage(QStringLiteral("Не могу открыть файл"));
+      return;
+    case FileRead::NotRegular:
+      ShowMessage(QStringLiteral("Не могу открыть файл: это не обычный файл"));
+      return;
+    case FileRead::TooLarge:
+      ShowMessage(QStringLiteral("Не могу открыть файл: он больше любого файла графика"));
+      return;
   }
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) throw InOutError(file.errorString().toStdString());
-  const std::string formula = DecodeGraphFile(
-      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), state_);
+  GraphFileDamage damage;
+  const std::string formula = DecodeGraphFile(bytes, state_, &damage);
   // The length limit is for typing: a longer formula from a file is shown whole.
   const QString formulaText = Text(Cp1251ToUtf8(formula));
   ui.FormEd->setMaxLength(std::max(kFormulaLength, static_cast<int>(formulaText.size())));
@@ -153,6 +151,8 @@ void GraphPage::QrafikiAcClick() {
   ui.XStart->setText(Text(FormatGeneral15(state_.RangeStart)));
   ui.XEnd->setText(Text(FormatGeneral15(state_.RangeEnd)));
   ui.StepEd->setText(Text(FormatGeneral15(state_.StepValue)));
+  // What is whole is open; the user learns that the rest is missing.
+  if (damage.Damaged()) ShowMessage(Text(DamageMessage(damage)));
 }
 
 }  // namespace kalkora

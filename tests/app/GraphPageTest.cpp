@@ -1,4 +1,5 @@
 // Page 4 driven as a user would: building, clearing, the read-out, saving and opening files.
+#include <sys/stat.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -264,6 +265,54 @@ TEST_F(GraphPageTest, FilesThatCannotBeReadOrWritten) {
   ASSERT_EQ(dialogs.errors.size(), 2);
   EXPECT_FALSE(dialogs.errors.back().isEmpty());
   EXPECT_FALSE(QFile::exists(folder.filePath(u"no"_s)));
+}
+
+TEST_F(GraphPageTest, SpecialAndOversizedFilesAreRefusedAtOnce) {
+  const QString fifo = folder.filePath(u"fifo.grf"_s);
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+  const QString huge = folder.filePath(u"huge.grf"_s);
+  QFile file(huge);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(file.resize(kLargestGraphFile + 1));  // sparse: no disk space taken
+  file.close();
+  dialogs.fileNames = {fifo, u"/dev/zero"_s, huge};
+  Click("QrafikiAc");
+  Click("QrafikiAc");
+  Click("QrafikiAc");
+  EXPECT_EQ(dialogs.messages,
+            (QStringList{u"Не могу открыть файл: это не обычный файл"_s,
+                         u"Не могу открыть файл: это не обычный файл"_s,
+                         u"Не могу открыть файл: он больше любого файла графика"_s}));
+  EXPECT_TRUE(dialogs.errors.isEmpty());
+  EXPECT_EQ(Read("FormEd"), u"x^4-4*x^3");
+}
+
+TEST_F(GraphPageTest, ADamagedFileOpensWhatIsWholeAndSaysSo) {
+  Click("QrafikiQur");
+  const QString name = folder.filePath(u"cut.grf"_s);
+  dialogs.fileNames = {name};
+  Click("QrafikiSaxla");
+  ASSERT_TRUE(QFile::resize(name, 4096));
+  Field("XStart")->setText(u"7"_s);
+  dialogs.fileNames = {name};
+  Click("QrafikiAc");
+  EXPECT_TRUE(dialogs.errors.isEmpty());
+  EXPECT_EQ(dialogs.messages,
+            QStringList{u"Файл графика обрезан: неполная запись в конце пропущена. "
+                        u"Прочитано точек: 198 из 651"_s});
+  EXPECT_EQ(Read("XStart"), u"-2");
+  EXPECT_EQ(page->State().PointsX.size(), 198u);
+}
+
+TEST_F(GraphPageTest, ASaveAfterAFailedBuildHoldsOnlyTheComputedPoints) {
+  Field("FormEd")->setText(u"1/(x-1)"_s);
+  Field("StepEd")->setText(u"0,5"_s);
+  Click("QrafikiQur");
+  const QString name = folder.filePath(u"failed.grf"_s);
+  dialogs.fileNames = {name};
+  Click("QrafikiSaxla");
+  // The formula's 7 characters, the range and step, and the 6 points before x = 1.
+  EXPECT_EQ(QFileInfo(name).size(), 10 * (1 + 7 + 3 + 2 * 6));
 }
 
 TEST_F(GraphPageTest, AFailedSaveLeavesTheOldFileAsItWas) {

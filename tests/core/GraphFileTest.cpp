@@ -147,26 +147,53 @@ TEST(GraphFileTest, ShortFilesEndWithReadBeyondEndOfFile) {
   }
 }
 
-TEST(GraphFileTest, APointCutInHalfIsReportedAfterTheCompletePoints) {
-  GraphState state;
-  const std::string bytes = Records({1, 120, 4, 0, 1, 0, 10, 1, 11, 2});
-  try {
-    DecodeGraphFile(bytes, state);
-    FAIL() << "no error";
-  } catch (const InOutError& e) {
-    EXPECT_STREQ(e.what(), "Read beyond end of file");
+TEST(GraphFileTest, DamagedFilesKeepTheirWholePointsAndSayWhatIsMissing) {
+  const std::string whole = EncodeGraphFile("x^4-4*x^3", DefaultGraph());
+  ASSERT_EQ(whole.size(), 13150u);
+  const struct {
+    std::string bytes;
+    std::size_t points;
+    bool cut;
+    const char* message;
+  } cases[] = {
+      // Cut on a record boundary, and in the middle of one, as a full disk leaves it.
+      {whole.substr(0, 4090), 198, false,
+       "В файле не все точки графика. Прочитано точек: 198 из 651"},
+      {whole.substr(0, 4096), 198, true,
+       "Файл графика обрезан: неполная запись в конце пропущена. Прочитано точек: 198 из 651"},
+      // An x without its y, and stray bytes after the last point.
+      {whole.substr(0, 13140), 650, true,
+       "Файл графика обрезан: неполная запись в конце пропущена. Прочитано точек: 650 из 651"},
+      {whole + "xyz", 651, true,
+       "Файл графика обрезан: неполная запись в конце пропущена. Прочитано точек: 651 из 651"},
+      // The range and step call for no number of points: only a cut record counts.
+      {Records({0, 4, 0, 0, 2, 3}) + "xyz", 1, true,
+       "Файл графика обрезан: неполная запись в конце пропущена. Прочитано точек: 1"},
+  };
+  for (const auto& c : cases) {
+    GraphState state;
+    GraphFileDamage damage;
+    EXPECT_NO_THROW(DecodeGraphFile(c.bytes, state, &damage));
+    EXPECT_EQ(state.PointsX.size(), c.points);
+    EXPECT_EQ(state.PointsY.size(), c.points);
+    EXPECT_EQ(damage.cutRecord, c.cut);
+    EXPECT_TRUE(damage.Damaged());
+    EXPECT_EQ(DamageMessage(damage), c.message);
   }
-  EXPECT_EQ(state.RangeEnd, 4);
-  EXPECT_EQ(state.PointsX, (std::vector<Extended>{0, 1}));
-  EXPECT_EQ(state.PointsY, (std::vector<Extended>{10, 11}));
+  GraphState cut;
+  DecodeGraphFile(whole.substr(0, 4096), cut);
+  EXPECT_EQ(cut.PointsY.back(), DefaultGraph().PointsY[197]);
 }
 
-TEST(GraphFileTest, BytesAfterTheLastWholeRecordAreNoRecord) {
-  GraphState state;
-  const std::string bytes = Records({0, 4, 0, 1, 2, 3}) + "xyz";
-  EXPECT_EQ(DecodeGraphFile(bytes, state), "");
-  EXPECT_EQ(state.PointsX, std::vector<Extended>{2});
-  EXPECT_EQ(state.PointsY, std::vector<Extended>{3});
+TEST(GraphFileTest, WholeFilesAndFilesWithoutPointsAreNotDamaged) {
+  GraphState empty;  // saved before any build: no range, no step, no points
+  for (const std::string& bytes :
+       {EncodeGraphFile("x^4-4*x^3", DefaultGraph()), EncodeGraphFile("x", empty)}) {
+    GraphState state;
+    GraphFileDamage damage;
+    DecodeGraphFile(bytes, state, &damage);
+    EXPECT_FALSE(damage.Damaged()) << DamageMessage(damage);
+  }
 }
 
 TEST(GraphFileTest, EncodingsTheProcessorRefusesReadAsNoNumber) {
