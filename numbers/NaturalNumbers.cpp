@@ -116,9 +116,7 @@ PrimeTable::PrimeTable(std::int32_t n) : n_(n) {
   }
 }
 
-std::int32_t PrimeTable::At(std::int64_t index) {
-  const auto after = std::upper_bound(firstIndex_.begin(), firstIndex_.end(), index);
-  const std::int64_t segment = (after - firstIndex_.begin()) - 1;
+const std::vector<std::int32_t>& PrimeTable::Segment(std::int64_t segment) {
   if (segment != cachedSegment_) {
     const std::int64_t start = segment * kSegmentSize;
     const std::int64_t stop = std::min<std::int64_t>(n_, start + kSegmentSize - 1);
@@ -127,7 +125,41 @@ std::int32_t PrimeTable::At(std::int64_t index) {
                                 &cache_);
     cachedSegment_ = segment;
   }
-  return cache_[static_cast<std::size_t>(index - firstIndex_[static_cast<std::size_t>(segment)])];
+  return cache_;
+}
+
+std::int32_t PrimeTable::At(std::int64_t index) {
+  const auto after = std::upper_bound(firstIndex_.begin(), firstIndex_.end(), index);
+  const std::int64_t segment = (after - firstIndex_.begin()) - 1;
+  return Segment(
+      segment)[static_cast<std::size_t>(index - firstIndex_[static_cast<std::size_t>(segment)])];
+}
+
+std::int64_t PrimeTable::IndexOf(std::int32_t p) {
+  const std::int64_t segment = p / kSegmentSize;
+  const std::vector<std::int32_t>& primes = Segment(segment);
+  return firstIndex_[static_cast<std::size_t>(segment)] +
+         (std::lower_bound(primes.begin(), primes.end(), p) - primes.begin());
+}
+
+std::int64_t PrimeTable::FirstStartingWith(std::string_view digits) {
+  if (digits.empty() || digits.size() > 10 || digits.front() == '0' ||
+      !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    return -1;
+  }
+  std::int64_t prefix = 0;
+  for (const char c : digits)
+    prefix = prefix * 10 + (c - '0');
+  // The numbers written with the prefix: the prefix itself, then each next decade of them; the
+  // first prime among them is the first row, as the list is in ascending order.
+  for (std::int64_t scale = 1; prefix * scale <= n_; scale *= 10) {
+    const std::int64_t low = prefix * scale;
+    const std::int64_t high = std::min<std::int64_t>((prefix + 1) * scale - 1, n_);
+    primesieve::iterator primes(static_cast<std::uint64_t>(low), static_cast<std::uint64_t>(high));
+    const std::uint64_t p = primes.next_prime();
+    if (p <= static_cast<std::uint64_t>(high)) return IndexOf(static_cast<std::int32_t>(p));
+  }
+  return -1;
 }
 
 }  // namespace kalkora

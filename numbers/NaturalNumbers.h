@@ -41,8 +41,16 @@ class PrimeTable {
   std::int64_t Count() const { return count_; }
   // The prime at `index` (0 is 2), for 0 <= index < Count().
   std::int32_t At(std::int64_t index);
+  // The index of the first prime whose decimal text starts with `digits`, or -1 when there is
+  // none or `digits` are no digits; it sieves no more than a segment or two.
+  std::int64_t FirstStartingWith(std::string_view digits);
 
  private:
+  // The index of the prime p <= N.
+  std::int64_t IndexOf(std::int32_t p);
+  // The primes of a segment, made once and kept until another segment is asked for.
+  const std::vector<std::int32_t>& Segment(std::int64_t segment);
+
   std::int32_t n_;
   std::int64_t count_ = 0;
   std::vector<std::int64_t> firstIndex_;  // per segment: the index of its first prime

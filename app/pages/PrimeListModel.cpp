@@ -28,4 +28,9 @@ QVariant PrimeListModel::data(const QModelIndex& index, int role) const {
   return QString::fromStdString(FormatInteger(primes_->At(index.row())));
 }
 
+int PrimeListModel::FirstRowStartingWith(const QString& prefix) const {
+  if (!primes_) return -1;
+  return static_cast<int>(primes_->FirstStartingWith(prefix.toStdString()));
+}
+
 }  // namespace kalkora

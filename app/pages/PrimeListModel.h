@@ -4,11 +4,12 @@
 #include <QAbstractListModel>
 #include <memory>
 
+#include "app/widgets/UniformListView.h"
 #include "numbers/NaturalNumbers.h"
 
 namespace kalkora {
 
-class PrimeListModel : public QAbstractListModel {
+class PrimeListModel : public QAbstractListModel, public PrefixSearch {
   Q_OBJECT
  public:
   using QAbstractListModel::QAbstractListModel;
@@ -19,6 +20,8 @@ class PrimeListModel : public QAbstractListModel {
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  // Digits find the first prime written with them in a segment or two; anything else, nothing.
+  int FirstRowStartingWith(const QString& prefix) const override;
 
  private:
   // Making a segment's primes on demand changes the cache, not what the model holds.

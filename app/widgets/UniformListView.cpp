@@ -1,5 +1,6 @@
 #include "app/widgets/UniformListView.h"
 
+#include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -83,6 +84,27 @@ void UniformListView::reset() {
   verticalScrollBar()->setValue(0);
   updateGeometries();
   viewport()->update();
+}
+
+void UniformListView::keyboardSearch(const QString& search) {
+  // Qt's own search reads the rows one by one: on a hundred million rows that is a frozen
+  // window. Only a model that finds its rows itself is searched.
+  const auto* searchable = dynamic_cast<const PrefixSearch*>(model());
+  if (searchable == nullptr || search.isEmpty()) return;
+  // Keys typed in quick succession make one text, as in any list.
+  const bool goesOn =
+      lastKey_.isValid() && lastKey_.elapsed() < QApplication::keyboardInputInterval();
+  typed_ = goesOn ? typed_ + search : search;
+  lastKey_.start();
+  int row = searchable->FirstRowStartingWith(typed_);
+  if (row < 0 && goesOn) {
+    typed_ = search;
+    row = searchable->FirstRowStartingWith(typed_);
+  }
+  if (row < 0) return;
+  const QModelIndex index = model()->index(row, 0, rootIndex());
+  setCurrentIndex(index);
+  scrollTo(index, PositionAtTop);
 }
 
 QModelIndex UniformListView::moveCursor(CursorAction action, Qt::KeyboardModifiers) {

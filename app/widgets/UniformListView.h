@@ -4,8 +4,18 @@
 #pragma once
 
 #include <QAbstractItemView>
+#include <QElapsedTimer>
+#include <QString>
 
 namespace kalkora {
+
+// A model whose rows can be found by the start of their text without reading them all.
+class PrefixSearch {
+ public:
+  virtual ~PrefixSearch() = default;
+  // The first row whose text starts with `prefix`, or -1.
+  virtual int FirstRowStartingWith(const QString& prefix) const = 0;
+};
 
 class UniformListView : public QAbstractItemView {
   Q_OBJECT
@@ -21,6 +31,9 @@ class UniformListView : public QAbstractItemView {
   QRect visualRect(const QModelIndex& index) const override;
   void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
   void reset() override;
+  // Typing in the list jumps to the first row that starts with the typed text, when the model
+  // can find it (PrefixSearch); otherwise typing does nothing.
+  void keyboardSearch(const QString& search) override;
 
  protected:
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
@@ -40,6 +53,8 @@ class UniformListView : public QAbstractItemView {
   int VisibleRows() const;
 
   int rowHeight_ = 13;
+  QString typed_;
+  QElapsedTimer lastKey_;
 };
 
 }  // namespace kalkora

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -230,6 +231,22 @@ TEST_F(NaturalNumbersPageTest, HundredMillionShowsEveryPrimeAndScrollsToTheEnd) 
   // The row under the mouse is the row drawn there.
   const QModelIndex atTop = view->indexAt(QPoint(5, 1));
   EXPECT_EQ(atTop.row(), view->TopRow());
+}
+
+TEST_F(NaturalNumbersPageTest, TypingDigitsInTheFullPrimesListJumpsWithoutReadingTheRows) {
+  Enter("Edit46", u"2147483647"_s);
+  Click("SadeEdedler");
+  ASSERT_EQ(PrimeCount(), 105097565);
+  auto* view = Find<UniformListView>("SadeEdedlerinSiyahisi");
+  view->setFocus();
+  const int before = view->currentIndex().row();
+  // Letters and foreign digits find nothing and leave the list as it is.
+  Type(view, u"ab٣"_s);
+  EXPECT_EQ(view->currentIndex().row(), before);
+  QTest::qWait(QApplication::keyboardInputInterval() + 50);
+  Type(view, u"2147483647"_s);
+  EXPECT_EQ(view->currentIndex().row(), 105097564);
+  EXPECT_EQ(view->TopRow(), view->currentIndex().row() - view->verticalScrollBar()->pageStep() + 1);
 }
 
 TEST_F(NaturalNumbersPageTest, UnreadablePrimesLimitLeavesTheListEmpty) {

@@ -138,6 +138,32 @@ TEST(PrimeTableTest, MatchesThePrimeListAcrossSegments) {
   EXPECT_EQ(table.At(1), 3);
 }
 
+TEST(PrimeTableTest, FirstPrimeStartingWithTypedDigits) {
+  // Against a scan of the text of every row, across three segments.
+  const std::int32_t n = 5000000;
+  const std::vector<std::int32_t> list = PrimesUpTo(n);
+  PrimeTable table(n);
+  const auto scan = [&](const std::string& digits) -> std::int64_t {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      if (std::to_string(list[i]).rfind(digits, 0) == 0) return static_cast<std::int64_t>(i);
+    }
+    return -1;
+  };
+  for (const std::string digits :
+       {"1",       "2",       "4",       "9",    "10",   "20",    "24",
+        "49",      "97",      "114",     "200",  "4999", "49999", "499999",
+        "4999999", "5000000", "5000001", "2097", "4194", "6",     "8"}) {
+    EXPECT_EQ(table.FirstStartingWith(digits), scan(digits)) << digits;
+  }
+  for (const std::string text : {"", "0", "07", "1a", "-1", "12345678901", "\xd9\xa3"}) {
+    EXPECT_EQ(table.FirstStartingWith(text), -1) << text;
+  }
+  PrimeTable all(kMax);
+  EXPECT_EQ(all.FirstStartingWith("2147483647"), all.Count() - 1);
+  // A shorter number with the prefix comes before the longer ones.
+  EXPECT_EQ(all.At(all.FirstStartingWith("2147483")), 214748329);
+}
+
 TEST(PrimeTableTest, CountsAndEnds) {
   const struct {
     std::int32_t n;
