@@ -5,12 +5,15 @@
 #include "app/OProqramme.h"
 #include "app/StartupProbe.h"
 #include "app/Texts.h"
+#include "app/Translations.h"
 #include "app/UKalkora.h"
 #include "app/platform/Platform.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(kalkora::texts::ApplicationTitle());
+  kalkora::LoadRussianTranslations();
+  kalkora::UseRussianSystemMessages();
   kalkora::LoadFonts();
 
   kalkora::QtDialogs dialogs;

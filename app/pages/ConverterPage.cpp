@@ -149,7 +149,13 @@ int ConverterPage::SelectedUnit() const {
 }
 
 void ConverterPage::KemiyyetlerClick() {
-  Edit1Change();
+  try {
+    Edit1Change();
+  } catch (...) {
+    // The lines would describe the unit chosen before: better none than a wrong one.
+    ui.Neticeler->clear();
+    throw;
+  }
 }
 
 void ConverterPage::Edit1KeyPress(QChar& key) {

@@ -1,8 +1,6 @@
 #include "app/widgets/ResultLabel.h"
 
 #include <QPainter>
-#include <QTextLayout>
-#include <QTextOption>
 #include <algorithm>
 #include <cmath>
 
@@ -12,42 +10,72 @@ namespace {
 
 constexpr int kRightMargin = 6;
 
-QTextOption WrapAnywhere() {
-  QTextOption option;
-  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  return option;
+// Text is laid out in fractions of a pixel: round up, or the last character would not fit.
+int WidthOf(const QFontMetricsF& metrics, const QString& text) {
+  return static_cast<int>(std::ceil(metrics.horizontalAdvance(text))) + 1;
+}
+
+bool BreaksAfter(QChar c) {
+  return c == u'=' || c == u'*' || c == u' ';
 }
 
 }  // namespace
+
+ResultLabel::ResultLabel(QWidget* parent) : QLabel(parent) {
+  // A caption may hold what the user typed: never markup.
+  setTextFormat(Qt::PlainText);
+}
 
 int ResultLabel::RoomToTheRight() const {
   if (!parentWidget()) return QWIDGETSIZE_MAX;
   return std::max(1, parentWidget()->width() - kRightMargin - x());
 }
 
-QSize ResultLabel::sizeHint() const {
-  const QFontMetrics metrics(font());
-  // Text is laid out in fractions of a pixel: round up, or the last character would wrap.
-  const int full = static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(text()))) + 1;
+QStringList ResultLabel::Lines() const {
+  const QString caption = text();
+  const QFontMetricsF metrics(font());
   const int room = RoomToTheRight();
-  if (full <= room) return {std::max(full, 1), metrics.height()};
-  QTextLayout layout(text(), font());
-  layout.setTextOption(WrapAnywhere());
-  layout.beginLayout();
-  int lines = 0;
-  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-    line.setLineWidth(room);
-    ++lines;
+  QStringList lines;
+  QString line;
+  qsizetype pieceStart = 0;
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (!BreaksAfter(caption[i]) && i + 1 < caption.size()) continue;
+    // A piece runs up to and including a break character (or to the end).
+    const QString piece = caption.mid(pieceStart, i + 1 - pieceStart);
+    pieceStart = i + 1;
+    if (!line.isEmpty() && WidthOf(metrics, line + piece) > room) {
+      lines << line;
+      line.clear();
+    }
+    // A piece wider than the room has no place to break: it stays whole on its own line.
+    line += piece;
   }
-  layout.endLayout();
-  return {room, lines * metrics.height()};
+  if (!line.isEmpty() || lines.isEmpty()) lines << line;
+  return lines;
+}
+
+QSize ResultLabel::sizeHint() const {
+  const QFontMetricsF metrics(font());
+  const int full = WidthOf(metrics, text());
+  const int lineHeight = QFontMetrics(font()).height();
+  if (full <= RoomToTheRight()) return {std::max(full, 1), lineHeight};
+  const QStringList lines = Lines();
+  int widest = 1;
+  for (const QString& line : lines)
+    widest = std::max(widest, WidthOf(metrics, line));
+  return {widest, static_cast<int>(lines.size()) * lineHeight};
 }
 
 void ResultLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setFont(font());
   painter.setPen(palette().color(foregroundRole()));
-  painter.drawText(QRectF(rect()), text(), WrapAnywhere());
+  const int lineHeight = QFontMetrics(font()).height();
+  int top = 0;
+  for (const QString& line : Lines()) {
+    painter.drawText(QRect(0, top, width(), lineHeight), Qt::AlignLeft | Qt::AlignTop, line);
+    top += lineHeight;
+  }
 }
 
 }  // namespace kalkora

@@ -1,19 +1,24 @@
 // A label for a result line of any length: it sizes itself to its caption like any label, and
-// a caption too long for the room up to its parent's right edge continues on the next line,
-// broken anywhere, rather than being cut off at the edge (a long product of prime factors).
+// a caption too long for the room up to its parent's right edge continues on the next line
+// rather than being cut off at the edge (a long product of prime factors). Lines break only
+// after "=", "*" or a space, so that a number is never split.
 #pragma once
 
 #include <QLabel>
+#include <QStringList>
 
 namespace kalkora {
 
 class ResultLabel : public QLabel {
   Q_OBJECT
  public:
-  using QLabel::QLabel;
+  explicit ResultLabel(QWidget* parent = nullptr);
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
+
+  // The caption as it is laid out in the room it has now, line by line.
+  QStringList Lines() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -63,11 +63,15 @@ void UpDown::Step(int direction) {
   if (to > maximum_) to = ends_ == Ends::Wrap ? minimum_ : maximum_;
   if (to < minimum_) to = ends_ == Ends::Wrap ? maximum_ : minimum_;
   position_ = to;
+  // The handler runs whenever the field's text changes, so that the field and the result
+  // never disagree (a number beyond the range is written as the end it was taken for).
+  bool changed = to != from;
   if (edit_) {
     const QString text = QString::number(to);
-    if (edit_->text() != text) edit_->setText(text);
+    changed = edit_->text() != text;
+    if (changed) edit_->setText(text);
   }
-  if (to != from) Q_EMIT Click();
+  if (changed) Q_EMIT Click();
 }
 
 bool UpDown::eventFilter(QObject* watched, QEvent* event) {

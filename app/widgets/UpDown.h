@@ -28,7 +28,7 @@ class UpDown : public QWidget {
   void Step(int direction);
 
  Q_SIGNALS:
-  // A step changed the number; a step that changes nothing at a stopping end emits nothing.
+  // A step changed the field's text; a step that leaves it as it was emits nothing.
   void Click();
 
  protected:

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "app/Fonts.h"
+#include "app/Translations.h"
 
 namespace kalkora::testing {
 
@@ -51,6 +52,8 @@ int main(int argc, char** argv) {
   previousHandler = qInstallMessageHandler(QuietMessages);
   ::testing::InitGoogleTest(&argc, argv);
   QApplication application(argc, argv);
+  // As the program starts: Qt's texts in Russian.
+  kalkora::LoadRussianTranslations();
   kalkora::LoadFonts();
 
   // A modal window that nothing answers would hang the run: fail the test and close it.

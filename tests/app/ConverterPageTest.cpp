@@ -210,9 +210,12 @@ TEST_F(ConverterPageTest, OverflowKeepsThePreviousResults) {
   Paste(u"1E4932"_s);
   EXPECT_EQ(dialogs.errors, QStringList{u"Floating point overflow."_s});
   EXPECT_EQ(Lines(), parsecs);
-  ClickUnit(3);  // the click reads the same text again: in metres the quotients overflow
+  // The click reads the same text again: in metres the quotients overflow, and the parsec
+  // lines must not stand under the metre chosen now.
+  ClickUnit(3);
   EXPECT_EQ(dialogs.errors.size(), 2);
-  EXPECT_EQ(Lines(), parsecs);
+  EXPECT_EQ(units->currentRow(), 3);
+  EXPECT_TRUE(Lines().isEmpty());
 
   Paste(u"1"_s);
   const QStringList metres = Lines();

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "app/widgets/ResultLabel.h"
 #include "app/widgets/UniformListView.h"
 #include "app/widgets/UpDown.h"
 #include "tests/app/AppTest.h"
@@ -155,6 +156,26 @@ TEST_F(NaturalNumbersPageTest, UnreadableFactorisationLeavesTheLabelEmpty) {
   EXPECT_EQ(History().size(), 1);
 }
 
+TEST_F(NaturalNumbersPageTest, LongResultLinesBreakOnlyBetweenNumbers) {
+  Enter("Edit45", u"2146992128"_s);  // 2^15 * 65521
+  Click("SadeVuruqlaraAyir");
+  Enter("Edit5", u"2147483647"_s);
+  Enter("Edit9", u"2147483646"_s);
+  Click("EBOBveEKOB");
+  for (const char* name : {"Label55", "Label12"}) {
+    auto* label = Find<ResultLabel>(name);
+    const QStringList lines = label->Lines();
+    EXPECT_GT(lines.size(), 1) << name;
+    EXPECT_EQ(lines.join(QString()), label->text()) << name;
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+      const QChar last = lines[i].back();
+      EXPECT_TRUE(last == u'=' || last == u'*') << name << ": " << lines[i].toStdString();
+    }
+    EXPECT_EQ(label->height(), lines.size() * label->fontMetrics().height()) << name;
+  }
+  EXPECT_TRUE(Find<ResultLabel>("Label55")->Lines().back().endsWith(u"65521"));
+}
+
 TEST_F(NaturalNumbersPageTest, SpinnerFactorisesEachStepAndStopsAtTheEnds) {
   auto* spinner = Find<UpDown>("UpDown3");
   const QList<QToolButton*> arrows = spinner->findChildren<QToolButton*>();
@@ -168,14 +189,20 @@ TEST_F(NaturalNumbersPageTest, SpinnerFactorisesEachStepAndStopsAtTheEnds) {
   QTest::keyClick(Field("Edit45"), Qt::Key_Up);
   EXPECT_EQ(Label("Label55")->text(), u"4=2*2");
 
+  // A number beyond the range is written as the end it was taken for, and factorised.
+  Enter("Edit45", u"2147483647"_s);
+  QTest::mouseClick(up, Qt::LeftButton);
+  EXPECT_EQ(Field("Edit45")->text(), u"32500");
+  EXPECT_EQ(Label("Label55")->text(), u"32500=2*2*5*5*5*5*13");
+
   // At the ends a step changes nothing and factorises nothing.
   Enter("Edit45", u"32500"_s);
   QTest::mouseClick(up, Qt::LeftButton);
   EXPECT_EQ(Field("Edit45")->text(), u"32500");
-  EXPECT_EQ(History().size(), 3);
+  EXPECT_EQ(History().size(), 4);
   Enter("Edit45", u"1"_s);
   QTest::mouseClick(down, Qt::LeftButton);
-  EXPECT_EQ(History().size(), 3);
+  EXPECT_EQ(History().size(), 4);
   EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 

@@ -4,14 +4,21 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <cerrno>
+#include <clocale>
+#include <memory>
+#include <vector>
 
 #include "app/ErrorReport.h"
+#include "app/Translations.h"
 #include "common/Errors.h"
 #include "tests/app/AppTest.h"
 
@@ -233,6 +240,56 @@ TEST_F(ShellTest, ErrorReportKeepsWhatTheHandlerWroteAndThePage) {
   EXPECT_EQ(dialogs.errors, (QStringList{u"'12a' is not a valid integer value."_s,
                                          u"Out of memory."_s, u"Division by zero."_s}));
   EXPECT_EQ(CurrentPage(), 2);
+}
+
+// Shows each real box in turn and reads it back while it is open.
+TEST(QtDialogsTest, BoxesShowTheirTextAsPlainTextWithRussianButtons) {
+  QtDialogs boxes;
+  const QString markup = u"<h1>12</h1><font color=red>OK: 2*2*3</font>"_s;
+  struct Seen {
+    Qt::TextFormat format = Qt::AutoText;
+    QString text;
+    QStringList buttons;
+  };
+  std::vector<Seen> seen;
+  const auto readAndClose = [&seen] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    Seen s{box->textFormat(), box->text(), {}};
+    for (QAbstractButton* button : box->buttons())
+      s.buttons << button->text().remove(u'&');
+    seen.push_back(s);
+    box->reject();
+  };
+  QTimer::singleShot(0, readAndClose);
+  boxes.ShowError(nullptr, markup);
+  QTimer::singleShot(0, readAndClose);
+  boxes.ShowMessage(nullptr, markup);
+  QTimer::singleShot(0, readAndClose);
+  boxes.AskYesNo(nullptr, markup, u"Подтверждение"_s);
+  ASSERT_EQ(seen.size(), 3u);
+  for (const Seen& s : seen) {
+    EXPECT_EQ(s.format, Qt::PlainText);
+    EXPECT_EQ(s.text, markup);
+  }
+  seen[2].buttons.sort();
+  EXPECT_EQ(seen[2].buttons, (QStringList{u"Да"_s, u"Нет"_s}));
+}
+
+TEST(TranslationsTest, QtsOwnTextsAndTheSystemsMessagesAreRussian) {
+  QLineEdit field;
+  std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+  QStringList entries;
+  for (const QAction* action : menu->actions())
+    entries << action->text().remove(u'&').section(u'\t', 0, 0);
+  EXPECT_TRUE(entries.contains(u"Вставить"_s)) << entries.join(u", ").toStdString();
+  EXPECT_TRUE(entries.contains(u"Копировать"_s)) << entries.join(u", ").toStdString();
+  EXPECT_EQ(QIODevice::tr("Unknown error"), u"Неизвестная ошибка");
+
+  const std::string before = std::setlocale(LC_MESSAGES, nullptr);
+  if (!UseRussianSystemMessages()) GTEST_SKIP() << "no Russian locale is installed";
+  EXPECT_EQ(qt_error_string(ENOTDIR), u"Это не каталог");
+  std::setlocale(LC_MESSAGES, before.c_str());
 }
 
 TEST(FullStopTest, AppendedOnlyAfterCharactersAboveTheFullStop) {

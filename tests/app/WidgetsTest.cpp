@@ -198,6 +198,8 @@ TEST_F(UpDownTest, WrapsAroundToTheOtherEnd) {
 }
 
 TEST_F(UpDownTest, TextThatIsNoNumberStepsFromTheLastPosition) {
+  spinner->SetEnds(UpDown::Ends::Stop);
+  QSignalSpy clicks(spinner, &UpDown::Click);
   field->setText(u"5"_s);
   spinner->Step(+1);
   field->setText(u"abc"_s);
@@ -206,6 +208,12 @@ TEST_F(UpDownTest, TextThatIsNoNumberStepsFromTheLastPosition) {
   field->setText(u"99999"_s);  // beyond the range: taken as the top end
   spinner->Step(-1);
   EXPECT_EQ(field->text(), u"32499");
+  EXPECT_EQ(clicks.count(), 3);
+  // The top end rewrites the field: that is a change, so the handler runs.
+  field->setText(u"2147483647"_s);
+  spinner->Step(+1);
+  EXPECT_EQ(field->text(), u"32500");
+  EXPECT_EQ(clicks.count(), 4);
 }
 
 }  // namespace
