@@ -1,0 +1,135 @@
+// What the user feels in the real window (offscreen): a key typed in the full primes list and a
+// click on "Сохранить" of the graph page, each beside the core work it stands on.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+#include "app/UKalkora.h"
+#include "app/platform/Platform.h"
+#include "app/widgets/UniformListView.h"
+#include "graphs/GraphFile.h"
+#include "numbers/NaturalNumbers.h"
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// Answers every file dialog with one name and records nothing else.
+class Answers : public kalkora::Dialogs {
+ public:
+  void ShowMessage(QWidget*, const QString&) override {}
+  void ShowError(QWidget*, const QString& text) override { errors.push_back(text); }
+  bool AskYesNo(QWidget*, const QString&, const QString&) override { return true; }
+  int Exec(QDialog&) override { return QDialog::Accepted; }
+  QString GetOpenFileName(QWidget*, const QString&, const QString&) override { return file; }
+  QString GetSaveFileName(QWidget*, const QString&, const QString&) override { return file; }
+  QString file;
+  QStringList errors;
+};
+
+class NoLauncher : public kalkora::Launcher {
+ public:
+  bool StartFirstInstalled(const QStringList&) override { return false; }
+  bool OpenUrl(const QString&) override { return false; }
+  bool OpenFile(const QString&) override { return false; }
+};
+
+struct Window {
+  Answers dialogs;
+  NoLauncher launcher;
+  kalkora::Platform platform{dialogs, launcher};
+  kalkora::TForm1 form{platform};
+
+  Window() {
+    form.show();
+    QApplication::processEvents();
+  }
+  template <typename T>
+  T* Find(const char* name) {
+    return form.findChild<T*>(QString::fromLatin1(name));
+  }
+};
+
+constexpr char kTyped[] = "2147483647";
+
+// Digits typed one after another, as fast as a person types: each extends the search or starts
+// it again, and jumps to the first prime written with them.
+void BM_WindowKeyInFullPrimesList(benchmark::State& state) {
+  Window window;
+  window.Find<QLineEdit>("Edit46")->setText(u"2147483647"_s);
+  QTest::mouseClick(window.Find<QPushButton>("SadeEdedler"), Qt::LeftButton);
+  auto* list = window.Find<kalkora::UniformListView>("SadeEdedlerinSiyahisi");
+  list->setFocus();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const QString key(QChar::fromLatin1(kTyped[i++ % (sizeof kTyped - 1)]));
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, key);
+    QApplication::sendEvent(list, &press);
+    list->repaint();
+  }
+  benchmark::DoNotOptimize(list->currentIndex().row());
+}
+BENCHMARK(BM_WindowKeyInFullPrimesList)->Unit(benchmark::kMillisecond);
+
+void BM_CoreFirstPrimeStartingWith(benchmark::State& state) {
+  kalkora::PrimeTable table(2147483647);
+  std::size_t i = 0;
+  std::string typed;
+  for (auto _ : state) {
+    typed += kTyped[i++ % (sizeof kTyped - 1)];
+    if (typed.size() > sizeof kTyped - 1) typed = typed.substr(typed.size() - 1);
+    benchmark::DoNotOptimize(table.FirstStartingWith(typed));
+  }
+}
+BENCHMARK(BM_CoreFirstPrimeStartingWith)->Unit(benchmark::kMillisecond);
+
+// "Сохранить" after the default build: the file is written, flushed and synced, then put in
+// place of the old one.
+void BM_WindowSaveDefaultGraph(benchmark::State& state) {
+  Window window;
+  QTemporaryDir folder;
+  window.dialogs.file = folder.filePath(u"g.grf"_s);
+  QTest::mouseClick(window.Find<QPushButton>("QrafikiQur"), Qt::LeftButton);
+  auto* save = window.Find<QPushButton>("QrafikiSaxla");
+  for (auto _ : state)
+    QTest::mouseClick(save, Qt::LeftButton);
+  if (!window.dialogs.errors.isEmpty()) state.SkipWithError("the save failed");
+}
+BENCHMARK(BM_WindowSaveDefaultGraph)->Unit(benchmark::kMillisecond);
+
+void BM_CoreEncodeDefaultGraph(benchmark::State& state) {
+  kalkora::GraphState graph;
+  graph.RangeStart = -2;
+  graph.RangeEnd = 4.5L;
+  graph.StepValue = 0.01L;
+  kalkora::ComputePoints(graph, "x^4-4*x^3");
+  for (auto _ : state)
+    benchmark::DoNotOptimize(kalkora::EncodeGraphFile("x^4-4*x^3", graph));
+}
+BENCHMARK(BM_CoreEncodeDefaultGraph)->Unit(benchmark::kMicrosecond);
+
+// The offscreen platform warns about window features it lacks; those warnings are noise here.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type != QtDebugMsg && !message.startsWith(u"This plugin does not support")) {
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler(QuietMessages);
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
