@@ -6,7 +6,8 @@
 //                        the plain computations of each page: no Qt, tested on their own
 //   app/                 the window: this shell (TForm1), the about box (OProqramme),
 //                        pages/ (one class per page), widgets/ (key filter, spinner),
-//                        platform/ (message boxes, file dialogs, other programs)
+//                        platform/ (message boxes, file dialogs, other programs, and
+//                        Files: the one save routine and the one file reader)
 //
 // How a click flows: a page binds each control's signal to one of its handlers under the
 // system's name (EBOBveEKOBClick). The handler reads its fields with ParseInteger or ParseFloat,
