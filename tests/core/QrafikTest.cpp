@@ -86,13 +86,10 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     XIsOneOperand, EvaluatesTo,
     testing::Values(EvaluationCase{"2^x", -2, "0,25"}, EvaluationCase{"2\\x", -2, "-1"},
-                    EvaluationCase{"x^x", -2, "0,25"}, EvaluationCase{"-x", -2, "2"},
-                    EvaluationCase{"-x^2", -2, "4"}, EvaluationCase{"0-x^2", -2, "-4"},
-                    EvaluationCase{"2*-x", -2, "4"}, EvaluationCase{"3--x", -2, "1"},
-                    EvaluationCase{"(-x)*2", -2, "4"}, EvaluationCase{"x", 0.000001L, "0,000001"},
-                    EvaluationCase{"x^4-4*x^3", -0.00001L, "0,00000000000000400001"},
+                    EvaluationCase{"-x", -2, "2"}, EvaluationCase{"-x^2", -2, "4"},
+                    EvaluationCase{"0-x^2", -2, "-4"}, EvaluationCase{"3--x", -2, "1"},
+                    EvaluationCase{"x", 0.000001L, "0,000001"},
                     EvaluationCase{"x", -1e-20L, "-0,00000000000000000001"},
-                    EvaluationCase{"x", 1e20L, "100000000000000000000"},
                     EvaluationCase{"x+1", 1e20L, "100000000000000000000"},
                     // Results keep their own rule: beyond 30 in the exponent they are 0.
                     EvaluationCase{"x*x", 1e-20L, "0"}));
