@@ -8,9 +8,10 @@ namespace kalkora {
 
 namespace {
 
+// Wine's bold Tahoma draws Cyrillic letters thin and spaced out, so bold is drawn from the
+// regular face instead.
 const char16_t* const kFontFiles[] = {
     u"/usr/share/wine/fonts/tahoma.ttf",
-    u"/usr/share/wine/fonts/tahomabd.ttf",
     u"/usr/share/wine/fonts/ms_sans_serif.ttf",
 };
 

@@ -14,4 +14,12 @@ inline QString WindowCaption() {
   return QStringLiteral("Калкора1.3");
 }
 
+// A text as the window shows it: a carriage return parts its lines, as on the platform the
+// program's texts come from.
+inline QString Shown(QString text) {
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(u'\r', u'\n');
+  return text;
+}
+
 }  // namespace kalkora::texts

@@ -1,6 +1,6 @@
 #include "app/pages/NaturalNumbersPage.h"
 
-#include "app/Fonts.h"
+#include "app/pages/PageStyle.h"
 #include "formulas/MoyModul.h"
 #include "numbers/NaturalNumbers.h"
 #include "numtext/NumText.h"
@@ -8,9 +8,6 @@
 namespace kalkora {
 
 namespace {
-
-const QColor kBlue(0, 0, 255);
-const QColor kNavy(0, 0, 128);
 
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
@@ -20,23 +17,8 @@ std::string FieldText(const QLineEdit* field) {
   return field->text().toStdString();
 }
 
-// The labels size themselves to their caption, as the window's labels always have.
-void SetCaption(QLabel* label, const QString& caption) {
-  label->setText(caption);
-  label->adjustSize();
-}
-
 void MoveLeftEdge(QWidget* widget, int left) {
   widget->move(left, widget->y());
-}
-
-void PaintGroup(QWidget* group) {
-  group->setFont(Tahoma(11, true));
-  QPalette palette = group->palette();
-  for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-    palette.setColor(role, kBlue);
-  }
-  group->setPalette(palette);
 }
 
 }  // namespace
@@ -47,9 +29,7 @@ NaturalNumbersPage::NaturalNumbersPage(Platform& platform, QWidget* parent)
   for (QWidget* group : {ui.TntGroupBox15, ui.TntGroupBox16, ui.TntGroupBox14}) {
     PaintGroup(group);
   }
-  QPalette navy = ui.Label55->palette();
-  navy.setColor(QPalette::WindowText, kNavy);
-  ui.Label55->setPalette(navy);
+  PaintText(ui.Label55, kNavyText);
   for (QLabel* label : ui.TntGroupBox15->findChildren<QLabel*>())
     label->adjustSize();
   for (QLabel* label : ui.TntGroupBox16->findChildren<QLabel*>())
@@ -93,6 +73,9 @@ void NaturalNumbersPage::EBOBveEKOBClick() {
     MoveLeftEdge(ui.TntLabel16, 20);
     MoveLeftEdge(ui.Label13, 51);
     MoveLeftEdge(ui.Label12, 51);
+    // More room to the right: a line that wrapped may fit on one now.
+    ui.Label13->adjustSize();
+    ui.Label12->adjustSize();
   }
 }
 

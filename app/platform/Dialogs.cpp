@@ -12,7 +12,7 @@ namespace {
 
 int ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text,
             QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
-  QMessageBox box(icon, caption, text, buttons, parent);
+  QMessageBox box(icon, caption, texts::Shown(text), buttons, parent);
   // The text may hold what the user typed or pasted: never read it as markup.
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(defaultButton);

@@ -37,20 +37,28 @@ QStringList ResultLabel::Lines() const {
   const int room = RoomToTheRight();
   QStringList lines;
   QString line;
-  qsizetype pieceStart = 0;
-  for (qsizetype i = 0; i < caption.size(); ++i) {
-    if (!BreaksAfter(caption[i]) && i + 1 < caption.size()) continue;
-    // A piece runs up to and including a break character (or to the end).
-    const QString piece = caption.mid(pieceStart, i + 1 - pieceStart);
-    pieceStart = i + 1;
+  const auto add = [&](const QString& piece) {
     if (!line.isEmpty() && WidthOf(metrics, line + piece) > room) {
       lines << line;
       line.clear();
     }
     // A piece wider than the room has no place to break: it stays whole on its own line.
     line += piece;
+  };
+  qsizetype pieceStart = 0;
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i] == u'\n') {
+      add(caption.mid(pieceStart, i - pieceStart));
+      lines << line;
+      line.clear();
+      pieceStart = i + 1;
+    } else if (BreaksAfter(caption[i])) {
+      add(caption.mid(pieceStart, i + 1 - pieceStart));
+      pieceStart = i + 1;
+    }
   }
-  if (!line.isEmpty() || lines.isEmpty()) lines << line;
+  add(caption.mid(pieceStart));
+  lines << line;
   return lines;
 }
 
@@ -58,7 +66,7 @@ QSize ResultLabel::sizeHint() const {
   const QFontMetricsF metrics(font());
   const int full = WidthOf(metrics, text());
   const int lineHeight = QFontMetrics(font()).height();
-  if (full <= RoomToTheRight()) return {std::max(full, 1), lineHeight};
+  if (full <= RoomToTheRight() && !text().contains(u'\n')) return {std::max(full, 1), lineHeight};
   const QStringList lines = Lines();
   int widest = 1;
   for (const QString& line : lines)

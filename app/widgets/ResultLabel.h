@@ -1,7 +1,8 @@
 // A label for a result line of any length: it sizes itself to its caption like any label, and
 // a caption too long for the room up to its parent's right edge continues on the next line
 // rather than being cut off at the edge (a long product of prime factors). Lines break only
-// after "=", "*" or a space, so that a number is never split.
+// after "=", "*" or a space, so that a number is never split, and wherever the caption holds a
+// line feed.
 #pragma once
 
 #include <QLabel>
