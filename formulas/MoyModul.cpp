@@ -18,4 +18,11 @@ std::int64_t Lcm(std::int32_t a, std::int32_t b) {
   return std::llabs(a) / divisor * std::llabs(b);
 }
 
+Extended Factorial(std::int32_t n) {
+  Extended product = 1;
+  for (std::int32_t i = 2; i <= n; ++i)
+    product = Mul(product, static_cast<Extended>(i));
+  return product;
+}
+
 }  // namespace kalkora

@@ -2,13 +2,32 @@
 #pragma once
 
 #include "app/pages/Page.h"
+#include "app/pages/ProgressionListModel.h"
+#include "ui_ProgressionsPage.h"
 
 namespace kalkora {
 
 class ProgressionsPage : public Page {
+  Q_OBJECT
  public:
-  explicit ProgressionsPage(Platform& platform, QWidget* parent = nullptr)
-      : Page(platform, parent) {}
+  explicit ProgressionsPage(Platform& platform, QWidget* parent = nullptr);
+
+  void TntCheckBox7Click();
+  void TntCheckBox8Click();
+  void NciHeddveCemleriClick();
+  void HeddlerinSiyahisiniTemizleClick();
+  void UpDown2Click();
+
+  void Edit27KeyPress(QChar& key);
+  void Edit28KeyPress(QChar& key);
+  void Edit29KeyPress(QChar& key);
+
+ private:
+  // A click on either kind's box: the other is unchecked and the page starts afresh.
+  void ChooseKind(ProgressionKind kind);
+
+  Ui::ProgressionsPage ui;
+  ProgressionListModel rows_;
 };
 
 }  // namespace kalkora

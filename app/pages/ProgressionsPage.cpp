@@ -1,0 +1,122 @@
+#include "app/pages/ProgressionsPage.h"
+
+#include <memory>
+
+#include "app/Fonts.h"
+#include "app/Texts.h"
+#include "app/pages/PageStyle.h"
+#include "common/Float.h"
+#include "numtext/NumText.h"
+
+namespace kalkora {
+
+namespace {
+
+constexpr int kRowHeight = 13;
+
+std::string FieldText(const QLineEdit* field) {
+  return field->text().toStdString();
+}
+
+}  // namespace
+
+ProgressionsPage::ProgressionsPage(Platform& platform, QWidget* parent) : Page(platform, parent) {
+  ui.setupUi(this);
+  setFont(Tahoma(11, true));
+  PaintText(ui.Silsilesec, kRedText);
+  ui.Silsilesec->hide();
+  for (QLabel* label : findChildren<QLabel*>())
+    label->adjustSize();
+
+  ui.UpDown2->Associate(ui.Edit27);
+  ui.UpDown2->SetRange(1, 32500);
+  ui.UpDown2->SetPosition(1);
+  ui.UpDown2->SetEnds(UpDown::Ends::Stop);
+
+  ui.ListBox1->setModel(&rows_);
+  ui.ListBox1->SetRowHeight(kRowHeight);
+  QPalette list = ui.ListBox1->palette();
+  list.setColor(QPalette::Base, Qt::black);
+  list.setColor(QPalette::Text, kTealText);
+  ui.ListBox1->setPalette(list);
+
+  // Bound to clicks: unchecking the other box from a handler runs no handler of its own.
+  Bind(ui.TntCheckBox7, &QCheckBox::clicked, &ProgressionsPage::TntCheckBox7Click);
+  Bind(ui.TntCheckBox8, &QCheckBox::clicked, &ProgressionsPage::TntCheckBox8Click);
+  Bind(ui.NciHeddveCemleri, &QPushButton::clicked, &ProgressionsPage::NciHeddveCemleriClick);
+  Bind(ui.HeddlerinSiyahisiniTemizle, &QPushButton::clicked,
+       &ProgressionsPage::HeddlerinSiyahisiniTemizleClick);
+  Bind(ui.UpDown2, &UpDown::Click, &ProgressionsPage::UpDown2Click);
+  BindKeys(ui.Edit27, &ProgressionsPage::Edit27KeyPress);
+  BindKeys(ui.Edit28, &ProgressionsPage::Edit28KeyPress);
+  BindKeys(ui.Edit29, &ProgressionsPage::Edit29KeyPress);
+}
+
+void ProgressionsPage::ChooseKind(ProgressionKind kind) {
+  const bool arithmetic = kind == ProgressionKind::Arithmetic;
+  ui.Silsilesec->hide();
+  (arithmetic ? ui.TntCheckBox8 : ui.TntCheckBox7)->setChecked(false);
+  SetCaption(ui.Label31, arithmetic ? QStringLiteral("d=") : QStringLiteral("q="));
+  SetCaption(ui.Label32, arithmetic ? QStringLiteral("a1=") : QStringLiteral("b1="));
+  SetCaption(ui.Label33, arithmetic ? QStringLiteral("a(1)=0") : QStringLiteral("b(1)=0"));
+  ui.Edit27->setText(QStringLiteral("1"));
+  ui.Edit28->setText(QStringLiteral("0"));
+  ui.Edit29->setText(QStringLiteral("0"));
+  SetCaption(ui.Label35, QStringLiteral("S=0"));
+  rows_.Clear();
+}
+
+void ProgressionsPage::TntCheckBox7Click() {
+  ChooseKind(ProgressionKind::Arithmetic);
+}
+
+void ProgressionsPage::TntCheckBox8Click() {
+  ChooseKind(ProgressionKind::Geometric);
+}
+
+void ProgressionsPage::NciHeddveCemleriClick() {
+  if (!ui.TntCheckBox7->isChecked() && !ui.TntCheckBox8->isChecked()) {
+    ui.Silsilesec->show();
+    return;
+  }
+  const std::string nText = FieldText(ui.Edit27);
+  const std::int32_t n = ParseInteger(nText);
+  const std::int32_t step = ParseInteger(FieldText(ui.Edit28));
+  const std::string firstText = FieldText(ui.Edit29);
+  const std::int32_t first = ParseInteger(firstText);
+  if (n <= 0) {
+    ShowMessage(QStringLiteral("Число членов n должно быть натуральным"));
+    return;
+  }
+  const auto kind =
+      ui.TntCheckBox7->isChecked() ? ProgressionKind::Arithmetic : ProgressionKind::Geometric;
+  const auto progression = std::make_shared<const Progression>(kind, first, step, n);
+  rows_.Write(progression);
+  SetCaption(ui.Label33,
+             QString::fromStdString(TermCaption(*progression, progression->Count(), firstText)));
+  // The rows before the term that overflowed stay, and the sum keeps its old text.
+  if (progression->Overflowed()) ThrowOverflow();
+  SetCaption(ui.Label35, texts::Shown(QString::fromStdString(SumCaption(*progression, nText))));
+}
+
+void ProgressionsPage::HeddlerinSiyahisiniTemizleClick() {
+  rows_.Clear();
+}
+
+void ProgressionsPage::UpDown2Click() {
+  NciHeddveCemleriClick();
+}
+
+void ProgressionsPage::Edit27KeyPress(QChar& key) {
+  FilterKey(key, DigitKeys, ui.Edit28, EnterKey::Dropped);
+}
+
+void ProgressionsPage::Edit28KeyPress(QChar& key) {
+  FilterKey(key, DigitKeys, ui.Edit29, EnterKey::Dropped);
+}
+
+void ProgressionsPage::Edit29KeyPress(QChar& key) {
+  FilterKey(key, DigitKeys, ui.NciHeddveCemleri, EnterKey::Dropped);
+}
+
+}  // namespace kalkora

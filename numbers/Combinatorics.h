@@ -1,0 +1,28 @@
+// Permutations, combinations and arrangements from the texts of the page's fields.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kalkora {
+
+inline constexpr const char* kEnterNaturalNumber = "Введите натуральную числу";
+// Two lines, parted by a carriage return.
+inline constexpr const char* kNegativeNumber = "Введите натуральную числу\rчисло отрицательно";
+inline constexpr const char* kKAboveN = "не может быт n<k!";
+
+// What a count shows: the text of its result field, or the page's message when the fields make
+// no count (the result field then keeps its text). Exactly one of the two is not empty.
+struct CountOutcome {
+  std::string result;
+  std::string message;
+};
+
+// n! of the text of the permutations' field. A text that is no integer throws ConvertError.
+CountOutcome Permutations(std::string_view n);
+// C(n, k) = n! / ((n - k)! k!) and A(n, k) = n! / (n - k)!, with the full factorials divided as
+// they are, in 80-bit arithmetic. k is the upper field, n the lower one.
+CountOutcome Combinations(std::string_view k, std::string_view n);
+CountOutcome Arrangements(std::string_view k, std::string_view n);
+
+}  // namespace kalkora

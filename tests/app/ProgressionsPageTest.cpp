@@ -1,0 +1,145 @@
+// Page 3 driven as a user would: the kind's boxes, the terms list and its rows, the spinner.
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/pages/ProgressionListModel.h"
+#include "app/widgets/UniformListView.h"
+#include "app/widgets/UpDown.h"
+#include "tests/app/AppTest.h"
+
+namespace kalkora::testing {
+namespace {
+
+class ProgressionsPageTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    QApplication::setActiveWindow(form.get());
+    form->Cebr()->setCurrentIndex(3);
+    list = Find<UniformListView>("ListBox1");
+  }
+  QLineEdit* Field(const char* name) { return Find<QLineEdit>(name); }
+  QString Caption(const char* name) { return Find<QLabel>(name)->text(); }
+  void Click(const char* button) {
+    QTest::mouseClick(Find<QAbstractButton>(button), Qt::LeftButton);
+  }
+  void Compute(const QString& n, const QString& step, const QString& first) {
+    Field("Edit27")->setText(n);
+    Field("Edit28")->setText(step);
+    Field("Edit29")->setText(first);
+    Click("NciHeddveCemleri");
+  }
+  QStringList Rows(int first, int count) {
+    QStringList rows;
+    for (int row = first; row < first + count && row < list->model()->rowCount(); ++row)
+      rows << list->model()->index(row, 0).data().toString();
+    return rows;
+  }
+
+  UniformListView* list = nullptr;
+};
+
+TEST_F(ProgressionsPageTest, TheBoxesChooseTheKindAndStartAfresh) {
+  Click("NciHeddveCemleri");
+  EXPECT_TRUE(Find<QLabel>("Silsilesec")->isVisible());
+  Click("TntCheckBox7");
+  EXPECT_FALSE(Find<QLabel>("Silsilesec")->isVisible());
+  Compute(u"5"_s, u"3"_s, u"2"_s);
+  Click("TntCheckBox8");
+  EXPECT_FALSE(Find<QCheckBox>("TntCheckBox7")->isChecked());
+  EXPECT_TRUE(Find<QCheckBox>("TntCheckBox8")->isChecked());
+  EXPECT_EQ(
+      (QStringList{Caption("Label31"), Caption("Label32"), Caption("Label33"), Caption("Label35")}),
+      (QStringList{u"q="_s, u"b1="_s, u"b(1)=0"_s, u"S=0"_s}));
+  EXPECT_EQ(
+      (QStringList{Field("Edit27")->text(), Field("Edit28")->text(), Field("Edit29")->text()}),
+      (QStringList{u"1"_s, u"0"_s, u"0"_s}));
+  EXPECT_EQ(list->model()->rowCount(), 0);
+  // Clicking the checked box unchecks it: no kind is chosen any more.
+  Click("TntCheckBox8");
+  Click("NciHeddveCemleri");
+  EXPECT_TRUE(Find<QLabel>("Silsilesec")->isVisible());
+  EXPECT_EQ(list->model()->rowCount(), 0);
+}
+
+TEST_F(ProgressionsPageTest, RowsOfALongerRunStayBelowAShorterOneAndKeepTheSelection) {
+  Click("TntCheckBox7");
+  Compute(u"8"_s, u"1"_s, u"1"_s);
+  list->setCurrentIndex(list->model()->index(2, 0));
+  Compute(u"5"_s, u"3"_s, u"2"_s);
+  EXPECT_EQ(Rows(0, 8), (QStringList{u"n=1:   2"_s, u"n=2:  5"_s, u"n=3:  8"_s, u"n=4:  11"_s,
+                                     u"n=5:  14"_s, u"n=6:  6"_s, u"n=7:  7"_s, u"n=8:  8"_s}));
+  EXPECT_EQ(list->currentIndex().row(), 2);
+  EXPECT_EQ(Caption("Label33"), u"a(5)=14");
+  EXPECT_EQ(Caption("Label35"), u"Сумма 5 членов;\nS=40");
+  Compute(u"1"_s, u"0"_s, u"007"_s);
+  EXPECT_EQ(Caption("Label33"), u"a(1)=007");
+  EXPECT_EQ(Rows(0, 1), QStringList{u"n=1:   7"_s});
+  Click("HeddlerinSiyahisiniTemizle");
+  EXPECT_EQ(list->model()->rowCount(), 0);
+}
+
+TEST_F(ProgressionsPageTest, SpinnerRecomputesAndNothingChangesForNoTerms) {
+  Click("TntCheckBox8");
+  Compute(u"4"_s, u"2"_s, u"1"_s);
+  QToolButton* up = nullptr;
+  for (QToolButton* arrow : Find<UpDown>("UpDown2")->findChildren<QToolButton*>())
+    if (arrow->arrowType() == Qt::UpArrow) up = arrow;
+  ASSERT_NE(up, nullptr);
+  QTest::mouseClick(up, Qt::LeftButton);
+  EXPECT_EQ(Caption("Label33"), u"b(5)=16");
+  EXPECT_EQ(Caption("Label35"), u"Сумма 5 членов;\nS=31");
+  Compute(u"0"_s, u"2"_s, u"1"_s);
+  EXPECT_EQ(dialogs.messages, QStringList{u"Число членов n должно быть натуральным"_s});
+  EXPECT_EQ(Caption("Label33"), u"b(5)=16");
+  EXPECT_EQ(list->model()->rowCount(), 5);
+}
+
+TEST_F(ProgressionsPageTest, AGeometricOverflowKeepsTheRowsBeforeItAndTheOldSum) {
+  Click("TntCheckBox8");
+  Compute(u"20000"_s, u"2"_s, u"1"_s);
+  EXPECT_EQ(dialogs.errors, QStringList{u"Floating point overflow."_s});
+  EXPECT_EQ(list->model()->rowCount(), 16383);
+  EXPECT_TRUE(Caption("Label33").startsWith(u"b(16383)="));
+  EXPECT_EQ(Caption("Label35"), u"S=0");
+}
+
+TEST_F(ProgressionsPageTest, TwoBillionTermsAreExactAndTypingFindsARow) {
+  Click("TntCheckBox7");
+  Compute(u"2147483647"_s, u"2147483647"_s, u"2147483647"_s);
+  EXPECT_EQ(list->model()->rowCount(), 2147483647);
+  EXPECT_EQ(Caption("Label33"), u"a(2147483647)=4611686014132420609");
+  EXPECT_EQ(Caption("Label35"), u"Сумма 2147483647 членов;\nS=4951760152529835082242850816");
+  list->setFocus();
+  Type(list, u"1500000000"_s);
+  EXPECT_EQ(list->currentIndex().row(), 1499999999);
+  EXPECT_EQ(Rows(1499999999, 1), QStringList{u"n=1500000000:  3221225470500000000"_s});
+}
+
+// The row rule on its own, over a billion rows.
+TEST(ProgressionListModelTest, ANewerShorterRunCoversOnlyItsRows) {
+  ProgressionListModel model;
+  const auto run = [](std::int32_t first, std::int64_t n) {
+    return std::make_shared<const Progression>(ProgressionKind::Arithmetic, first, 1, n);
+  };
+  model.Write(run(0, 1000000000));
+  model.Write(run(100, 10));
+  model.Write(run(100, 5));  // the same terms over rows that show them: nothing changes
+  model.Write(run(200, 3));
+  const auto row = [&model](int r) { return model.index(r).data().toString(); };
+  EXPECT_EQ(model.rowCount(), 1000000000);
+  EXPECT_EQ(row(0), u"n=1:   200");
+  EXPECT_EQ(row(3), u"n=4:  103");
+  EXPECT_EQ(row(9), u"n=10:  109");
+  EXPECT_EQ(row(10), u"n=11:  10");
+  EXPECT_EQ(row(999999999), u"n=1000000000:  999999999");
+  EXPECT_EQ(model.FirstRowStartingWith(u"11"_s), 10);
+  EXPECT_EQ(model.FirstRowStartingWith(u"01"_s), -1);
+  EXPECT_EQ(model.FirstRowStartingWith(u"2000000000"_s), -1);
+}
+
+}  // namespace
+}  // namespace kalkora::testing
