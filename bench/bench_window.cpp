@@ -1,8 +1,10 @@
-// What the user feels in the real window (offscreen): a key typed in the full primes list and a
-// click on "Сохранить" of the graph page, each beside the core work it stands on.
+// What the user feels in the real window (offscreen), each click beside the core work it stands
+// on: a key typed in the full primes list, two billion progression terms, the largest
+// combination, and "Сохранить" of the graph page.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -15,7 +17,9 @@
 #include "app/platform/Platform.h"
 #include "app/widgets/UniformListView.h"
 #include "graphs/GraphFile.h"
+#include "numbers/Combinatorics.h"
 #include "numbers/NaturalNumbers.h"
+#include "numbers/Progressions.h"
 
 namespace {
 
@@ -89,6 +93,55 @@ void BM_CoreFirstPrimeStartingWith(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CoreFirstPrimeStartingWith)->Unit(benchmark::kMillisecond);
+
+// "Найдите" for 2147483647 arithmetic terms: the terms and the sum at once, a screenful of rows.
+void BM_WindowProgressionOfTwoBillionTerms(benchmark::State& state) {
+  Window window;
+  window.form.Cebr()->setCurrentIndex(3);
+  QTest::mouseClick(window.Find<QCheckBox>("TntCheckBox7"), Qt::LeftButton);
+  for (const char* name : {"Edit27", "Edit28", "Edit29"})
+    window.Find<QLineEdit>(name)->setText(u"2147483647"_s);
+  auto* find = window.Find<QPushButton>("NciHeddveCemleri");
+  auto* list = window.Find<QWidget>("ListBox1");
+  auto* first = window.Find<QLineEdit>("Edit29");
+  bool other = false;
+  for (auto _ : state) {
+    // Another first term each time, so that every row is written anew.
+    first->setText((other = !other) ? u"2147483646"_s : u"2147483647"_s);
+    QTest::mouseClick(find, Qt::LeftButton);
+    list->repaint();
+  }
+}
+BENCHMARK(BM_WindowProgressionOfTwoBillionTerms)->Unit(benchmark::kMillisecond);
+
+void BM_CoreProgressionOfTwoBillionTerms(benchmark::State& state) {
+  for (auto _ : state) {
+    const kalkora::Progression terms(kalkora::ProgressionKind::Arithmetic, 2147483647, 2147483647,
+                                     2147483647);
+    benchmark::DoNotOptimize(terms.SumText());
+    for (std::int64_t i = 1; i <= 20; ++i)
+      benchmark::DoNotOptimize(kalkora::ProgressionRow(terms, i));
+  }
+}
+BENCHMARK(BM_CoreProgressionOfTwoBillionTerms)->Unit(benchmark::kMicrosecond);
+
+// "Вычислить" for the largest combination the fields allow.
+void BM_WindowCombinationOf999(benchmark::State& state) {
+  Window window;
+  window.form.Cebr()->setCurrentIndex(6);
+  window.Find<QLineEdit>("Edit18")->setText(u"500"_s);
+  window.Find<QLineEdit>("Edit19")->setText(u"999"_s);
+  auto* compute = window.Find<QPushButton>("Kombinezon");
+  for (auto _ : state)
+    QTest::mouseClick(compute, Qt::LeftButton);
+}
+BENCHMARK(BM_WindowCombinationOf999)->Unit(benchmark::kMicrosecond);
+
+void BM_CoreCombinationOf999(benchmark::State& state) {
+  for (auto _ : state)
+    benchmark::DoNotOptimize(kalkora::Combinations("500", "999"));
+}
+BENCHMARK(BM_CoreCombinationOf999)->Unit(benchmark::kMicrosecond);
 
 // "Сохранить" after the default build: the file is written, flushed and synced, then put in
 // place of the old one.

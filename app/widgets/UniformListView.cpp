@@ -198,6 +198,12 @@ void UniformListView::rowsInserted(const QModelIndex& parent, int start, int end
   viewport()->update();
 }
 
+void UniformListView::dataChanged(const QModelIndex&, const QModelIndex&, const QList<int>&) {
+  // Qt unites the rectangles of every changed row, which for a billion rows takes half a
+  // minute; the rows on screen are repainted from the model anyway.
+  viewport()->update();
+}
+
 void UniformListView::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) {
   QAbstractItemView::rowsAboutToBeRemoved(parent, start, end);
   viewport()->update();

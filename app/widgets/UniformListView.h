@@ -45,6 +45,8 @@ class UniformListView : public QAbstractItemView {
   void updateGeometries() override;
   void paintEvent(QPaintEvent* event) override;
   void rowsInserted(const QModelIndex& parent, int start, int end) override;
+  void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                   const QList<int>& roles) override;
   void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
   void resizeEvent(QResizeEvent* event) override;
 

@@ -117,6 +117,9 @@ TEST_F(ProgressionsPageTest, TwoBillionTermsAreExactAndTypingFindsARow) {
   Type(list, u"1500000000"_s);
   EXPECT_EQ(list->currentIndex().row(), 1499999999);
   EXPECT_EQ(Rows(1499999999, 1), QStringList{u"n=1500000000:  3221225470500000000"_s});
+  // Writing the rows again changes them all at once, without visiting each.
+  Compute(u"2147483647"_s, u"1"_s, u"0"_s);
+  EXPECT_EQ(Rows(1499999999, 1), QStringList{u"n=1500000000:  1499999999"_s});
 }
 
 // The row rule on its own, over a billion rows.
