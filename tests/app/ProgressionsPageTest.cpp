@@ -98,6 +98,20 @@ TEST_F(ProgressionsPageTest, SpinnerRecomputesAndNothingChangesForNoTerms) {
   EXPECT_EQ(list->model()->rowCount(), 5);
 }
 
+TEST_F(ProgressionsPageTest, FieldsTakeDigitsAndEnterWalksToTheButton) {
+  QLineEdit* n = Field("Edit27");
+  n->setFocus();
+  Type(n,
+       u"\x16"
+       u"2a-,"_s);  // Ctrl+V types its control code: nothing is pasted
+  EXPECT_EQ(n->text(), u"12");
+  QTest::keyClick(n, Qt::Key_Return);
+  QTest::keyClick(Field("Edit28"), Qt::Key_Return);
+  QTest::keyClick(Field("Edit29"), Qt::Key_Return);
+  EXPECT_TRUE(Find<QPushButton>("NciHeddveCemleri")->hasFocus());
+  EXPECT_EQ(Field("Edit28")->text(), u"0");
+}
+
 TEST_F(ProgressionsPageTest, AGeometricOverflowKeepsTheRowsBeforeItAndTheOldSum) {
   Click("TntCheckBox8");
   Compute(u"20000"_s, u"2"_s, u"1"_s);
