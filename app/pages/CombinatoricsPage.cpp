@@ -6,14 +6,6 @@
 
 namespace kalkora {
 
-namespace {
-
-std::string FieldText(const QLineEdit* field) {
-  return field->text().toStdString();
-}
-
-}  // namespace
-
 CombinatoricsPage::CombinatoricsPage(Platform& platform, QWidget* parent) : Page(platform, parent) {
   ui.setupUi(this);
   ui.Image6->SetSource(QStringLiteral(":/pictures/combinatorics.svg"));

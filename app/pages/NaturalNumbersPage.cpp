@@ -13,10 +13,6 @@ QString Text(const std::string& text) {
   return QString::fromStdString(text);
 }
 
-std::string FieldText(const QLineEdit* field) {
-  return field->text().toStdString();
-}
-
 void MoveLeftEdge(QWidget* widget, int left) {
   widget->move(left, widget->y());
 }

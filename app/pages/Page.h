@@ -3,14 +3,14 @@
 #pragma once
 
 #include <QChar>
+#include <QLineEdit>
 #include <QString>
 #include <QWidget>
+#include <string>
 
 #include "app/ErrorReport.h"
 #include "app/platform/Platform.h"
 #include "app/widgets/KeyFilter.h"
-
-class QLineEdit;
 
 namespace kalkora {
 
@@ -38,6 +38,9 @@ class Page : public QWidget {
       RunGuarded(platform_.dialogs, window(), [&] { (self->*handler)(key); });
     });
   }
+
+  // A field's text as the plain computations take it: UTF-8.
+  static std::string FieldText(const QLineEdit* field) { return field->text().toStdString(); }
 
   // The page's own message box, captioned with the application title.
   void ShowMessage(const QString& text) { platform_.dialogs.ShowMessage(window(), text); }

@@ -14,10 +14,6 @@ namespace {
 
 constexpr int kRowHeight = 13;
 
-std::string FieldText(const QLineEdit* field) {
-  return field->text().toStdString();
-}
-
 }  // namespace
 
 ProgressionsPage::ProgressionsPage(Platform& platform, QWidget* parent) : Page(platform, parent) {
