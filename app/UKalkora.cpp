@@ -206,6 +206,7 @@ void TForm1::AddPage(QWidget* page, const QString& sheetName, const QString& cap
 void TForm1::FormCreate() {
   // The number text functions always use the decimal comma, whatever the system's locale; the
   // pages with start-up work of their own do it here, in this order.
+  quadraticPage_->Start();  // "Нет корня" hidden
   converterPage_->Start();  // "1" in Edit1, then 1 millimetre in every length unit
   graphPage_->Start();      // the graph's image painted blue
 }

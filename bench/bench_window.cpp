@@ -1,6 +1,6 @@
 // What the user feels in the real window (offscreen), each click beside the core work it stands
 // on: a key typed in the full primes list, two billion progression terms, the largest
-// combination, and "Сохранить" of the graph page.
+// combination, a triangle, and "Сохранить" of the graph page.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -16,6 +16,7 @@
 #include "app/UKalkora.h"
 #include "app/platform/Platform.h"
 #include "app/widgets/UniformListView.h"
+#include "geometry/Triangle.h"
 #include "graphs/GraphFile.h"
 #include "numbers/Combinatorics.h"
 #include "numbers/NaturalNumbers.h"
@@ -142,6 +143,25 @@ void BM_CoreCombinationOf999(benchmark::State& state) {
     benchmark::DoNotOptimize(kalkora::Combinations("500", "999"));
 }
 BENCHMARK(BM_CoreCombinationOf999)->Unit(benchmark::kMicrosecond);
+
+// "Решить" for 3, 4, 5: eleven values written into their fields.
+void BM_WindowTriangle(benchmark::State& state) {
+  Window window;
+  window.form.Cebr()->setCurrentIndex(7);
+  window.Find<QLineEdit>("Edit22")->setText(u"3"_s);
+  window.Find<QLineEdit>("Edit23")->setText(u"4"_s);
+  window.Find<QLineEdit>("Edit24")->setText(u"5"_s);
+  auto* solve = window.Find<QPushButton>("UcbucaginHelli");
+  for (auto _ : state)
+    QTest::mouseClick(solve, Qt::LeftButton);
+}
+BENCHMARK(BM_WindowTriangle)->Unit(benchmark::kMicrosecond);
+
+void BM_CoreTriangle(benchmark::State& state) {
+  for (auto _ : state)
+    benchmark::DoNotOptimize(kalkora::SolveTriangle(3, 4, 5));
+}
+BENCHMARK(BM_CoreTriangle)->Unit(benchmark::kMicrosecond);
 
 // "Сохранить" after the default build: the file is written, flushed and synced, then put in
 // place of the old one.

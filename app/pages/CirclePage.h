@@ -2,12 +2,22 @@
 #pragma once
 
 #include "app/pages/Page.h"
+#include "ui_CirclePage.h"
 
 namespace kalkora {
 
 class CirclePage : public Page {
+  Q_OBJECT
  public:
-  explicit CirclePage(Platform& platform, QWidget* parent = nullptr) : Page(platform, parent) {}
+  explicit CirclePage(Platform& platform, QWidget* parent = nullptr);
+
+  void CevreninUzunlugunuTapClick();
+  void DaireninSahesiniTapClick();
+  void Edit25KeyPress(QChar& key);
+  void Edit26KeyPress(QChar& key);
+
+ private:
+  Ui::CirclePage ui;
 };
 
 }  // namespace kalkora

@@ -12,6 +12,7 @@ namespace kalkora {
 inline const QColor kBlueText(0, 0, 255);
 inline const QColor kNavyText(0, 0, 128);
 inline const QColor kTealText(0, 128, 128);
+inline const QColor kGreenText(0, 128, 0);
 inline const QColor kRedText(255, 0, 0);
 inline const QColor kBlackText(0, 0, 0);
 

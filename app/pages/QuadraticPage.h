@@ -2,12 +2,28 @@
 #pragma once
 
 #include "app/pages/Page.h"
+#include "ui_QuadraticPage.h"
 
 namespace kalkora {
 
 class QuadraticPage : public Page {
+  Q_OBJECT
  public:
-  explicit QuadraticPage(Platform& platform, QWidget* parent = nullptr) : Page(platform, parent) {}
+  explicit QuadraticPage(Platform& platform, QWidget* parent = nullptr);
+
+  // The page's share of the window's creation: "Нет корня" hidden.
+  void Start();
+
+  void TenliyinkoklerinitapClick();
+  void aKeyPress(QChar& key);
+  void bKeyPress(QChar& key);
+  void cKeyPress(QChar& key);
+
+ private:
+  // What every key typed into a coefficient does first, even one the filter drops.
+  void ForgetRoots();
+
+  Ui::QuadraticPage ui;
 };
 
 }  // namespace kalkora

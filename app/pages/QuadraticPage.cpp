@@ -1,0 +1,91 @@
+#include "app/pages/QuadraticPage.h"
+
+#include "app/Fonts.h"
+#include "app/pages/PageStyle.h"
+#include "common/Float.h"
+#include "equations/Quadratic.h"
+#include "numtext/NumText.h"
+
+namespace kalkora {
+
+namespace {
+
+QString Fixed6(double value) {
+  return QString::fromStdString(FormatFixed(value, 6, 2));
+}
+
+}  // namespace
+
+QuadraticPage::QuadraticPage(Platform& platform, QWidget* parent) : Page(platform, parent) {
+  ui.setupUi(this);
+  ui.Image2->SetSource(QStringLiteral(":/pictures/quadratic.svg"));
+  for (QLabel* label : {ui.TntLabel7, ui.TntLabel1, ui.TntLabel2, ui.TntLabel3, ui.x1, ui.x2,
+                        ui.TntLabel6, ui.TntLabel10}) {
+    label->setFont(Tahoma(11, true));
+    PaintText(label, label == ui.TntLabel10 ? kRedText : kBlueText);
+    label->adjustSize();
+  }
+  // The discriminant's field has the colour of a button's face.
+  QPalette face = ui.Diskriminant->palette();
+  face.setColor(QPalette::Base, face.color(QPalette::Button));
+  ui.Diskriminant->setPalette(face);
+
+  Bind(ui.Tenliyinkoklerinitap, &QPushButton::clicked, &QuadraticPage::TenliyinkoklerinitapClick);
+  BindKeys(ui.a, &QuadraticPage::aKeyPress);
+  BindKeys(ui.b, &QuadraticPage::bKeyPress);
+  BindKeys(ui.c, &QuadraticPage::cKeyPress);
+}
+
+void QuadraticPage::Start() {
+  ui.TntLabel10->hide();
+}
+
+void QuadraticPage::TenliyinkoklerinitapClick() {
+  if (ParseFloat(FieldText(ui.a)) == 0) {
+    ShowMessage(QStringLiteral("если a=0, то эта не квадратное уранение"));
+    return;
+  }
+  const double a = ToDouble(ParseFloat(FieldText(ui.a)));
+  const double b = ToDouble(ParseFloat(FieldText(ui.b)));
+  const double c = ToDouble(ParseFloat(FieldText(ui.c)));
+  // Everything is computed before anything is written: a fault leaves the page as it was.
+  const QuadraticSolution solution = SolveQuadratic(a, b, c);
+  if (solution.HasRoots) {
+    ui.TntLabel10->hide();
+    ui.x1->show();
+    ui.x2->show();
+    SetCaption(ui.x1, QStringLiteral("x1=") + Fixed6(solution.x1));
+    SetCaption(ui.x2, QStringLiteral("x2=") + Fixed6(solution.x2));
+    ui.Diskriminant->setText(Fixed6(solution.D));
+  } else {
+    ui.x1->hide();
+    ui.x2->hide();
+    ui.Diskriminant->setText(Fixed6(solution.D));
+    ui.TntLabel10->show();
+  }
+}
+
+void QuadraticPage::ForgetRoots() {
+  ui.TntLabel10->hide();
+  ui.x1->show();
+  ui.x2->show();
+  SetCaption(ui.x1, QStringLiteral("x1=..."));
+  SetCaption(ui.x2, QStringLiteral("x2=..."));
+}
+
+void QuadraticPage::aKeyPress(QChar& key) {
+  ForgetRoots();
+  FilterKey(key, SignedNumberKeys, ui.b, EnterKey::Dropped);
+}
+
+void QuadraticPage::bKeyPress(QChar& key) {
+  ForgetRoots();
+  FilterKey(key, SignedNumberKeys, ui.c, EnterKey::Dropped);
+}
+
+void QuadraticPage::cKeyPress(QChar& key) {
+  ForgetRoots();
+  FilterKey(key, SignedNumberKeys, ui.Tenliyinkoklerinitap, EnterKey::Dropped);
+}
+
+}  // namespace kalkora

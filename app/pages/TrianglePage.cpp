@@ -1,0 +1,80 @@
+#include "app/pages/TrianglePage.h"
+
+#include "app/Fonts.h"
+#include "app/pages/PageStyle.h"
+#include "geometry/Triangle.h"
+#include "numtext/NumText.h"
+
+namespace kalkora {
+
+TrianglePage::TrianglePage(Platform& platform, QWidget* parent) : Page(platform, parent) {
+  ui.setupUi(this);
+  ui.Image1->SetSource(QStringLiteral(":/pictures/triangle.svg"));
+  ui.TntGroupBox7->setFont(Tahoma(11, true));
+  const std::pair<QWidget*, QColor> groups[] = {
+      {ui.TntGroupBox6, kBlackText},
+      {ui.TntGroupBox8, kBlueText},
+      {ui.TntGroupBox9, kGreenText},
+      {ui.TntGroupBox10, kRedText},
+  };
+  for (const auto& [group, colour] : groups)
+    PaintText(group, colour);
+  PaintText(ui.UcbucaginHelli, kTealText);
+  for (QLabel* label : findChildren<QLabel*>())
+    label->adjustSize();
+
+  Bind(ui.UcbucaginHelli, &QPushButton::clicked, &TrianglePage::UcbucaginHelliClick);
+  BindKeys(ui.Edit22, &TrianglePage::Edit22KeyPress);
+  BindKeys(ui.Edit23, &TrianglePage::Edit23KeyPress);
+  BindKeys(ui.Edit24, &TrianglePage::Edit24KeyPress);
+  for (QLineEdit* segment : {ui.Edit34, ui.Edit35, ui.Edit36, ui.Edit37, ui.Edit38, ui.Edit39,
+                             ui.Edit40, ui.Edit41, ui.Edit42}) {
+    BindKeys(segment, &TrianglePage::SegmentKeyPress);
+  }
+}
+
+void TrianglePage::UcbucaginHelliClick() {
+  const Extended AB = ParseFloat(FieldText(ui.Edit22));
+  const Extended BC = ParseFloat(FieldText(ui.Edit23));
+  const Extended AC = ParseFloat(FieldText(ui.Edit24));
+  if (!TriangleExists(AB, BC, AC)) {
+    ShowMessage(QStringLiteral("Треугольника с такими сторонами не существует!"));
+    return;
+  }
+  // All eleven values first: a fault leaves every field as it was.
+  const TriangleSolution t = SolveTriangle(AB, BC, AC);
+  const auto put = [](QLineEdit* field, double value) {
+    field->setText(QString::fromStdString(FormatFixed(value, 4, 2)));
+  };
+  put(ui.Edit32, t.S);
+  put(ui.Edit33, t.P);
+  const std::array<QLineEdit*, 3> heights = {ui.Edit34, ui.Edit35, ui.Edit36};
+  const std::array<QLineEdit*, 3> medians = {ui.Edit37, ui.Edit38, ui.Edit39};
+  const std::array<QLineEdit*, 3> bisectors = {ui.Edit40, ui.Edit41, ui.Edit42};
+  for (std::size_t i = 0; i < 3; ++i)
+    put(heights[i], t.heights[i]);
+  for (std::size_t i = 0; i < 3; ++i)
+    put(medians[i], t.medians[i]);
+  for (std::size_t i = 0; i < 3; ++i)
+    put(bisectors[i], t.bisectors[i]);
+}
+
+void TrianglePage::Edit22KeyPress(QChar& key) {
+  FilterKey(key, SignedNumberKeys, ui.Edit23, EnterKey::Dropped);
+}
+
+void TrianglePage::Edit23KeyPress(QChar& key) {
+  FilterKey(key, SignedNumberKeys, ui.Edit24, EnterKey::Dropped);
+}
+
+void TrianglePage::Edit24KeyPress(QChar& key) {
+  FilterKey(key, SignedNumberKeys, nullptr, EnterKey::Dropped);
+}
+
+void TrianglePage::SegmentKeyPress(QChar& key) {
+  // The fields are read-only: what the filter lets through changes nothing, and the control
+  // characters (Ctrl+C among them) are swallowed with the rest.
+  key = QChar();
+}
+
+}  // namespace kalkora

@@ -1,0 +1,141 @@
+// Pages 1, 7 and 8 driven as a user would: the quadratic equation, the triangle, the circle.
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/widgets/Picture.h"
+#include "tests/app/AppTest.h"
+
+namespace kalkora::testing {
+namespace {
+
+class FiguresPagesTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    QApplication::setActiveWindow(form.get());
+  }
+  QLineEdit* Field(const char* name) { return Find<QLineEdit>(name); }
+  QLabel* Label(const char* name) { return Find<QLabel>(name); }
+  void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
+  void Enter(std::initializer_list<std::pair<const char*, QString>> texts) {
+    for (const auto& [name, text] : texts)
+      Field(name)->setText(text);
+  }
+  QStringList Texts(std::initializer_list<const char*> names) {
+    QStringList texts;
+    for (const char* name : names)
+      texts << Field(name)->text();
+    return texts;
+  }
+};
+
+TEST_F(FiguresPagesTest, QuadraticRootsNoRootAndTheKeysThatForgetThem) {
+  form->Cebr()->setCurrentIndex(1);
+  EXPECT_TRUE(Find<Picture>("Image2")->IsValid());
+  EXPECT_FALSE(Label("TntLabel10")->isVisible());
+  EXPECT_TRUE(Label("x1")->isVisible());
+  Enter({{"a", u"1"_s}, {"b", u"-3"_s}, {"c", u"2"_s}});
+  Click("Tenliyinkoklerinitap");
+  EXPECT_EQ(Label("x1")->text(), u"x1=2,00");
+  EXPECT_EQ(Label("x2")->text(), u"x2=1,00");
+  EXPECT_EQ(Field("Diskriminant")->text(), u"1,00");
+
+  Enter({{"c", u"3"_s}});
+  Click("Tenliyinkoklerinitap");
+  EXPECT_TRUE(Label("TntLabel10")->isVisible());
+  EXPECT_FALSE(Label("x1")->isVisible());
+  EXPECT_FALSE(Label("x2")->isVisible());
+  EXPECT_EQ(Field("Diskriminant")->text(), u"-3,00");
+
+  // Any key, even one the filter drops, forgets the roots; the discriminant stays.
+  Type(Field("b"), u"ж"_s);
+  EXPECT_EQ(Field("b")->text(), u"-3");
+  EXPECT_FALSE(Label("TntLabel10")->isVisible());
+  EXPECT_EQ(Label("x1")->text(), u"x1=...");
+  EXPECT_EQ(Label("x2")->text(), u"x2=...");
+  EXPECT_TRUE(Label("x2")->isVisible());
+  EXPECT_EQ(Field("Diskriminant")->text(), u"-3,00");
+}
+
+TEST_F(FiguresPagesTest, ARejectedOrFailedSolveChangesNothing) {
+  form->Cebr()->setCurrentIndex(1);
+  Enter({{"a", u"1"_s}, {"b", u"2000"_s}, {"c", u"0"_s}});
+  Click("Tenliyinkoklerinitap");
+  const QStringList solved = {Label("x1")->text(), Label("x2")->text(),
+                              Field("Diskriminant")->text()};
+  EXPECT_EQ(solved, (QStringList{u"x1=0,00"_s, u"x2=-2000,00"_s, u"4E06"_s}));
+  for (const QString& zero : {u"0"_s, u"0,0"_s, u"-0"_s}) {
+    Enter({{"a", zero}});
+    Click("Tenliyinkoklerinitap");
+  }
+  Enter({{"a", u"1"_s}, {"c", u"1.5"_s}});
+  Click("Tenliyinkoklerinitap");
+  EXPECT_EQ(dialogs.messages, QStringList(3, u"если a=0, то эта не квадратное уранение"_s));
+  EXPECT_EQ(dialogs.errors, QStringList{u"'1.5' is not a valid floating point value."_s});
+  EXPECT_EQ((QStringList{Label("x1")->text(), Label("x2")->text(), Field("Diskriminant")->text()}),
+            solved);
+  EXPECT_EQ(CurrentPage(), 1);
+}
+
+TEST_F(FiguresPagesTest, TriangleSolvesAndKeepsItsResultsWhenRejected) {
+  form->Cebr()->setCurrentIndex(7);
+  EXPECT_TRUE(Find<Picture>("Image1")->IsValid());
+  const auto results = [this] {
+    return Texts({"Edit32", "Edit33", "Edit34", "Edit35", "Edit36", "Edit37", "Edit38", "Edit39",
+                  "Edit40", "Edit41", "Edit42"})
+        .join(u' ');
+  };
+  Enter({{"Edit22", u"3"_s}, {"Edit23", u"4"_s}, {"Edit24", u"5"_s}});
+  Click("UcbucaginHelli");
+  const QString solved = results();
+  EXPECT_EQ(solved, u"6,00 12,00 4,00 3,00 2,40 4,27 3,61 2,50 4,22 3,35 2,42");
+  Enter({{"Edit22", u"1"_s}, {"Edit23", u"1"_s}, {"Edit24", u"3"_s}});
+  Click("UcbucaginHelli");
+  Enter({{"Edit22", u"0"_s}, {"Edit23", u"1"_s}, {"Edit24", u"1"_s}});
+  Click("UcbucaginHelli");
+  EXPECT_EQ(dialogs.messages, QStringList{u"Треугольника с такими сторонами не существует!"_s});
+  EXPECT_EQ(dialogs.errors, QStringList{u"Invalid floating point operation."_s});
+  EXPECT_EQ(results(), solved);
+}
+
+TEST_F(FiguresPagesTest, TriangleKeys) {
+  form->Cebr()->setCurrentIndex(7);
+  Field("Edit22")->setFocus();
+  QTest::keyClick(Field("Edit22"), Qt::Key_Return);
+  EXPECT_TRUE(Field("Edit23")->hasFocus());
+  QTest::keyClick(Field("Edit23"), Qt::Key_Return);
+  Type(Field("Edit24"), u"x7\r"_s);
+  EXPECT_TRUE(Field("Edit24")->hasFocus());
+  EXPECT_EQ(Field("Edit24")->text(), u"07");
+  // A segment field takes nothing, Ctrl+C included.
+  Field("Edit34")->setFocus();
+  Field("Edit34")->selectAll();
+  QApplication::clipboard()->clear();
+  QTest::keyClick(Field("Edit34"), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_TRUE(QApplication::clipboard()->text().isEmpty());
+}
+
+TEST_F(FiguresPagesTest, CircleHalvesAreIndependent) {
+  form->Cebr()->setCurrentIndex(8);
+  EXPECT_TRUE(Find<Picture>("Image4")->IsValid());
+  Field("Edit25")->setFocus();
+  Type(Field("Edit25"), u"-2,5\r"_s);  // no minus sign; Enter stays in the field
+  EXPECT_EQ(Field("Edit25")->text(), u"02,5");
+  EXPECT_TRUE(Field("Edit25")->hasFocus());
+  Click("CevreninUzunlugunuTap");
+  EXPECT_TRUE(Field("Edit25")->hasFocus());  // the speed button takes no focus
+  EXPECT_EQ(Label("Label22")->text(), u"C=15,70");
+  EXPECT_EQ(Label("Label23")->text(), u"S=0");
+  Enter({{"Edit26", u"100"_s}});
+  Click("DaireninSahesiniTap");
+  EXPECT_EQ(Label("Label23")->text(), u"S=3,14E04");
+  Enter({{"Edit26", u"2.5"_s}});
+  Click("DaireninSahesiniTap");
+  EXPECT_EQ(dialogs.errors, QStringList{u"'2.5' is not a valid floating point value."_s});
+  EXPECT_EQ(Label("Label23")->text(), u"S=3,14E04");
+}
+
+}  // namespace
+}  // namespace kalkora::testing
