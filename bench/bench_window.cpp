@@ -44,6 +44,8 @@ class NoLauncher : public kalkora::Launcher {
   bool StartFirstInstalled(const QStringList&) override { return false; }
   bool OpenUrl(const QString&) override { return false; }
   bool OpenFile(const QString&) override { return false; }
+  QString FindProgram(const QString&) override { return {}; }
+  bool StartDetached(const QString&, const QStringList&) override { return false; }
 };
 
 struct Window {

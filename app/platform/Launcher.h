@@ -1,4 +1,4 @@
-// The seam to other programs: the desktop calculator and the web browser.
+// The seam to other programs: the desktop calculator, the web browser and the text editor.
 #pragma once
 
 #include <QString>
@@ -16,6 +16,10 @@ class Launcher {
   virtual bool OpenUrl(const QString& url) = 0;
   // Opens a file with the program the desktop associates with it.
   virtual bool OpenFile(const QString& path) = 0;
+  // The full path of an installed program, or empty when it is not installed.
+  virtual QString FindProgram(const QString& name) = 0;
+  // Starts a program with an argument list, never through a shell, and does not wait for it.
+  virtual bool StartDetached(const QString& program, const QStringList& arguments) = 0;
 };
 
 class QtLauncher final : public Launcher {
@@ -23,6 +27,13 @@ class QtLauncher final : public Launcher {
   bool StartFirstInstalled(const QStringList& programs) override;
   bool OpenUrl(const QString& url) override;
   bool OpenFile(const QString& path) override;
+  QString FindProgram(const QString& name) override;
+  bool StartDetached(const QString& program, const QStringList& arguments) override;
 };
+
+// Opens a Windows-1251 text file for reading: in the first installed editor that takes the
+// encoding on its command line (gedit, pluma, xed, mousepad, kwrite, kate), otherwise with the
+// desktop's opener; on Windows in Notepad. Returns at once; the outcome is not looked at.
+void OpenCp1251Text(Launcher& launcher, const QString& path);
 
 }  // namespace kalkora

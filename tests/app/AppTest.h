@@ -11,11 +11,17 @@
 #include <QTabWidget>
 #include <deque>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "app/OProqramme.h"
 #include "app/UKalkora.h"
 #include "app/platform/Platform.h"
+
+// GoogleTest prints a QString (and so a QStringList) as its UTF-8 text.
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
 
 namespace kalkora::testing {
 
@@ -73,9 +79,18 @@ class FakeLauncher : public Launcher {
     files.push_back(path);
     return false;
   }
+  QString FindProgram(const QString& name) override {
+    return installed.contains(name) ? u"/usr/bin/"_s + name : QString();
+  }
+  bool StartDetached(const QString& program, const QStringList& arguments) override {
+    commands.push_back(QStringList{program} + arguments);
+    return true;
+  }
 
   std::vector<QStringList> started;
   QStringList urls, files;
+  QStringList installed;              // the programs FindProgram finds
+  std::vector<QStringList> commands;  // each started program with its arguments
 };
 
 // The main window and the about box, made in start-up order and shown.

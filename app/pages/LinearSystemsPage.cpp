@@ -1,0 +1,229 @@
+#include "app/pages/LinearSystemsPage.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include "app/Fonts.h"
+#include "app/pages/PageStyle.h"
+#include "app/platform/Files.h"
+#include "common/Float.h"
+#include "equations/Cramer.h"
+#include "equations/CramerReport.h"
+#include "numtext/NumText.h"
+
+namespace kalkora {
+
+namespace {
+
+QString Fixed4(double value) {
+  return QString::fromStdString(FormatFixed(value, 4, 2));
+}
+
+}  // namespace
+
+LinearSystemsPage::LinearSystemsPage(Platform& platform, QWidget* parent)
+    : Page(platform, parent), programFolder_(QCoreApplication::applicationDirPath()) {
+  ui.setupUi(this);
+  for (QWidget* blue : std::initializer_list<QWidget*>{
+           ui.TntCheckBox1, ui.TntCheckBox2, ui.TntLabel4, ui.Label17, ui.Label18, ui.Label19}) {
+    blue->setFont(Tahoma(11, true));
+    PaintText(blue, kBlueText);
+  }
+  for (QLabel* label : findChildren<QLabel*>())
+    label->adjustSize();
+  ui.Ac->setIcon(QIcon(QStringLiteral(":/icons/11-open.svg")));
+  ui.Temizle->setIcon(QIcon(QStringLiteral(":/icons/clear.svg")));
+  ui.Saxla->setIcon(QIcon(QStringLiteral(":/icons/10-save.svg")));
+  ui.HellET->setIcon(QIcon(QStringLiteral(":/icons/solve.svg")));
+  ui.HellET->setIconSize(QSize(25, 25));
+  ui.HellET->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+
+  Bind(ui.HellET, &QToolButton::clicked, &LinearSystemsPage::HellETClick);
+  Bind(ui.Temizle, &QPushButton::clicked, &LinearSystemsPage::TemizleClick);
+  // Bound to clicks: unticking the other box from a handler runs no handler of its own.
+  Bind(ui.TntCheckBox1, &QCheckBox::clicked, &LinearSystemsPage::TntCheckBox1Click);
+  Bind(ui.TntCheckBox2, &QCheckBox::clicked, &LinearSystemsPage::TntCheckBox2Click);
+  Bind(ui.Saxla, &QPushButton::clicked, &LinearSystemsPage::SaxlaClick);
+  Bind(ui.Ac, &QPushButton::clicked, &LinearSystemsPage::AcClick);
+  BindKeys(ui.Edit2, &LinearSystemsPage::Edit2KeyPress);
+  BindKeys(ui.Edit3, &LinearSystemsPage::Edit3KeyPress);
+  BindKeys(ui.Edit4, &LinearSystemsPage::Edit4KeyPress);
+  BindKeys(ui.Edit6, &LinearSystemsPage::Edit6KeyPress);
+  BindKeys(ui.Edit7, &LinearSystemsPage::Edit7KeyPress);
+  BindKeys(ui.Edit8, &LinearSystemsPage::Edit8KeyPress);
+  BindKeys(ui.Edit10, &LinearSystemsPage::Edit10KeyPress);
+  BindKeys(ui.Edit11, &LinearSystemsPage::Edit11KeyPress);
+  BindKeys(ui.Edit12, &LinearSystemsPage::Edit12KeyPress);
+  BindKeys(ui.Edit14, &LinearSystemsPage::Edit14KeyPress);
+  BindKeys(ui.Edit15, &LinearSystemsPage::Edit15KeyPress);
+  BindKeys(ui.Edit16, &LinearSystemsPage::Edit16KeyPress);
+}
+
+std::vector<QLineEdit*> LinearSystemsPage::Needed() const {
+  if (ui.TntCheckBox1->isChecked()) {
+    return {ui.Edit2, ui.Edit3, ui.Edit6, ui.Edit7, ui.Edit10, ui.Edit11};
+  }
+  return {ui.Edit2,  ui.Edit3,  ui.Edit4,  ui.Edit6,  ui.Edit7,  ui.Edit8,
+          ui.Edit10, ui.Edit11, ui.Edit12, ui.Edit14, ui.Edit15, ui.Edit16};
+}
+
+void LinearSystemsPage::HellETClick() {
+  const bool two = ui.TntCheckBox1->isChecked();
+  if (!two && !ui.TntCheckBox2->isChecked()) {
+    ShowMessage(QStringLiteral("Выберите число неизвестного"));
+    return;
+  }
+  const std::vector<QLineEdit*> fields = Needed();
+  for (const QLineEdit* field : fields) {
+    if (field->text().isEmpty()) {
+      ShowMessage(QStringLiteral("Введите коэфициенты"));
+      return;
+    }
+  }
+  std::vector<double> v;
+  for (const QLineEdit* field : fields)
+    v.push_back(ToDouble(ParseFloat(FieldText(field))));
+  // Every unknown is computed before a caption changes: a fault leaves the results as they were.
+  const CramerSolution s =
+      two ? SolveCramer2(v[0], v[1], v[2], v[3], v[4], v[5])
+          : SolveCramer3(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]);
+  if (!s.Solvable) {
+    SetCaption(ui.Label17, QStringLiteral("x=..."));
+    SetCaption(ui.Label18, QStringLiteral("y=..."));
+    if (!two) SetCaption(ui.Label19, QStringLiteral("z=..."));
+    ShowMessage(QStringLiteral("нет решение системы"));
+    return;
+  }
+  SetCaption(ui.Label17, QStringLiteral("x=") + Fixed4(s.x));
+  SetCaption(ui.Label18, QStringLiteral("y=") + Fixed4(s.y));
+  if (!two) SetCaption(ui.Label19, QStringLiteral("z=") + Fixed4(s.z));
+}
+
+void LinearSystemsPage::TemizleClick() {
+  for (QLineEdit* field :
+       {ui.Edit2, ui.Edit3, ui.Edit6, ui.Edit7, ui.Edit10, ui.Edit11, ui.Edit14, ui.Edit15}) {
+    field->clear();
+  }
+  SetCaption(ui.Label17, QStringLiteral("x="));
+  SetCaption(ui.Label18, QStringLiteral("y="));
+  const bool thirdShown = !ui.Edit4->isHidden() && !ui.Edit8->isHidden() &&
+                          !ui.Edit12->isHidden() && !ui.Edit16->isHidden() &&
+                          !ui.Label19->isHidden();
+  if (!thirdShown) return;
+  for (QLineEdit* field : {ui.Edit4, ui.Edit8, ui.Edit12, ui.Edit16})
+    field->clear();
+  SetCaption(ui.Label19, QStringLiteral("z="));
+}
+
+void LinearSystemsPage::ApplyLayout(bool three) {
+  for (QWidget* third : std::initializer_list<QWidget*>{
+           ui.Edit4, ui.Edit8, ui.Edit12, ui.Edit14, ui.Edit15, ui.Edit16, ui.Label3, ui.Label7,
+           ui.Label9, ui.Label10, ui.Label11, ui.Label19}) {
+    third->setVisible(three);
+  }
+  for (QLabel* label : {ui.Label1, ui.Label2, ui.Label3})
+    SetCaption(label, QStringLiteral("x+"));
+  for (QLabel* label : {ui.Label5, ui.Label6, ui.Label7})
+    SetCaption(label, three ? QStringLiteral("y+") : QStringLiteral("y="));
+  for (QLabel* label : {ui.Label9, ui.Label10, ui.Label11})
+    SetCaption(label, QStringLiteral("z="));
+  SetCaption(ui.Label17, QStringLiteral("x="));
+  SetCaption(ui.Label18, QStringLiteral("y="));
+  if (three) SetCaption(ui.Label19, QStringLiteral("z="));
+  ui.HellET->setGeometry(three ? QRect(328, 135, 63, 50) : QRect(273, 126, 63, 45));
+}
+
+void LinearSystemsPage::TntCheckBox1Click() {
+  ui.TntCheckBox2->setChecked(false);
+  ApplyLayout(false);
+}
+
+void LinearSystemsPage::TntCheckBox2Click() {
+  ui.TntCheckBox1->setChecked(false);
+  ApplyLayout(true);
+}
+
+QString LinearSystemsPage::ReportPath() const {
+  // A package puts the program where no user may write; the report then goes to the user's
+  // data folder for the program.
+  QString folder = programFolder_;
+  if (!QFileInfo(folder).isWritable()) {
+    folder = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+                 .filePath(QStringLiteral("kalkora"));
+  }
+  return QDir(folder).filePath(QString::fromUtf8(kCramerReportName));
+}
+
+void LinearSystemsPage::SaxlaClick() {
+  LinearSystemTexts texts;
+  texts.twoUnknowns = ui.TntCheckBox1->isChecked();
+  texts.threeUnknowns = ui.TntCheckBox2->isChecked();
+  const QLineEdit* grid[] = {ui.Edit2,  ui.Edit3,  ui.Edit4,  ui.Edit6,  ui.Edit7,  ui.Edit8,
+                             ui.Edit10, ui.Edit11, ui.Edit12, ui.Edit14, ui.Edit15, ui.Edit16};
+  for (std::size_t i = 0; i < texts.grid.size(); ++i)
+    texts.grid[i] = FieldText(grid[i]);
+  texts.results = {ui.Label17->text().toStdString(), ui.Label18->text().toStdString(),
+                   ui.Label19->text().toStdString()};
+  const QString path = ReportPath();
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  SaveFile(path, CramerReport(texts));
+}
+
+void LinearSystemsPage::AcClick() {
+  OpenCp1251Text(platform().launcher, ReportPath());
+}
+
+QWidget* LinearSystemsPage::IfShown(QWidget* field, QWidget* otherwise) {
+  return field->isHidden() ? otherwise : field;
+}
+
+void LinearSystemsPage::GridKey(QChar& key, QWidget* next, Reset reset) {
+  FilterKey(key, SignedNumberKeys, next, EnterKey::Dropped);
+  if (reset == Reset::None) return;
+  SetCaption(ui.Label17, QStringLiteral("x=..."));
+  SetCaption(ui.Label18, QStringLiteral("y=..."));
+  if (reset == Reset::All || !ui.Label19->isHidden()) {
+    SetCaption(ui.Label19, QStringLiteral("z=..."));
+  }
+}
+
+void LinearSystemsPage::Edit2KeyPress(QChar& key) {
+  GridKey(key, ui.Edit3, Reset::IfZShown);
+}
+void LinearSystemsPage::Edit3KeyPress(QChar& key) {
+  GridKey(key, IfShown(ui.Edit4, ui.Edit6), Reset::IfZShown);
+}
+void LinearSystemsPage::Edit4KeyPress(QChar& key) {
+  GridKey(key, ui.Edit6, Reset::All);
+}
+void LinearSystemsPage::Edit6KeyPress(QChar& key) {
+  GridKey(key, ui.Edit7, Reset::IfZShown);
+}
+void LinearSystemsPage::Edit7KeyPress(QChar& key) {
+  GridKey(key, IfShown(ui.Edit8, ui.Edit10), Reset::IfZShown);
+}
+void LinearSystemsPage::Edit8KeyPress(QChar& key) {
+  GridKey(key, ui.Edit10, Reset::All);
+}
+void LinearSystemsPage::Edit10KeyPress(QChar& key) {
+  GridKey(key, ui.Edit11, Reset::IfZShown);
+}
+void LinearSystemsPage::Edit11KeyPress(QChar& key) {
+  GridKey(key, IfShown(ui.Edit12), Reset::IfZShown);
+}
+void LinearSystemsPage::Edit12KeyPress(QChar& key) {
+  GridKey(key, ui.Edit14, Reset::All);
+}
+void LinearSystemsPage::Edit14KeyPress(QChar& key) {
+  GridKey(key, IfShown(ui.Edit15), Reset::None);
+}
+void LinearSystemsPage::Edit15KeyPress(QChar& key) {
+  GridKey(key, IfShown(ui.Edit16), Reset::None);
+}
+void LinearSystemsPage::Edit16KeyPress(QChar& key) {
+  GridKey(key, nullptr, Reset::All);
+}
+
+}  // namespace kalkora

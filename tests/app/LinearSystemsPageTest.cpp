@@ -1,0 +1,182 @@
+// Page 2 driven as a user would: both layouts, solving, clearing, the key resets, the report
+// and the editor it opens in.
+#include <sys/mount.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/pages/LinearSystemsPage.h"
+#include "common/Cp1251.h"
+#include "tests/app/AppTest.h"
+
+namespace kalkora::testing {
+namespace {
+
+class LinearSystemsPageTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    QApplication::setActiveWindow(form.get());
+    form->Cebr()->setCurrentIndex(2);
+    page = Find<LinearSystemsPage>("TntTabSheet3");
+    page->SetProgramFolder(folder.path());
+  }
+  QLineEdit* Field(const char* name) { return Find<QLineEdit>(name); }
+  QString Caption(const char* name) { return Find<QLabel>(name)->text(); }
+  QStringList Results() { return {Caption("Label17"), Caption("Label18"), Caption("Label19")}; }
+  void Click(const char* name) { QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton); }
+  // Column by column, as the fields are read.
+  void Fill(const QStringList& texts) {
+    const char* names[] = {"Edit2",  "Edit3",  "Edit4",  "Edit6",  "Edit7",  "Edit8",
+                           "Edit10", "Edit11", "Edit12", "Edit14", "Edit15", "Edit16"};
+    for (qsizetype i = 0; i < texts.size(); ++i)
+      Field(names[i])->setText(texts[i]);
+  }
+  QByteArray Report() {
+    QFile file(page->ReportPath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+  }
+
+  LinearSystemsPage* page = nullptr;
+  QTemporaryDir folder;
+};
+
+TEST_F(LinearSystemsPageTest, LayoutsFollowTheClickedBox) {
+  EXPECT_EQ(Results(), (QStringList{u"x1="_s, u"x2="_s, u"x3="_s}));
+  Click("TntCheckBox1");
+  for (const char* hidden : {"Edit4", "Edit8", "Edit12", "Edit14", "Edit15", "Edit16", "Label3",
+                             "Label7", "Label9", "Label10", "Label11", "Label19"}) {
+    EXPECT_TRUE(Find<QWidget>(hidden)->isHidden()) << hidden;
+  }
+  EXPECT_EQ(Caption("Label1") + Caption("Label5"), u"x+y=");
+  EXPECT_EQ(Find<QWidget>("HellET")->geometry(), QRect(273, 126, 63, 45));
+  Click("TntCheckBox2");
+  EXPECT_FALSE(Find<QCheckBox>("TntCheckBox1")->isChecked());
+  EXPECT_TRUE(Find<QCheckBox>("TntCheckBox2")->isChecked());
+  EXPECT_FALSE(Find<QWidget>("Edit16")->isHidden());
+  EXPECT_EQ(Caption("Label3") + Caption("Label7") + Caption("Label11"), u"x+y+z=");
+  EXPECT_EQ(Results(), (QStringList{u"x="_s, u"y="_s, u"z="_s}));
+  EXPECT_EQ(Find<QWidget>("HellET")->geometry(), QRect(328, 135, 63, 50));
+}
+
+TEST_F(LinearSystemsPageTest, SolvesAndReportsWhatIsMissing) {
+  Fill({u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"-1"_s, u"1"_s, u"1"_s, u"1"_s, u"-1"_s, u"6"_s, u"2"_s,
+        u"0"_s});
+  Click("HellET");
+  EXPECT_EQ(dialogs.messages, QStringList{u"Выберите число неизвестного"_s});
+  Click("TntCheckBox2");
+  Click("HellET");
+  EXPECT_EQ(Results(), (QStringList{u"x=1,00"_s, u"y=2,00"_s, u"z=3,00"_s}));
+  Fill({u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s, u"9"_s, u"1"_s, u"2"_s,
+        u"3"_s});
+  Click("HellET");
+  EXPECT_EQ(Results(), (QStringList{u"x=..."_s, u"y=..."_s, u"z=..."_s}));
+  Click("TntCheckBox1");
+  Fill({u"1"_s, u"1"_s, u""_s, u"1"_s, u"-1"_s, u""_s, u"3"_s, u"1"_s});
+  Click("HellET");  // Edit4 is empty but hidden: only the two-unknown fields count
+  ASSERT_EQ(Caption("Label17") + Caption("Label18"), u"x=2,00y=1,00");
+  Field("Edit11")->clear();
+  Click("HellET");
+  Field("Edit11")->setText(u"1.5"_s);
+  Click("HellET");
+  EXPECT_EQ(dialogs.messages, (QStringList{u"Выберите число неизвестного"_s,
+                                           u"нет решение системы"_s, u"Введите коэфициенты"_s}));
+  EXPECT_EQ(dialogs.errors, QStringList{u"'1.5' is not a valid floating point value."_s});
+  EXPECT_EQ(Caption("Label17") + Caption("Label18"), u"x=2,00y=1,00");
+}
+
+TEST_F(LinearSystemsPageTest, ClearingAndTheKeysThatResetTheResults) {
+  Click("TntCheckBox2");
+  Fill({u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"-1"_s, u"1"_s, u"1"_s, u"1"_s, u"-1"_s, u"6"_s, u"2"_s,
+        u"0"_s});
+  Click("TntCheckBox1");
+  Click("Temizle");
+  for (const char* name :
+       {"Edit2", "Edit3", "Edit6", "Edit7", "Edit10", "Edit11", "Edit14", "Edit15"}) {
+    EXPECT_TRUE(Field(name)->text().isEmpty()) << name;
+  }
+  EXPECT_EQ(Field("Edit4")->text() + Field("Edit16")->text(), u"10");  // hidden: kept
+  Fill({u"1"_s, u"1"_s, u""_s, u"1"_s, u"-1"_s, u""_s, u"3"_s, u"1"_s});
+  Click("HellET");
+  ASSERT_EQ(Caption("Label17"), u"x=2,00");
+  Type(Field("Edit14"), u"5"_s);  // hidden right-hand side of three unknowns: no reset
+  EXPECT_EQ(Caption("Label17"), u"x=2,00");
+  Type(Field("Edit2"), u"ж"_s);  // dropped, and still a reset; the hidden z stays
+  EXPECT_EQ(Results(), (QStringList{u"x=..."_s, u"y=..."_s, u"z="_s}));
+  // Enter walks column by column, past the hidden row.
+  Field("Edit3")->setFocus();
+  QTest::keyClick(Field("Edit3"), Qt::Key_Return);
+  EXPECT_TRUE(Field("Edit6")->hasFocus());
+}
+
+TEST_F(LinearSystemsPageTest, TheReportIsTheSystemAsShownInWindows1251) {
+  Click("Saxla");
+  EXPECT_EQ(Report().count("\r\n"), 4);
+  Click("TntCheckBox1");
+  Fill({u"1"_s, u"1"_s, u""_s, u"1"_s, u"-1"_s, u""_s, u"3"_s, u"1"_s});
+  Click("HellET");
+  Click("Saxla");
+  EXPECT_TRUE(Report().endsWith("1x+1y=3\r\n1x-1y=1\r\n\r\nx=2,00\r\ny=1,00\r\n"));
+  EXPECT_TRUE(
+      Report().startsWith("<<\xCA\xE0\xEB\xEA\xEE\xF0\xE0"
+                          "1.0>>\r\n"));
+  EXPECT_TRUE(page->ReportPath().startsWith(folder.path()));
+  EXPECT_TRUE(page->ReportPath().endsWith(u"/Решение СЛУ.txt"));
+  EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(LinearSystemsPageTest, AFailedSaveSaysWhyAndKeepsThePage) {
+  ASSERT_TRUE(QDir(folder.path()).mkdir(u"Решение СЛУ.txt"_s));  // a folder where the file goes
+  Click("TntCheckBox1");
+  Click("Saxla");
+  EXPECT_EQ(dialogs.errors.size(), 1);
+  EXPECT_TRUE(Find<QCheckBox>("TntCheckBox1")->isChecked());
+}
+
+TEST_F(LinearSystemsPageTest, AReadOnlyProgramFolderSendsTheReportToTheDataFolder) {
+  QStandardPaths::setTestModeEnabled(true);
+  QTemporaryDir installed;
+  if (::mount("tmpfs", QFile::encodeName(installed.path()).constData(), "tmpfs", MS_RDONLY,
+              "size=16k") != 0) {
+    QStandardPaths::setTestModeEnabled(false);
+    GTEST_SKIP() << "cannot mount a read-only folder here";
+  }
+  page->SetProgramFolder(installed.path());
+  const QString data =
+      QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/kalkora"_s;
+  EXPECT_EQ(page->ReportPath(), data + u"/Решение СЛУ.txt"_s);
+  Click("Saxla");
+  EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u' ').toStdString();
+  EXPECT_EQ(Report().count("\r\n"), 4);
+  Click("Ac");
+  EXPECT_EQ(launcher.files, QStringList{page->ReportPath()});
+  QDir(data).removeRecursively();
+  ::umount2(QFile::encodeName(installed.path()).constData(), MNT_DETACH);
+  QStandardPaths::setTestModeEnabled(false);
+}
+
+TEST_F(LinearSystemsPageTest, TheEditorTakesTheEncodingOnItsCommandLine) {
+  launcher.installed = {u"mousepad"_s, u"kwrite"_s};
+  Click("Ac");
+  ASSERT_EQ(launcher.commands.size(), 1u);
+  EXPECT_EQ(launcher.commands[0], (QStringList{u"/usr/bin/mousepad"_s, u"--encoding=WINDOWS-1251"_s,
+                                               page->ReportPath()}));
+  launcher.installed = {u"kate"_s};
+  Click("Ac");
+  EXPECT_EQ(launcher.commands[1], (QStringList{u"/usr/bin/kate"_s, u"--encoding"_s,
+                                               u"windows-1251"_s, page->ReportPath()}));
+  launcher.installed.clear();
+  Click("Ac");
+  EXPECT_EQ(launcher.commands.size(), 2u);
+  EXPECT_EQ(launcher.files, QStringList{page->ReportPath()});
+}
+
+}  // namespace
+}  // namespace kalkora::testing
