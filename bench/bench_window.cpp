@@ -1,6 +1,6 @@
 // What the user feels in the real window (offscreen), each click beside the core work it stands
 // on: a key typed in the full primes list, two billion progression terms, the largest
-// combination, a triangle, and "Сохранить" of the graph page.
+// combination, a triangle, a linear system and its report, and "Сохранить" of the graph page.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -14,8 +14,10 @@
 #include <cstdio>
 
 #include "app/UKalkora.h"
+#include "app/pages/LinearSystemsPage.h"
 #include "app/platform/Platform.h"
 #include "app/widgets/UniformListView.h"
+#include "equations/Cramer.h"
 #include "geometry/Triangle.h"
 #include "graphs/GraphFile.h"
 #include "numbers/Combinatorics.h"
@@ -164,6 +166,32 @@ void BM_CoreTriangle(benchmark::State& state) {
     benchmark::DoNotOptimize(kalkora::SolveTriangle(3, 4, 5));
 }
 BENCHMARK(BM_CoreTriangle)->Unit(benchmark::kMicrosecond);
+
+// "Решить" for three unknowns, and "Сохранить" of its report.
+void BM_WindowCramer3(benchmark::State& state, const char* button) {
+  Window window;
+  QTemporaryDir folder;
+  window.Find<kalkora::LinearSystemsPage>("TntTabSheet3")->SetProgramFolder(folder.path());
+  window.form.Cebr()->setCurrentIndex(2);
+  QTest::mouseClick(window.Find<QCheckBox>("TntCheckBox2"), Qt::LeftButton);
+  const char* names[] = {"Edit2",  "Edit3",  "Edit4",  "Edit6",  "Edit7",  "Edit8",
+                         "Edit10", "Edit11", "Edit12", "Edit14", "Edit15", "Edit16"};
+  const char* values[] = {"2", "1", "3", "3", "-1", "1", "-1", "2", "1", "1", "9", "8"};
+  for (int i = 0; i < 12; ++i)
+    window.Find<QLineEdit>(names[i])->setText(QString::fromLatin1(values[i]));
+  auto* click = window.Find<QAbstractButton>(button);
+  for (auto _ : state)
+    QTest::mouseClick(click, Qt::LeftButton);
+  if (!window.dialogs.errors.isEmpty()) state.SkipWithError("the click failed");
+}
+BENCHMARK_CAPTURE(BM_WindowCramer3, Solve, "HellET")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WindowCramer3, SaveReport, "Saxla")->Unit(benchmark::kMicrosecond);
+
+void BM_CoreCramer3(benchmark::State& state) {
+  for (auto _ : state)
+    benchmark::DoNotOptimize(kalkora::SolveCramer3(2, 1, 3, 3, -1, 1, -1, 2, 1, 1, 9, 8));
+}
+BENCHMARK(BM_CoreCramer3)->Unit(benchmark::kMicrosecond);
 
 // "Сохранить" after the default build: the file is written, flushed and synced, then put in
 // place of the old one.
