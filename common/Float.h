@@ -36,6 +36,12 @@ Extended Exp(Extended x);
 // Rounds to a 64-bit double; a finite value beyond the double range is an overflow.
 double ToDouble(Extended x);
 
+// base^exponent as the formulas compute it: an exponent of 0 gives 1, a base of 0 with a
+// positive exponent 0; an integral exponent up to 2^31 - 1 in magnitude by square-and-multiply
+// (a negative one as the reciprocal), any other as e^(exponent·ln base), so that a negative
+// base is then an invalid operation.
+Extended Power(Extended base, Extended exponent);
+
 // 32-bit integer arithmetic that wraps around, done in unsigned so that it is defined behaviour.
 constexpr std::int32_t WrapAdd(std::int32_t a, std::int32_t b) {
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));

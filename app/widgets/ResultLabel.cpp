@@ -15,15 +15,19 @@ int WidthOf(const QFontMetricsF& metrics, const QString& text) {
   return static_cast<int>(std::ceil(metrics.horizontalAdvance(text))) + 1;
 }
 
-bool BreaksAfter(QChar c) {
-  return c == u'=' || c == u'*' || c == u' ';
-}
-
 }  // namespace
 
 ResultLabel::ResultLabel(QWidget* parent) : QLabel(parent) {
   // A caption may hold what the user typed: never markup.
   setTextFormat(Qt::PlainText);
+}
+
+bool ResultLabel::BreaksAfter(const QString& caption, qsizetype i) const {
+  const QChar c = caption[i];
+  if (c == u'=' || c == u'*' || c == u' ') return true;
+  if (!breakBeforeSigns_ || i + 1 >= caption.size()) return false;
+  const QChar next = caption[i + 1];
+  return (next == u'+' || next == u'-') && c != u'E' && c != u'^';
 }
 
 int ResultLabel::RoomToTheRight() const {
@@ -52,7 +56,7 @@ QStringList ResultLabel::Lines() const {
       lines << line;
       line.clear();
       pieceStart = i + 1;
-    } else if (BreaksAfter(caption[i])) {
+    } else if (BreaksAfter(caption, i)) {
       add(caption.mid(pieceStart, i + 1 - pieceStart));
       pieceStart = i + 1;
     }

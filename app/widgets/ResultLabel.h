@@ -21,11 +21,18 @@ class ResultLabel : public QLabel {
   // The caption as it is laid out in the room it has now, line by line.
   QStringList Lines() const;
 
+  // Also break before a "+" or "-" that joins two terms (one after "E" or "^" belongs to its
+  // number's exponent).
+  void SetBreakBeforeSigns(bool on) { breakBeforeSigns_ = on; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   int RoomToTheRight() const;
+  bool BreaksAfter(const QString& caption, qsizetype i) const;
+
+  bool breakBeforeSigns_ = false;
 };
 
 }  // namespace kalkora

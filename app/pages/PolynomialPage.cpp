@@ -1,0 +1,97 @@
+#include "app/pages/PolynomialPage.h"
+
+#include "app/Fonts.h"
+#include "app/pages/PageStyle.h"
+#include "numtext/NumText.h"
+#include "polynomials/Polynomial.h"
+
+namespace kalkora {
+
+PolynomialPage::PolynomialPage(Platform& platform, QWidget* parent) : Page(platform, parent) {
+  ui.setupUi(this);
+  ui.Image5->SetSource(QStringLiteral(":/pictures/polynomial.svg"));
+  PaintGroup(ui.TntGroupBox12);
+  // Only the caption is blue: the controls inside keep the window's colours.
+  for (QWidget* control : ui.TntGroupBox12->findChildren<QWidget*>()) {
+    control->setFont(Tahoma(11));
+    PaintText(control, kBlackText);
+  }
+  for (QLabel* note : {ui.Label53, ui.Label52})
+    PaintText(note, Qt::white);
+  ui.Label53->setFont(Tahoma(11, true));
+  ui.Label52->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  ui.Label25->SetBreakBeforeSigns(true);
+  ui.Label51->SetBreakBeforeSigns(true);
+  for (QLabel* label : findChildren<QLabel*>()) {
+    if (label != ui.Label52) label->adjustSize();
+  }
+  ui.CoxhedliniSil->setIcon(QIcon(QStringLiteral(":/icons/clear.svg")));
+  ui.ToremeniTap->setIcon(QIcon(QStringLiteral(":/icons/12-derivative.svg")));
+  ui.CoxhedlininQiymetiniTap->setIcon(QIcon(QStringLiteral(":/icons/06-calculator.svg")));
+
+  for (QPushButton* key :
+       {ui.Button3, ui.Button4, ui.Button5, ui.Button6, ui.Button7, ui.Button8, ui.Button9,
+        ui.Button10, ui.Button11, ui.Button12, ui.Button13, ui.Button14, ui.Button15}) {
+    // Button3Click to Button15Click: the one shared operation with the button's own text.
+    ConnectGuarded(platform.dialogs, this, key, &QPushButton::clicked,
+                   [this, key] { Append(key->text()); });
+  }
+  Bind(ui.Button16, &QPushButton::clicked, &PolynomialPage::Button16Click);
+  Bind(ui.CoxhedliniSil, &QPushButton::clicked, &PolynomialPage::CoxhedliniSilClick);
+  Bind(ui.ToremeniTap, &QPushButton::clicked, &PolynomialPage::ToremeniTapClick);
+  Bind(ui.CoxhedlininQiymetiniTap, &QPushButton::clicked,
+       &PolynomialPage::CoxhedlininQiymetiniTapClick);
+  BindKeys(ui.Edit43, &PolynomialPage::Edit43KeyPress);
+  BindKeys(ui.Edit44, &PolynomialPage::Edit44KeyPress);
+}
+
+void PolynomialPage::Append(const QString& text) {
+  QString polynomial = ui.Edit43->text() + text;
+  if (polynomial.startsWith(u'0')) polynomial.remove(0, 1);
+  ui.Edit43->setText(polynomial);
+  ui.Edit43->setFocus();
+  ui.Edit43->setCursorPosition(static_cast<int>(polynomial.size()));
+}
+
+void PolynomialPage::Button16Click() {
+  QString polynomial = ui.Edit43->text();
+  polynomial.chop(1);
+  ui.Edit43->setText(polynomial);
+}
+
+void PolynomialPage::CoxhedliniSilClick() {
+  ui.Edit43->setText(QStringLiteral("0"));
+  SetCaption(ui.Label25, QStringLiteral("0"));
+  ui.Edit44->setText(QStringLiteral("0"));
+  SetCaption(ui.Label51, QStringLiteral("0"));
+}
+
+void PolynomialPage::ToremeniTapClick() {
+  const DerivativeOutcome outcome = Derivative(FieldText(ui.Edit43));
+  if (!outcome.message.empty()) {
+    ShowMessage(QString::fromStdString(outcome.message));
+    return;
+  }
+  SetCaption(ui.Label25, QString::fromStdString(outcome.text));
+}
+
+void PolynomialPage::CoxhedlininQiymetiniTapClick() {
+  const std::string polynomial = FieldText(ui.Edit43);
+  if (IsSingleLetter(polynomial)) {
+    SetCaption(ui.Label51, ui.Edit44->text());
+    return;
+  }
+  const Extended x = ParseFloat(FieldText(ui.Edit44));
+  const Extended value = PolynomialValue(ReadPolynomialNumbers(polynomial), x);
+  SetCaption(ui.Label51, QString::fromStdString(FormatGeneral15(value)));
+}
+
+void PolynomialPage::Edit43KeyPress(QChar& key) {
+  FilterKey(key, PolynomialKeys, ui.CoxhedliniSil, EnterKey::Dropped);
+}
+
+void PolynomialPage::Edit44KeyPress(QChar& key) {
+  FilterKey(key, SignedNumberNoEnterKeys, ui.CoxhedlininQiymetiniTap, EnterKey::Dropped);
+}
+
+}  // namespace kalkora

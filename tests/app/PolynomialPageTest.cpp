@@ -1,0 +1,94 @@
+// Page 5 driven as a user would: the keypad, the keys, the derivative and the value.
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/widgets/Picture.h"
+#include "tests/app/AppTest.h"
+
+namespace kalkora::testing {
+namespace {
+
+class PolynomialPageTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    QApplication::setActiveWindow(form.get());
+    form->Cebr()->setCurrentIndex(5);
+    polynomial = Find<QLineEdit>("Edit43");
+    x = Find<QLineEdit>("Edit44");
+  }
+  void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
+  QString Caption(const char* name) { return Find<QLabel>(name)->text(); }
+
+  QLineEdit* polynomial = nullptr;
+  QLineEdit* x = nullptr;
+};
+
+TEST_F(PolynomialPageTest, TheKeypadAppendsAndPutsTheCaretAtTheEnd) {
+  EXPECT_TRUE(Find<Picture>("Image5")->IsValid());
+  Find<QPushButton>("Button5")->setFocus();
+  Click("Button5");  // "3" replaces the initial "0"
+  EXPECT_TRUE(polynomial->hasFocus());
+  Click("Button13");
+  Click("Button4");
+  EXPECT_EQ(polynomial->text(), u"3*x^2");
+  EXPECT_EQ(polynomial->cursorPosition(), 5);
+  for (int i = 0; i < 6; ++i)
+    Click("Button16");  // "<-" on an empty field leaves it empty
+  EXPECT_EQ(polynomial->text(), u"");
+  Click("Button12");  // "0" into an empty field: the leading "0" goes
+  EXPECT_EQ(polynomial->text(), u"");
+  polynomial->setText(u"0"_s);
+  Click("Button12");  // "00" loses one "0"
+  EXPECT_EQ(polynomial->text(), u"0");
+}
+
+TEST_F(PolynomialPageTest, DerivativeValueAndClearing) {
+  polynomial->setText(u"3*x^2+5*x^1"_s);
+  x->setText(u"2"_s);
+  Click("ToremeniTap");
+  Click("CoxhedlininQiymetiniTap");
+  EXPECT_EQ(Caption("Label25"), u"6x^1+5x^0");
+  EXPECT_EQ(Caption("Label51"), u"22");
+
+  polynomial->setText(u"3*x^2+x"_s);
+  Click("ToremeniTap");
+  Click("CoxhedlininQiymetiniTap");
+  EXPECT_EQ(dialogs.messages, QStringList{u"Вы не правильно ввели многочлена"_s});
+  EXPECT_EQ(dialogs.errors, QStringList{u"'+x' is not a valid floating point value."_s});
+  polynomial->setText(u"2*x^-1"_s);
+  x->setText(u"0"_s);
+  Click("CoxhedlininQiymetiniTap");
+  EXPECT_EQ(dialogs.errors.back(), u"Floating point division by zero.");
+  EXPECT_EQ(Caption("Label25") + u'|' + Caption("Label51"), u"6x^1+5x^0|22");
+
+  // One letter: the derivative is 1 and the value is x as typed.
+  polynomial->setText(u"x"_s);
+  x->setText(u"-,5"_s);
+  Click("ToremeniTap");
+  Click("CoxhedlininQiymetiniTap");
+  EXPECT_EQ(Caption("Label25") + u'|' + Caption("Label51"), u"1|-,5");
+
+  Click("CoxhedliniSil");
+  EXPECT_EQ(QStringList({polynomial->text(), Caption("Label25"), x->text(), Caption("Label51")}),
+            QStringList(4, u"0"_s));
+}
+
+TEST_F(PolynomialPageTest, KeysAndEnter) {
+  polynomial->clear();
+  polynomial->setFocus();
+  Type(polynomial, u"2*X^3.ж,"_s);
+  EXPECT_EQ(polynomial->text(), u"2*X^3");
+  QTest::keyClick(polynomial, Qt::Key_Return);
+  EXPECT_TRUE(Find<QPushButton>("CoxhedliniSil")->hasFocus());
+  x->clear();
+  x->setFocus();
+  Type(x, u"-1,5a"_s);
+  EXPECT_EQ(x->text(), u"-1,5");
+  QTest::keyClick(x, Qt::Key_Return);
+  EXPECT_TRUE(Find<QPushButton>("CoxhedlininQiymetiniTap")->hasFocus());
+}
+
+}  // namespace
+}  // namespace kalkora::testing
