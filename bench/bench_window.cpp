@@ -1,6 +1,7 @@
 // What the user feels in the real window (offscreen), each click beside the core work it stands
 // on: a key typed in the full primes list, two billion progression terms, the largest
-// combination, a triangle, a linear system and its report, and "Сохранить" of the graph page.
+// combination, a triangle, a linear system and its report, a polynomial, and "Сохранить" of the
+// graph page.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -23,6 +24,7 @@
 #include "numbers/Combinatorics.h"
 #include "numbers/NaturalNumbers.h"
 #include "numbers/Progressions.h"
+#include "polynomials/Polynomial.h"
 
 namespace {
 
@@ -192,6 +194,34 @@ void BM_CoreCramer3(benchmark::State& state) {
     benchmark::DoNotOptimize(kalkora::SolveCramer3(2, 1, 3, 3, -1, 1, -1, 2, 1, 1, 9, 8));
 }
 BENCHMARK(BM_CoreCramer3)->Unit(benchmark::kMicrosecond);
+
+// "f'(x)=?" and "Вычислить" for a polynomial of twenty terms.
+void BM_WindowPolynomial(benchmark::State& state, const char* button) {
+  Window window;
+  window.form.Cebr()->setCurrentIndex(5);
+  QString polynomial;
+  for (int e = 20; e >= 1; --e)
+    polynomial += QString::number(e % 7 + 1) + u"*x^"_s + QString::number(e) + u'+';
+  polynomial.chop(1);
+  window.Find<QLineEdit>("Edit43")->setText(polynomial);
+  window.Find<QLineEdit>("Edit44")->setText(u"1,5"_s);
+  auto* click = window.Find<QPushButton>(button);
+  for (auto _ : state)
+    QTest::mouseClick(click, Qt::LeftButton);
+}
+BENCHMARK_CAPTURE(BM_WindowPolynomial, Derivative, "ToremeniTap")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WindowPolynomial, Value, "CoxhedlininQiymetiniTap")
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_CorePolynomialDerivative(benchmark::State& state) {
+  std::string polynomial;
+  for (int e = 20; e >= 1; --e)
+    polynomial += std::to_string(e % 7 + 1) + "*x^" + std::to_string(e) + '+';
+  polynomial.pop_back();
+  for (auto _ : state)
+    benchmark::DoNotOptimize(kalkora::Derivative(polynomial));
+}
+BENCHMARK(BM_CorePolynomialDerivative)->Unit(benchmark::kMicrosecond);
 
 // "Сохранить" after the default build: the file is written, flushed and synced, then put in
 // place of the old one.
