@@ -1,7 +1,14 @@
 // The natural numbers page's work: factorising, listing primes, and the definitions for scale.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
 #include <cstdint>
+#include <cstdlib>
+#include <primesieve.hpp>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "formulas/MoyModul.h"
 #include "numbers/NaturalNumbers.h"
@@ -13,6 +20,70 @@ void BM_FactorLargestPrime(benchmark::State& state) {
     benchmark::DoNotOptimize(kalkora::FactorText(2147483647));
 }
 BENCHMARK(BM_FactorLargestPrime)->Unit(benchmark::kMicrosecond);
+
+void BM_FactorLargestPrimeBelow2To31(benchmark::State& state) {
+  for (auto _ : state)
+    benchmark::DoNotOptimize(kalkora::FactorText(2147483629));
+}
+BENCHMARK(BM_FactorLargestPrimeBelow2To31)->Unit(benchmark::kMicrosecond);
+
+// Two primes near the square root: the hardest split of the last cofactor.
+void BM_FactorTwoLargePrimes(benchmark::State& state) {
+  for (auto _ : state)
+    benchmark::DoNotOptimize(kalkora::FactorText(46327 * 46337));
+}
+BENCHMARK(BM_FactorTwoLargePrimes)->Unit(benchmark::kMicrosecond);
+
+// 100,000 random positive int32 (a fixed seed), one after another; items are numbers.
+std::vector<std::int32_t> RandomNumbers() {
+  std::mt19937 random(20261209);
+  std::uniform_int_distribution<std::int32_t> pick(3, 2147483647);
+  std::vector<std::int32_t> numbers(100000);
+  for (std::int32_t& n : numbers)
+    n = pick(random);
+  return numbers;
+}
+
+void BM_FactorRandomInt32(benchmark::State& state) {
+  const std::vector<std::int32_t> numbers = RandomNumbers();
+  for (auto _ : state) {
+    for (const std::int32_t n : numbers)
+      benchmark::DoNotOptimize(kalkora::FactorText(n));
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(numbers.size()));
+}
+BENCHMARK(BM_FactorRandomInt32)->Unit(benchmark::kMillisecond);
+
+// The peer: coreutils factor on the same numbers, one process for all of them (its start-up,
+// about a millisecond, is spread over the 100,000 numbers).
+void BM_CoreutilsFactorRandomInt32(benchmark::State& state) {
+  const std::vector<std::int32_t> numbers = RandomNumbers();
+  char path[] = "/tmp/kalkora-factor-XXXXXX";
+  const int fd = mkstemp(path);
+  if (fd < 0 || access("/usr/bin/factor", X_OK) != 0) {
+    state.SkipWithError("no /usr/bin/factor or no temporary file");
+    return;
+  }
+  std::string text;
+  for (const std::int32_t n : numbers)
+    text += std::to_string(n) + '\n';
+  if (write(fd, text.data(), text.size()) != static_cast<ssize_t>(text.size())) return;
+  close(fd);
+  const std::string command = std::string("/usr/bin/factor < ") + path + " > /dev/null";
+  for (auto _ : state) {
+    if (std::system(command.c_str()) != 0) state.SkipWithError("factor failed");
+  }
+  unlink(path);
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(numbers.size()));
+}
+BENCHMARK(BM_CoreutilsFactorRandomInt32)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The peer of the primes list: primesieve counting every prime below 2^31 in one call.
+void BM_PrimesieveCountTo2To31(benchmark::State& state) {
+  for (auto _ : state)
+    benchmark::DoNotOptimize(primesieve::count_primes(0, 2147483647));
+}
+BENCHMARK(BM_PrimesieveCountTo2To31)->Unit(benchmark::kMillisecond);
 
 void BM_FactorLargestPrimeSquare(benchmark::State& state) {
   for (auto _ : state)

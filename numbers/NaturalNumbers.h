@@ -12,7 +12,8 @@ namespace kalkora {
 bool IsPrimeByDivisorCount(std::int32_t p);
 
 // N's prime factors below N, ascending, each as often as it divides N, joined by "*"; empty
-// when N has none (N prime). For N >= 3; trial division by the primes up to the square root.
+// when N has none (N prime). For N >= 3: trial division by the odd primes below 1291 through
+// their inverses modulo 2^32, then Miller–Rabin and Pollard's rho on what is left.
 std::string FactorText(std::int32_t n);
 
 // FactorText as the definition states it, testing every p < N with IsPrimeByDivisorCount.
@@ -31,9 +32,9 @@ struct Factorisation {
 };
 Factorisation Factorise(std::string_view typed, std::int32_t n);
 
-// The primes 2 ... N without holding them all: the primes are counted per segment of numbers
-// up front, and a segment's primes are made only when one of its rows is asked for. Up to
-// N = 2147483647 this takes about a third of a second and a few kilobytes of counts.
+// The primes 2 ... N without holding them all: the counts of whole segments of numbers are
+// kept in the program (PrimeCounts.h), so only N's own segment is counted, and a segment's
+// primes are made only when one of its rows is asked for. Any N takes about a millisecond.
 class PrimeTable {
  public:
   explicit PrimeTable(std::int32_t n);
@@ -53,7 +54,7 @@ class PrimeTable {
 
   std::int32_t n_;
   std::int64_t count_ = 0;
-  std::vector<std::int64_t> firstIndex_;  // per segment: the index of its first prime
+  std::int64_t lastSegment_ = 0;  // the segment that holds N
   std::int64_t cachedSegment_ = -1;
   std::vector<std::int32_t> cache_;
 };

@@ -1,14 +1,18 @@
 // GCD, LCM, prime factors and prime lists: the fast methods against the definitions.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <numeric>
+#include <primesieve.hpp>
+#include <random>
 #include <string>
 
 #include "common/Errors.h"
 #include "formulas/MoyModul.h"
 #include "numbers/NaturalNumbers.h"
+#include "numbers/PrimeCounts.h"
 
 namespace kalkora {
 namespace {
@@ -81,19 +85,64 @@ TEST(PrimeTest, DivisorCountDefinition) {
 }
 
 TEST(FactorTextTest, AgreesWithTheDefinition) {
-  // The definition is cubic over a range; beyond a few hundred, plain trial division by every
-  // number stands in for it.
   for (std::int32_t n = 3; n <= 600; ++n) {
     ASSERT_EQ(FactorText(n), FactorTextByDefinition(n)) << n;
   }
-  for (std::int32_t n = 601; n <= 30000; ++n) {
-    std::string expected;
-    std::int32_t rest = n;
-    for (std::int32_t d = 2; d < n && rest > 1; ++d) {
-      for (; rest % d == 0; rest /= d)
-        expected += '*' + std::to_string(d);
+}
+
+// The factors by definition from a sieve of smallest prime factors, for every N up to 10^6.
+TEST(FactorTextTest, EveryNumberUpToAMillion) {
+  constexpr std::int32_t kLimit = 1000000;
+  std::vector<std::int32_t> smallest(kLimit + 1, 0);
+  for (std::int32_t p = 2; p <= kLimit; ++p) {
+    if (smallest[p] != 0) continue;
+    for (std::int32_t m = p; m <= kLimit; m += p) {
+      if (smallest[m] == 0) smallest[m] = p;
     }
+  }
+  for (std::int32_t n = 3; n <= kLimit; ++n) {
+    std::string expected;
+    for (std::int32_t rest = n; rest > 1; rest /= smallest[rest])
+      expected += '*' + std::to_string(smallest[rest]);
+    if (smallest[n] == n) expected.clear();  // a prime has no factor below itself
     ASSERT_EQ(FactorText(n), expected.empty() ? expected : expected.substr(1)) << n;
+  }
+}
+
+// A million random int32: the factors ascend and multiply back to N, and each of them is one of
+// the primes primesieve walks through in one pass.
+TEST(FactorTextTest, AMillionRandomNumbers) {
+  std::mt19937 random(31);
+  std::uniform_int_distribution<std::int32_t> pick(3, kMax);
+  std::vector<std::uint64_t> claimedPrimes;
+  for (int i = 0; i < 1000000; ++i) {
+    const std::int32_t n = pick(random);
+    const std::string text = FactorText(n);
+    if (text.empty()) {
+      claimedPrimes.push_back(static_cast<std::uint64_t>(n));
+      continue;
+    }
+    std::uint64_t product = 1;
+    std::uint64_t previous = 0;
+    for (std::size_t start = 0; start <= text.size();) {
+      const std::size_t star = std::min(text.find('*', start), text.size());
+      const std::uint64_t factor = std::stoull(text.substr(start, star - start));
+      ASSERT_GE(factor, previous) << n;
+      claimedPrimes.push_back(factor);
+      previous = factor;
+      product *= factor;
+      start = star + 1;
+    }
+    ASSERT_EQ(product, static_cast<std::uint64_t>(n)) << n;
+  }
+  std::sort(claimedPrimes.begin(), claimedPrimes.end());
+  claimedPrimes.erase(std::unique(claimedPrimes.begin(), claimedPrimes.end()), claimedPrimes.end());
+  primesieve::iterator primes;
+  std::uint64_t prime = primes.next_prime();
+  for (const std::uint64_t claimed : claimedPrimes) {
+    while (prime < claimed)
+      prime = primes.next_prime();
+    ASSERT_EQ(prime, claimed) << "not a prime";
   }
 }
 
@@ -162,6 +211,14 @@ TEST(PrimeTableTest, FirstPrimeStartingWithTypedDigits) {
   EXPECT_EQ(all.FirstStartingWith("2147483647"), all.Count() - 1);
   // A shorter number with the prefix comes before the longer ones.
   EXPECT_EQ(all.At(all.FirstStartingWith("2147483")), 214748329);
+}
+
+TEST(PrimeTableTest, TheProgramsSegmentCountsAreThePrimeCounts) {
+  std::uint64_t below = 0;
+  for (std::size_t k = 0; k < kPrimesBelowSegment.size(); ++k) {
+    if (k > 0) below += primesieve::count_primes((k - 1) << 21, (k << 21) - 1);
+    ASSERT_EQ(kPrimesBelowSegment[k], below) << k;
+  }
 }
 
 TEST(PrimeTableTest, CountsAndEnds) {
