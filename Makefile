@@ -32,11 +32,13 @@ bench: deps
 	cmake --build --preset release
 	@for b in build/release/bench_*; do [ -x "$$b" ] && "$$b"; done
 	bench/startup.sh build/release/kalkora
+	bench/startup.sh build/release/startup_bare
 
 startup-bench: deps
 	cmake --preset release >/dev/null
-	cmake --build --preset release --target kalkora
+	cmake --build --preset release --target kalkora startup_bare
 	bench/startup.sh build/release/kalkora
+	bench/startup.sh build/release/startup_bare
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,8 +1,6 @@
 #include "app/OProqramme.h"
 
-#include <QPainter>
 #include <QScreen>
-#include <QSvgRenderer>
 
 #include "app/Fonts.h"
 
@@ -12,16 +10,6 @@ namespace {
 
 const QColor kBlue(0, 0, 255);
 const QColor kOlive(128, 128, 0);
-
-QPixmap RenderPicture(const QString& path, QSize size, qreal pixelRatio) {
-  QPixmap pixmap(size * pixelRatio);
-  pixmap.setDevicePixelRatio(pixelRatio);
-  pixmap.fill(Qt::transparent);
-  QSvgRenderer renderer(path);
-  QPainter painter(&pixmap);
-  renderer.render(&painter, QRectF(QPointF(0, 0), size));
-  return pixmap;
-}
 
 void SetColour(QWidget* widget, const QColor& colour) {
   QPalette palette = widget->palette();
@@ -44,8 +32,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   SetColour(ui.TntLabel1, kBlue);
   SetColour(ui.TntLabel2, kOlive);
   SetColour(ui.TntLabel5, kBlue);
-  ui.ProgramIcon->setPixmap(RenderPicture(QStringLiteral(":/pictures/program.svg"),
-                                          ui.ProgramIcon->size(), devicePixelRatio()));
+  // Drawn from its SVG when the box is first shown, sharp at any scale.
+  ui.ProgramIcon->SetSource(QStringLiteral(":/pictures/program.svg"));
   connect(ui.OKButton, &QPushButton::clicked, this, &QDialog::accept);
   if (const QScreen* screen = this->screen()) {
     move(screen->availableGeometry().center() - rect().center());

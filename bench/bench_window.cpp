@@ -21,9 +21,12 @@
 #include "equations/Cramer.h"
 #include "geometry/Triangle.h"
 #include "graphs/GraphFile.h"
+#include "graphs/Plot.h"
+#include "graphs/Raster.h"
 #include "numbers/Combinatorics.h"
 #include "numbers/NaturalNumbers.h"
 #include "numbers/Progressions.h"
+#include "numtext/NumText.h"
 #include "polynomials/Polynomial.h"
 
 namespace {
@@ -222,6 +225,56 @@ void BM_CorePolynomialDerivative(benchmark::State& state) {
     benchmark::DoNotOptimize(kalkora::Derivative(polynomial));
 }
 BENCHMARK(BM_CorePolynomialDerivative)->Unit(benchmark::kMicrosecond);
+
+// "Построить" of x^4-4*x^3 from 0,5 to 7 with a step of 6,5 / points: the window against the
+// same build in the core (points, scale and drawing, with a progress callback).
+const char* GraphStep(std::int64_t points) {
+  return points == 100000 ? "0,000065" : "0,0000065";
+}
+
+void BM_WindowGraph(benchmark::State& state) {
+  Window window;
+  window.form.Cebr()->setCurrentIndex(4);
+  window.Find<QLineEdit>("XStart")->setText(u"0,5"_s);
+  window.Find<QLineEdit>("XEnd")->setText(u"7"_s);
+  window.Find<QLineEdit>("StepEd")->setText(QString::fromLatin1(GraphStep(state.range(0))));
+  auto* build = window.Find<QPushButton>("QrafikiQur");
+  for (auto _ : state) {
+    QTest::mouseClick(build, Qt::LeftButton);
+    window.Find<QWidget>("Image3")->repaint();
+  }
+  if (!window.dialogs.errors.isEmpty()) state.SkipWithError("the build failed");
+}
+BENCHMARK(BM_WindowGraph)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_CoreGraph(benchmark::State& state) {
+  kalkora::Raster raster(kalkora::kGraphWidth, kalkora::kGraphHeight);
+  int gauge = 0;
+  const kalkora::Progress progress = [&gauge](int i) { gauge = i; };
+  for (auto _ : state) {
+    kalkora::GraphState graph;
+    graph.RangeStart = kalkora::ParseFloat("0,5");
+    graph.RangeEnd = kalkora::ParseFloat("7");
+    graph.StepValue = kalkora::ParseFloat(GraphStep(state.range(0)));
+    kalkora::ComputePoints(graph, "x^4-4*x^3", progress);
+    kalkora::ComputeScale(graph, true, progress);
+    kalkora::DrawGraph(graph, raster, true, progress);
+    benchmark::DoNotOptimize(raster.Data());
+  }
+  benchmark::DoNotOptimize(gauge);
+}
+BENCHMARK(BM_CoreGraph)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// One repaint of the graph page with the default graph drawn.
+void BM_WindowGraphPageRepaint(benchmark::State& state) {
+  Window window;
+  window.form.Cebr()->setCurrentIndex(4);
+  QTest::mouseClick(window.Find<QPushButton>("QrafikiQur"), Qt::LeftButton);
+  auto* page = window.Find<QWidget>("TntTabSheet5");
+  for (auto _ : state)
+    page->repaint();
+}
+BENCHMARK(BM_WindowGraphPageRepaint)->Unit(benchmark::kMillisecond);
 
 // "Сохранить" after the default build: the file is written, flushed and synced, then put in
 // place of the old one.

@@ -51,19 +51,25 @@ void GraphPage::Start() {
 
 void GraphPage::SetGaugeMaximum(int maximum) {
   ui.Gauge1->setMaximum(maximum);
+  gaugeMaximum_ = ui.Gauge1->maximum();
   gaugePercent_ = -1;
 }
 
 void GraphPage::SetGauge(int position) {
-  ui.Gauge1->setValue(std::min(position, ui.Gauge1->maximum()));
-  const int maximum = ui.Gauge1->maximum();
+  // Setting the bar makes Qt work out its text and style again: it is touched only when the
+  // percent it shows changes. The build holds the event loop, so the bar is painted at once,
+  // at its start and end and otherwise at most every 20 ms, which still moves it smoothly.
+  constexpr qint64 kFrameMs = 20;
+  const int value = std::min(position, gaugeMaximum_);
   const int percent =
-      maximum <= 0 ? 100
-                   : static_cast<int>(static_cast<qint64>(ui.Gauge1->value()) * 100 / maximum);
-  if (percent != gaugePercent_) {
-    gaugePercent_ = percent;
-    // The build holds the event loop: paint now, or the gauge would only move at the end.
+      gaugeMaximum_ <= 0 ? 100 : static_cast<int>(static_cast<qint64>(value) * 100 / gaugeMaximum_);
+  if (percent == gaugePercent_) return;
+  const bool first = gaugePercent_ < 0;
+  gaugePercent_ = percent;
+  ui.Gauge1->setValue(value);
+  if (first || percent == 100 || !gaugePainted_.isValid() || gaugePainted_.elapsed() >= kFrameMs) {
     ui.Gauge1->repaint();
+    gaugePainted_.start();
   }
 }
 

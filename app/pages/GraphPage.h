@@ -1,6 +1,8 @@
 // Page 4 "График функций": the graph of y = f(x), its read-out and graph files.
 #pragma once
 
+#include <QElapsedTimer>
+
 #include "app/pages/Page.h"
 #include "graphs/Plot.h"
 #include "graphs/Raster.h"
@@ -34,6 +36,8 @@ class GraphPage : public Page {
   GraphState state_;
   Raster raster_{kGraphWidth, kGraphHeight};
   int gaugePercent_ = -1;
+  int gaugeMaximum_ = 100;
+  QElapsedTimer gaugePainted_;
 };
 
 }  // namespace kalkora

@@ -5,14 +5,27 @@
 namespace kalkora {
 
 void Picture::SetSource(const QString& path) {
-  renderer_.load(path);
+  source_ = path;
+  loaded_ = false;
   update();
+}
+
+QSvgRenderer& Picture::Renderer() {
+  if (!loaded_) {
+    renderer_.load(source_);
+    loaded_ = true;
+  }
+  return renderer_;
+}
+
+bool Picture::IsValid() {
+  return Renderer().isValid();
 }
 
 void Picture::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  renderer_.render(&painter, QRectF(rect()));
+  Renderer().render(&painter, QRectF(rect()));
 }
 
 }  // namespace kalkora

@@ -1,5 +1,5 @@
 // A picture drawn from an SVG file at whatever size and pixel density it is shown, so that it is
-// sharp on every screen.
+// sharp on every screen. The file is read when the picture is first shown, not at start-up.
 #pragma once
 
 #include <QSvgRenderer>
@@ -14,12 +14,17 @@ class Picture : public QWidget {
 
   // The picture's file, usually a resource (":/pictures/...").
   void SetSource(const QString& path);
-  bool IsValid() const { return renderer_.isValid(); }
+  // Whether the file holds a picture (reads it if that has not happened yet).
+  bool IsValid();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  QSvgRenderer& Renderer();
+
+  QString source_;
+  bool loaded_ = false;
   QSvgRenderer renderer_;
 };
 

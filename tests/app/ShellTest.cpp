@@ -19,6 +19,7 @@
 
 #include "app/ErrorReport.h"
 #include "app/Translations.h"
+#include "app/widgets/Picture.h"
 #include "common/Errors.h"
 #include "tests/app/AppTest.h"
 
@@ -204,7 +205,7 @@ TEST_F(ShellTest, AboutBoxShowsItsLabels) {
     EXPECT_EQ(widget->pos(), label.place);
   }
   EXPECT_TRUE(about->findChild<QLabel*>(u"TntLabel1"_s)->font().bold());
-  EXPECT_FALSE(about->findChild<QLabel*>(u"ProgramIcon"_s)->pixmap().isNull());
+  EXPECT_TRUE(about->findChild<Picture*>(u"ProgramIcon"_s)->IsValid());
   auto* ok = about->findChild<QPushButton*>(u"OKButton"_s);
   ASSERT_NE(ok, nullptr);
   EXPECT_EQ(ok->geometry(), QRect(111, 180, 75, 25));
