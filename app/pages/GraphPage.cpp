@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "app/platform/Files.h"
 #include "common/Cp1251.h"
@@ -53,16 +54,24 @@ void GraphPage::SetGaugeMaximum(int maximum) {
   ui.Gauge1->setMaximum(maximum);
   gaugeMaximum_ = ui.Gauge1->maximum();
   gaugePercent_ = -1;
+  gaugeNext_ = 0;
 }
 
 void GraphPage::SetGauge(int position) {
-  // Setting the bar makes Qt work out its text and style again: it is touched only when the
-  // percent it shows changes. The build holds the event loop, so the bar is painted at once,
-  // at its start and end and otherwise at most every 20 ms, which still moves it smoothly.
+  // Called for every point: one comparison until the percent the bar shows changes. Setting
+  // the bar makes Qt work out its text and style again, so it is touched only then; the build
+  // holds the event loop, so the bar is painted at once, at its start and end and otherwise at
+  // most every 20 ms, which still moves it smoothly.
+  if (position < gaugeNext_) return;
   constexpr qint64 kFrameMs = 20;
   const int value = std::min(position, gaugeMaximum_);
   const int percent =
       gaugeMaximum_ <= 0 ? 100 : static_cast<int>(static_cast<qint64>(value) * 100 / gaugeMaximum_);
+  // The first position that shows the next percent.
+  gaugeNext_ =
+      percent >= 100
+          ? std::numeric_limits<int>::max()
+          : static_cast<int>((static_cast<qint64>(percent + 1) * gaugeMaximum_ + 99) / 100);
   if (percent == gaugePercent_) return;
   const bool first = gaugePercent_ < 0;
   gaugePercent_ = percent;

@@ -37,6 +37,7 @@ class GraphPage : public Page {
   Raster raster_{kGraphWidth, kGraphHeight};
   int gaugePercent_ = -1;
   int gaugeMaximum_ = 100;
+  int gaugeNext_ = 0;  // the first position that changes the percent
   QElapsedTimer gaugePainted_;
 };
 
