@@ -1,5 +1,5 @@
 # The two everyday commands: `make run` and `make test`. Everything else is CMake presets.
-.PHONY: run test test-dev test-asan test-fuzz bench startup-bench format deps clean
+.PHONY: run test test-dev test-asan test-fuzz test-package package bench startup-bench format deps clean
 
 deps:
 	@scripts/install-deps
@@ -9,7 +9,7 @@ run: deps
 	cmake --build --preset release --target kalkora
 	build/release/kalkora
 
-test: test-dev test-asan test-fuzz
+test: test-dev test-asan test-fuzz test-package
 
 test-dev: deps
 	cmake --preset dev >/dev/null
@@ -26,6 +26,16 @@ test-fuzz: deps
 	cmake --preset fuzz >/dev/null
 	cmake --build --preset fuzz
 	ctest --preset fuzz
+
+# The .deb of the release build: build/release/kalkora_<version>_<arch>.deb
+package: deps
+	cmake --preset release >/dev/null
+	cmake --build --preset release --target kalkora pixel_icons
+	cd build/release && cpack
+
+# The package unpacked into a scratch root and its installed tree checked.
+test-package: package
+	packaging/check-package build/release/kalkora_*.deb
 
 bench: deps
 	cmake --preset release >/dev/null
