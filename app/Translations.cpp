@@ -20,11 +20,14 @@ bool LoadRussianTranslations() {
 }
 
 bool UseRussianSystemMessages() {
+#ifdef LC_MESSAGES
   const char* current = std::setlocale(LC_MESSAGES, nullptr);
   if (current != nullptr && std::strncmp(current, "ru", 2) == 0) return true;
   for (const char* name : {"ru_RU.UTF-8", "ru_RU.utf8", "ru_UA.UTF-8", "ru_BY.UTF-8"}) {
     if (std::setlocale(LC_MESSAGES, name) != nullptr) return true;
   }
+#endif
+  // Elsewhere the system speaks the user's own language.
   return false;
 }
 

@@ -23,6 +23,7 @@
 #include "app/pages/ProgressionsPage.h"
 #include "app/pages/QuadraticPage.h"
 #include "app/pages/TrianglePage.h"
+#include "app/widgets/Accessibility.h"
 
 // The pictures live in the static window library, whose resources must be registered by hand.
 static void InitKalkoraResources() {
@@ -200,6 +201,12 @@ void TForm1::BuildToolBar() {
 
 void TForm1::AddPage(QWidget* page, const QString& sheetName, const QString& caption) {
   page->setObjectName(sheetName);
+  // The pages' fixed colours (blue, navy, red captions) are made for a light page: under a dark
+  // desktop palette the pages keep the style's light one, so every text stays readable.
+  page->setPalette(style()->standardPalette());
+  page->setAutoFillBackground(true);
+  // Screen readers take a field's name from the label before it.
+  NameFieldsByTheirLabels(page);
   ui.Cebr->addTab(page, caption);
 }
 

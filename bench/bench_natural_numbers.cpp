@@ -1,7 +1,9 @@
 // The natural numbers page's work: factorising, listing primes, and the definitions for scale.
 #include <benchmark/benchmark.h>
 
+#ifdef __unix__
 #include <unistd.h>
+#endif
 
 #include <cstdint>
 #include <cstdlib>
@@ -54,6 +56,7 @@ void BM_FactorRandomInt32(benchmark::State& state) {
 }
 BENCHMARK(BM_FactorRandomInt32)->Unit(benchmark::kMillisecond);
 
+#ifdef __unix__
 // The peer: coreutils factor on the same numbers, one process for all of them (its start-up,
 // about a millisecond, is spread over the 100,000 numbers).
 void BM_CoreutilsFactorRandomInt32(benchmark::State& state) {
@@ -77,6 +80,7 @@ void BM_CoreutilsFactorRandomInt32(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(numbers.size()));
 }
 BENCHMARK(BM_CoreutilsFactorRandomInt32)->Unit(benchmark::kMillisecond)->UseRealTime();
+#endif
 
 // The peer of the primes list: primesieve counting every prime below 2^31 in one call.
 void BM_PrimesieveCountTo2To31(benchmark::State& state) {

@@ -68,6 +68,10 @@ ConverterPage::ConverterPage(Platform& platform, QWidget* parent) : Page(platfor
     control->raise();
   }
 
+  ui.Kemiyyetler->setAccessibleName(QStringLiteral("Единицы измерения"));
+  ui.Edit1->setAccessibleName(QStringLiteral("Значение"));
+  ui.Neticeler->setAccessibleName(QStringLiteral("Значение в каждой единице"));
+
   const QColor highlightedText = palette().color(QPalette::HighlightedText);
   StyleList(ui.Kemiyyetler, highlightedText);
   StyleList(ui.Neticeler, kResultsBackground);

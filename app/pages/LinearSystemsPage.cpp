@@ -33,6 +33,23 @@ LinearSystemsPage::LinearSystemsPage(Platform& platform, QWidget* parent)
   }
   for (QLabel* label : findChildren<QLabel*>())
     label->adjustSize();
+  // The grid's sign labels stand between fields and name none of them: each field says what it
+  // holds, column by column.
+  const QLineEdit* grid[4][3] = {{ui.Edit2, ui.Edit3, ui.Edit4},
+                                 {ui.Edit6, ui.Edit7, ui.Edit8},
+                                 {ui.Edit10, ui.Edit11, ui.Edit12},
+                                 {ui.Edit14, ui.Edit15, ui.Edit16}};
+  const QString unknowns[] = {QStringLiteral("x1"), QStringLiteral("x2"), QStringLiteral("x3")};
+  for (int column = 0; column < 4; ++column) {
+    for (int row = 0; row < 3; ++row) {
+      const QString equation = QString::number(row + 1);
+      const_cast<QLineEdit*>(grid[column][row])
+          ->setAccessibleName(column < 3
+                                  ? QStringLiteral("Уравнение %1: коэффициент при %2")
+                                        .arg(equation, unknowns[column])
+                                  : QStringLiteral("Уравнение %1: правая часть").arg(equation));
+    }
+  }
   ui.Ac->setIcon(QIcon(QStringLiteral(":/icons/11-open.svg")));
   ui.Temizle->setIcon(QIcon(QStringLiteral(":/icons/clear.svg")));
   ui.Saxla->setIcon(QIcon(QStringLiteral(":/icons/10-save.svg")));

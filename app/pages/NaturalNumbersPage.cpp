@@ -38,6 +38,7 @@ NaturalNumbersPage::NaturalNumbersPage(Platform& platform, QWidget* parent)
   ui.UpDown3->SetPosition(1);
   ui.UpDown3->SetEnds(UpDown::Ends::Stop);
 
+  ui.Ayrilislar->setAccessibleName(QStringLiteral("История разложений"));
   ui.Ayrilislar->setUniformItemSizes(true);
   ui.SadeEdedlerinSiyahisi->setModel(&primes_);
   ui.SadeEdedlerinSiyahisi->SetRowHeight(13);

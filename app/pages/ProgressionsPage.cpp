@@ -29,6 +29,7 @@ ProgressionsPage::ProgressionsPage(Platform& platform, QWidget* parent) : Page(p
   ui.UpDown2->SetPosition(1);
   ui.UpDown2->SetEnds(UpDown::Ends::Stop);
 
+  ui.ListBox1->setAccessibleName(QStringLiteral("Члены прогрессии"));
   ui.ListBox1->setModel(&rows_);
   ui.ListBox1->SetRowHeight(kRowHeight);
   QPalette list = ui.ListBox1->palette();

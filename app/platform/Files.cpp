@@ -1,8 +1,11 @@
 #include "app/platform/Files.h"
 
+#include <QtGlobal>
+#ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <QFile>
 #include <QFileInfo>
@@ -29,8 +32,10 @@ QString WriteWhole(QFileDevice& file, std::string_view bytes) {
       file.error() != QFileDevice::NoError) {
     return file.errorString();
   }
+#ifdef Q_OS_UNIX
   // A file system that cannot sync (EINVAL) has nothing more to write.
   if (::fsync(file.handle()) != 0 && errno != EINVAL) return qt_error_string(errno);
+#endif
   return {};
 }
 
@@ -79,7 +84,9 @@ void SaveFile(const QString& path, std::string_view bytes) {
 
 FileRead ReadRegularFile(const QString& path, qint64 maxSize, std::string& bytes) {
   bytes.clear();
-  // Without O_NONBLOCK, opening a named pipe would wait for a writer for ever.
+#ifdef Q_OS_UNIX
+  // Without O_NONBLOCK, opening a named pipe would wait for a writer for ever; the checks are
+  // made on what was opened, so nothing can be swapped in between.
   const int handle =
       ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (handle < 0) return FileRead::CannotOpen;
@@ -90,21 +97,40 @@ FileRead ReadRegularFile(const QString& path, qint64 maxSize, std::string& bytes
   struct stat status {};
   if (::fstat(handle, &status) != 0) return FileRead::CannotOpen;
   if (!S_ISREG(status.st_mode)) return FileRead::NotRegular;
-  if (status.st_size > maxSize) return FileRead::TooLarge;
+  const qint64 size = status.st_size;
+  const auto readSome = [handle](char* into, std::size_t length) -> qint64 {
+    for (;;) {
+      const ssize_t got = ::read(handle, into, length);
+      if (got >= 0 || errno != EINTR) return got;
+    }
+  };
+  const auto lastError = [] { return qt_error_string(errno); };
+#else
+  const QFileInfo info(path);
+  if (!info.exists()) return FileRead::CannotOpen;
+  if (!info.isFile()) return FileRead::NotRegular;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return FileRead::CannotOpen;
+  const qint64 size = file.size();
+  const auto readSome = [&file](char* into, std::size_t length) -> qint64 {
+    return file.read(into, static_cast<qint64>(length));
+  };
+  const auto lastError = [&file] { return file.errorString(); };
+#endif
+  if (size > maxSize) return FileRead::TooLarge;
   // The file may grow while it is read: one byte beyond the limit is enough to tell.
-  bytes.resize(static_cast<std::size_t>(status.st_size) + 1);
+  bytes.resize(static_cast<std::size_t>(size) + 1);
   std::size_t total = 0;
   for (;;) {
     if (total == bytes.size()) {
-      if (static_cast<qint64>(total) > maxSize) return FileRead::TooLarge;
+      if (static_cast<qint64>(total) > maxSize) break;
       bytes.resize(std::min<std::size_t>(2 * total, static_cast<std::size_t>(maxSize) + 1));
     }
-    const ssize_t got = ::read(handle, bytes.data() + total, bytes.size() - total);
+    const qint64 got = readSome(bytes.data() + total, bytes.size() - total);
     if (got < 0) {
-      if (errno == EINTR) continue;
-      const int error = errno;
+      const QString message = lastError();
       bytes.clear();
-      Fail(qt_error_string(error));
+      Fail(message);
     }
     if (got == 0) break;
     total += static_cast<std::size_t>(got);

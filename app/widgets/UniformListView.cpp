@@ -1,5 +1,7 @@
 #include "app/widgets/UniformListView.h"
 
+#include "app/widgets/Accessibility.h"
+
 #include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
@@ -15,6 +17,7 @@ UniformListView::UniformListView(QWidget* parent) : QAbstractItemView(parent) {
   setVerticalScrollMode(ScrollPerItem);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  InstallUniformListAccessibility();
 }
 
 void UniformListView::SetRowHeight(int height) {
@@ -176,18 +179,22 @@ void UniformListView::paintEvent(QPaintEvent* event) {
   const int top = TopRow();
   const int first = top + event->rect().top() / rowHeight_;
   const int last = std::min(count - 1, top + event->rect().bottom() / rowHeight_);
-  QStyleOptionViewItem option;
-  initViewItemOption(&option);
+  // The state every row starts from, as other lists draw theirs: enabled, active, and whether
+  // the focus came by keyboard (which is when the style draws the focus frame).
+  QStyleOptionViewItem base;
+  initViewItemOption(&base);
+  base.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver);
+  if (isActiveWindow()) base.state |= QStyle::State_Active;
   const QModelIndex current = currentIndex();
+  const bool focused = hasFocus() || viewport()->hasFocus();
   for (int row = first; row <= last; ++row) {
     const QModelIndex index = model()->index(row, 0, rootIndex());
+    QStyleOptionViewItem option = base;
     option.rect = QRect(0, (row - top) * rowHeight_, viewport()->width(), rowHeight_);
-    option.state = QStyle::State_Enabled;
     if (selectionModel() && selectionModel()->isSelected(index)) {
       option.state |= QStyle::State_Selected;
     }
-    if (index == current && hasFocus()) option.state |= QStyle::State_HasFocus;
-    if (isActiveWindow()) option.state |= QStyle::State_Active;
+    if (focused && index == current) option.state |= QStyle::State_HasFocus;
     itemDelegate()->paint(&painter, option, index);
   }
 }

@@ -1,5 +1,7 @@
 // The one save routine and the one reader on real file systems: a full disk, read-only folders,
 // special files.
+// Real file systems are mounted and permissions dropped the Linux way: Linux only.
+#ifdef __linux__
 #include "app/platform/Files.h"
 
 #include <gtest/gtest.h>
@@ -162,3 +164,4 @@ TEST(ReadRegularFileTest, ReadsUpToItsLimitAndNoFolder) {
 
 }  // namespace
 }  // namespace kalkora
+#endif  // __linux__
