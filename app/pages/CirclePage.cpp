@@ -7,14 +7,6 @@
 
 namespace kalkora {
 
-namespace {
-
-QString Fixed4(double value) {
-  return QString::fromStdString(FormatFixed(value, 4, 2));
-}
-
-}  // namespace
-
 CirclePage::CirclePage(Platform& platform, QWidget* parent) : Page(platform, parent) {
   ui.setupUi(this);
   ui.Image4->SetSource(QStringLiteral(":/pictures/circle.svg"));
@@ -41,12 +33,12 @@ CirclePage::CirclePage(Platform& platform, QWidget* parent) : Page(platform, par
 
 void CirclePage::CevreninUzunlugunuTapClick() {
   const Extended r = ParseFloat(FieldText(ui.Edit25));
-  SetCaption(ui.Label22, QStringLiteral("C=") + Fixed4(CircleLength(r)));
+  SetCaption(ui.Label22, QStringLiteral("C=") + Fixed(CircleLength(r), 4));
 }
 
 void CirclePage::DaireninSahesiniTapClick() {
   const Extended r = ParseFloat(FieldText(ui.Edit26));
-  SetCaption(ui.Label23, QStringLiteral("S=") + Fixed4(DiscArea(r)));
+  SetCaption(ui.Label23, QStringLiteral("S=") + Fixed(DiscArea(r), 4));
 }
 
 void CirclePage::Edit25KeyPress(QChar& key) {

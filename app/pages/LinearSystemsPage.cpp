@@ -15,14 +15,6 @@
 
 namespace kalkora {
 
-namespace {
-
-QString Fixed4(double value) {
-  return QString::fromStdString(FormatFixed(value, 4, 2));
-}
-
-}  // namespace
-
 LinearSystemsPage::LinearSystemsPage(Platform& platform, QWidget* parent)
     : Page(platform, parent), programFolder_(QCoreApplication::applicationDirPath()) {
   ui.setupUi(this);
@@ -113,9 +105,9 @@ void LinearSystemsPage::HellETClick() {
     ShowMessage(QStringLiteral("нет решение системы"));
     return;
   }
-  SetCaption(ui.Label17, QStringLiteral("x=") + Fixed4(s.x));
-  SetCaption(ui.Label18, QStringLiteral("y=") + Fixed4(s.y));
-  if (!two) SetCaption(ui.Label19, QStringLiteral("z=") + Fixed4(s.z));
+  SetCaption(ui.Label17, QStringLiteral("x=") + Fixed(s.x, 4));
+  SetCaption(ui.Label18, QStringLiteral("y=") + Fixed(s.y, 4));
+  if (!two) SetCaption(ui.Label19, QStringLiteral("z=") + Fixed(s.z, 4));
 }
 
 void LinearSystemsPage::TemizleClick() {

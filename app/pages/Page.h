@@ -11,6 +11,7 @@
 #include "app/ErrorReport.h"
 #include "app/platform/Platform.h"
 #include "app/widgets/KeyFilter.h"
+#include "numtext/NumText.h"
 
 namespace kalkora {
 
@@ -41,6 +42,10 @@ class Page : public QWidget {
 
   // A field's text as the plain computations take it: UTF-8.
   static std::string FieldText(const QLineEdit* field) { return field->text().toStdString(); }
+  // A result in fixed notation with two decimals and at most `precision` digits.
+  static QString Fixed(double value, int precision) {
+    return QString::fromStdString(FormatFixed(value, precision, 2));
+  }
 
   // The page's own message box, captioned with the application title.
   void ShowMessage(const QString& text) { platform_.dialogs.ShowMessage(window(), text); }

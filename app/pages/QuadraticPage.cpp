@@ -8,14 +8,6 @@
 
 namespace kalkora {
 
-namespace {
-
-QString Fixed6(double value) {
-  return QString::fromStdString(FormatFixed(value, 6, 2));
-}
-
-}  // namespace
-
 QuadraticPage::QuadraticPage(Platform& platform, QWidget* parent) : Page(platform, parent) {
   ui.setupUi(this);
   ui.Image2->SetSource(QStringLiteral(":/pictures/quadratic.svg"));
@@ -54,15 +46,14 @@ void QuadraticPage::TenliyinkoklerinitapClick() {
     ui.TntLabel10->hide();
     ui.x1->show();
     ui.x2->show();
-    SetCaption(ui.x1, QStringLiteral("x1=") + Fixed6(solution.x1));
-    SetCaption(ui.x2, QStringLiteral("x2=") + Fixed6(solution.x2));
-    ui.Diskriminant->setText(Fixed6(solution.D));
+    SetCaption(ui.x1, QStringLiteral("x1=") + Fixed(solution.x1, 6));
+    SetCaption(ui.x2, QStringLiteral("x2=") + Fixed(solution.x2, 6));
   } else {
     ui.x1->hide();
     ui.x2->hide();
-    ui.Diskriminant->setText(Fixed6(solution.D));
     ui.TntLabel10->show();
   }
+  ui.Diskriminant->setText(Fixed(solution.D, 6));
 }
 
 void QuadraticPage::ForgetRoots() {

@@ -43,9 +43,7 @@ void TrianglePage::UcbucaginHelliClick() {
   }
   // All eleven values first: a fault leaves every field as it was.
   const TriangleSolution t = SolveTriangle(AB, BC, AC);
-  const auto put = [](QLineEdit* field, double value) {
-    field->setText(QString::fromStdString(FormatFixed(value, 4, 2)));
-  };
+  const auto put = [](QLineEdit* field, double value) { field->setText(Fixed(value, 4)); };
   put(ui.Edit32, t.S);
   put(ui.Edit33, t.P);
   const std::array<QLineEdit*, 3> heights = {ui.Edit34, ui.Edit35, ui.Edit36};

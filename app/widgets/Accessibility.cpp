@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSet>
 #include <map>
 
 #include "app/widgets/UniformListView.h"
@@ -12,7 +13,13 @@
 namespace kalkora {
 
 void NameFieldsByTheirLabels(QWidget* root) {
-  for (QLabel* label : root->findChildren<QLabel*>()) {
+  const QList<QLabel*> labels = root->findChildren<QLabel*>();
+  // One label names one field.
+  QSet<const QWidget*> named;
+  for (const QLabel* label : labels) {
+    if (label->buddy() != nullptr) named.insert(label->buddy());
+  }
+  for (QLabel* label : labels) {
     if (label->text().trimmed().isEmpty() || label->buddy() != nullptr) continue;
     const QRect caption = label->geometry();
     QLineEdit* nearest = nullptr;
@@ -21,17 +28,15 @@ void NameFieldsByTheirLabels(QWidget* root) {
       const QRect place = field->geometry();
       const bool sameLine =
           place.center().y() >= caption.top() - 6 && place.center().y() <= caption.bottom() + 6;
-      if (!sameLine || place.left() < caption.right() - 2 || !field->accessibleName().isEmpty()) {
+      if (!sameLine || place.left() < caption.right() - 2 || !field->accessibleName().isEmpty() ||
+          named.contains(field)) {
         continue;
       }
       if (nearest == nullptr || place.left() < nearest->geometry().left()) nearest = field;
     }
     if (nearest == nullptr) continue;
-    // One label names one field.
-    bool named = false;
-    for (const QLabel* other : root->findChildren<QLabel*>())
-      named = named || other->buddy() == nearest;
-    if (!named) label->setBuddy(nearest);
+    label->setBuddy(nearest);
+    named.insert(nearest);
   }
 }
 
