@@ -13,6 +13,7 @@
 #include "app/Fonts.h"
 #include "app/OProqramme.h"
 #include "app/Texts.h"
+#include "app/WorkingWindow.h"
 #include "app/pages/CirclePage.h"
 #include "app/pages/CombinatoricsPage.h"
 #include "app/pages/ConverterPage.h"
@@ -153,6 +154,15 @@ TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
   ConnectGuarded(dialogs, this, ui.N7, &QAction::triggered, [this] { N7Click(); });
   ConnectGuarded(dialogs, this, ui.N4, &QAction::triggered, [this] { N4Click(); });
   ConnectGuarded(dialogs, this, ui.N5, &QAction::triggered, [this] { N5Click(); });
+  hellinGedisi_ = new QAction(QStringLiteral("Ход решения"), this);
+  hellinGedisi_->setObjectName(QStringLiteral("HellinGedisi"));
+  hellinGedisi_->setShortcut(QKeySequence(Qt::Key_F1));
+  hellinGedisi_->setCheckable(true);
+  ui.N3->insertAction(ui.N5, hellinGedisi_);
+  ui.N3->insertSeparator(ui.N5);
+  ConnectGuarded(dialogs, this, hellinGedisi_, &QAction::triggered,
+                 [this] { HellinGedisiClick(); });
+  connect(ui.Cebr, &QTabWidget::currentChanged, this, &TForm1::FollowPage);
   // Choosing "Калькулятор" both opens its one-line drop-down and starts the calculator.
   ConnectGuarded(dialogs, this, ui.N1, &QMenu::aboutToShow, [this] { N1Click(); });
 
@@ -208,6 +218,11 @@ void TForm1::AddPage(QWidget* page, const QString& sheetName, const QString& cap
   // Screen readers take a field's name from the label before it.
   NameFieldsByTheirLabels(page);
   ui.Cebr->addTab(page, caption);
+  if (auto* solver = qobject_cast<Page*>(page)) {
+    connect(solver, &Page::WorkingChanged, this, [this, solver] {
+      if (ui.Cebr->currentWidget() == solver) FollowPage();
+    });
+  }
 }
 
 void TForm1::FormCreate() {
@@ -286,6 +301,27 @@ void TForm1::N5Click() {
 
 void TForm1::N7Click() {
   close();
+}
+
+void TForm1::HellinGedisiClick() {
+  if (working_ != nullptr && working_->isVisible()) {
+    working_->close();
+    return;
+  }
+  if (working_ == nullptr) {
+    working_ = new WorkingWindow(platform_, this);
+    connect(working_, &WorkingWindow::Closed, this, [this] { hellinGedisi_->setChecked(false); });
+  }
+  working_->ShowBeside();
+  hellinGedisi_->setChecked(true);
+  FollowPage();
+}
+
+void TForm1::FollowPage() {
+  if (working_ == nullptr || !working_->isVisible()) return;
+  const int index = ui.Cebr->currentIndex();
+  const auto* page = qobject_cast<const Page*>(ui.Cebr->widget(index));
+  working_->Present(ui.Cebr->tabText(index), page ? page->CurrentWorking() : kalkora::Working());
 }
 
 }  // namespace kalkora

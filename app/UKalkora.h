@@ -28,6 +28,7 @@ class QToolButton;
 namespace kalkora {
 
 class TAboutBox;
+class WorkingWindow;
 class QuadraticPage;
 class GraphPage;
 class ConverterPage;
@@ -60,6 +61,9 @@ class TForm1 : public QMainWindow {
   void N4Click();
   void N5Click();
   void N7Click();
+  // "Ход решения": opens the working window beside this one, or closes it.
+  void HellinGedisiClick();
+  WorkingWindow* SolutionWindow() const { return working_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -69,6 +73,8 @@ class TForm1 : public QMainWindow {
  private:
   void BuildToolBar();
   void AddPage(QWidget* page, const QString& sheetName, const QString& caption);
+  // Shows the working of the page in front, when the working window is open.
+  void FollowPage();
 
   Ui::TForm1 ui;
   Platform& platform_;
@@ -78,6 +84,8 @@ class TForm1 : public QMainWindow {
   GraphPage* graphPage_ = nullptr;
   ConverterPage* converterPage_ = nullptr;
   TAboutBox* aboutBox_ = nullptr;
+  QAction* hellinGedisi_ = nullptr;
+  WorkingWindow* working_ = nullptr;  // made when first opened
   bool activated_ = false;
 };
 

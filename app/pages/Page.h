@@ -6,19 +6,29 @@
 #include <QLineEdit>
 #include <QString>
 #include <QWidget>
+#include <new>
 #include <string>
+#include <utility>
 
 #include "app/ErrorReport.h"
 #include "app/platform/Platform.h"
 #include "app/widgets/KeyFilter.h"
 #include "numtext/NumText.h"
+#include "steps/Working.h"
 
 namespace kalkora {
 
 class Page : public QWidget {
+  Q_OBJECT
  public:
   explicit Page(Platform& platform, QWidget* parent = nullptr)
       : QWidget(parent), platform_(platform) {}
+
+  // How the page's last result was reached, or why there is none.
+  const Working& CurrentWorking() const { return working_; }
+
+ Q_SIGNALS:
+  void WorkingChanged();
 
  protected:
   Platform& platform() const { return platform_; }
@@ -29,6 +39,36 @@ class Page : public QWidget {
     auto* self = static_cast<PageType*>(this);
     ConnectGuarded(platform_.dialogs, this, sender, signal,
                    [self, handler] { (self->*handler)(); });
+  }
+
+  // Binds a handler that solves: its working is shown when it calls ShowWorking, and a message
+  // it shows or an error it raises is the working's failure.
+  template <typename Sender, typename Signal, typename PageType>
+  void BindSolve(Sender* sender, Signal signal, void (PageType::*handler)()) {
+    auto* self = static_cast<PageType*>(this);
+    ConnectGuarded(platform_.dialogs, this, sender, signal,
+                   [this, self, handler] { Solve([&] { (self->*handler)(); }); });
+  }
+
+  // Runs `solve` as a solving handler (for solves that are not bound to one signal).
+  template <typename Solver>
+  void Solve(Solver&& solve) {
+    solving_ = true;
+    try {
+      std::forward<Solver>(solve)();
+    } catch (const std::bad_alloc&) {
+      Fail("Out of memory");
+      throw;
+    } catch (const std::exception& e) {
+      Fail(e.what());
+      throw;
+    }
+    solving_ = false;
+  }
+
+  void ShowWorking(Working working) {
+    working_ = std::move(working);
+    Q_EMIT WorkingChanged();
   }
 
   // Routes the characters typed into `edit` through a key handler of this page.
@@ -48,10 +88,20 @@ class Page : public QWidget {
   }
 
   // The page's own message box, captioned with the application title.
-  void ShowMessage(const QString& text) { platform_.dialogs.ShowMessage(window(), text); }
+  void ShowMessage(const QString& text) {
+    if (solving_) Fail(text.toStdString());
+    platform_.dialogs.ShowMessage(window(), text);
+  }
 
  private:
+  void Fail(const std::string& message) {
+    solving_ = false;
+    ShowWorking(FailedWorking({}, message));
+  }
+
   Platform& platform_;
+  Working working_;
+  bool solving_ = false;
 };
 
 }  // namespace kalkora

@@ -11,6 +11,7 @@
 #include "common/Errors.h"
 #include "numtext/NumText.h"
 #include "units/Converter.h"
+#include "units/ConverterSteps.h"
 #include "units/QuantityCatalogue.h"
 
 namespace kalkora {
@@ -312,6 +313,27 @@ TEST(ConverterTest, ResultLineIsNumberSpaceName) {
   EXPECT_EQ(FormatResultLine(2.5L, "Метр"), "2,5 Метр");
   EXPECT_EQ(FormatResultLine(-0.0L, "Aр(сотка)"), "0 Aр(сотка)");
   EXPECT_EQ(FormatResultLine(1e20L, ""), "1E20 ");
+}
+
+TEST(ConverterTest, StepsGoThroughTheBaseUnitToEveryLine) {
+  const Extended value = ParseFloat("2,5");
+  const std::vector<Extended> results = ConvertToAllUnits(0, 4, value);  // kilometres
+  const std::string text = PlainText(ConversionSteps(0, 4, value, results));
+  const std::string expected =
+      "Перевод единиц: Длина\n"
+      "Значение переводится в основную единицу (Метр): умножается на число основных единиц в "
+      "одной единице.\n"
+      "  2,5 Километр = 2,5 · 1000 = 2500\n"
+      "Затем делится на число основных единиц в каждой единице:\n"
+      "  2500 : 0,001 = 2500000 Миллиметр\n"
+      "  2500 : 0,01 = 250000 Сантиметр\n";
+  EXPECT_EQ(text.substr(0, expected.size()), expected);
+  // One line per unit, each ending in the very line the page lists.
+  for (std::size_t j = 0; j < results.size(); ++j) {
+    const std::string line = FormatResultLine(results[j], QuantityCatalogue()[0].Units[j].Name);
+    EXPECT_NE(text.find(" = " + line + "\n"), std::string::npos) << line;
+  }
+  EXPECT_EQ(ConversionSteps(0, -1, value, {}).state, Working::State::Empty);
 }
 
 }  // namespace

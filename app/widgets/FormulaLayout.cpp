@@ -1,0 +1,316 @@
+#include "app/widgets/FormulaLayout.h"
+
+#include <QFontMetricsF>
+#include <QPainterPath>
+#include <QString>
+#include <algorithm>
+#include <cmath>
+
+namespace kalkora {
+
+namespace {
+
+// Scripts shrink by this much a level, down to a floor, so nested scripts stay readable.
+constexpr double kScriptScale = 0.72;
+constexpr int kDeepestLevel = 2;
+
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+FormulaBox TextBox(const QString& text, const QFont& font, double slant) {
+  const QFontMetricsF metrics(font);
+  FormulaBox box;
+  box.width = metrics.horizontalAdvance(text) + slant;
+  box.ascent = metrics.ascent();
+  box.descent = metrics.descent();
+  box.paint = [text, font](QPainter& painter, QPointF at) {
+    painter.setFont(font);
+    painter.drawText(at, text);
+  };
+  return box;
+}
+
+// The height of a fraction's bar and of the minus sign above the baseline.
+double Axis(const FormulaFonts& fonts, int level) {
+  return QFontMetricsF(fonts.Text(level)).xHeight() * 0.5;
+}
+
+double Rule(const FormulaFonts& fonts, int level) {
+  return std::max(1.0, fonts.Em(level) / 15);
+}
+
+FormulaBox FractionBox(const FormulaNode& node, const FormulaFonts& fonts, int level) {
+  const FormulaBox top = LayOutFormula(node.parts[0], fonts, level);
+  const FormulaBox bottom = LayOutFormula(node.parts[1], fonts, level);
+  const double em = fonts.Em(level), axis = Axis(fonts, level), rule = Rule(fonts, level);
+  const double gap = em * 0.12, pad = em * 0.15;
+  FormulaBox box;
+  box.width = std::max(top.width, bottom.width) + 2 * pad;
+  box.ascent = axis + rule / 2 + gap + top.height();
+  box.descent = bottom.height() + gap + rule / 2 - axis;
+  const double width = box.width;
+  box.paint = [=](QPainter& painter, QPointF at) {
+    const double bar = at.y() - axis;
+    painter.fillRect(QRectF(at.x() + pad * 0.5, bar - rule / 2, width - pad, rule),
+                     painter.pen().color());
+    top.paint(painter, {at.x() + (width - top.width) / 2, bar - rule / 2 - gap - top.descent});
+    bottom.paint(painter,
+                 {at.x() + (width - bottom.width) / 2, bar + rule / 2 + gap + bottom.ascent});
+  };
+  return box;
+}
+
+FormulaBox RootBox(const FormulaNode& node, const FormulaFonts& fonts, int level) {
+  const FormulaBox inner = LayOutFormula(node.parts[0], fonts, level);
+  const double em = fonts.Em(level), rule = Rule(fonts, level);
+  const double gap = em * 0.1, sign = em * 0.62;
+  FormulaBox box;
+  box.width = sign + inner.width + em * 0.12;
+  box.ascent = inner.ascent + gap + rule;
+  box.descent = inner.descent + em * 0.05;
+  const double ascent = box.ascent, descent = box.descent, width = box.width;
+  box.paint = [=](QPainter& painter, QPointF at) {
+    const double top = at.y() - ascent + rule / 2, bottom = at.y() + descent;
+    const double middle = at.y() - em * 0.3;
+    QPainterPath path;
+    path.moveTo(at.x() + em * 0.05, middle + em * 0.05);
+    path.lineTo(at.x() + em * 0.18, middle - em * 0.02);
+    path.lineTo(at.x() + em * 0.36, bottom);
+    path.lineTo(at.x() + sign - em * 0.04, top);
+    path.lineTo(at.x() + width, top);
+    QPen pen = painter.pen();
+    pen.setWidthF(rule);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.save();
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
+    painter.restore();
+    inner.paint(painter, {at.x() + sign, at.y()});
+  };
+  return box;
+}
+
+FormulaBox DeterminantBox(const FormulaNode& node, const FormulaFonts& fonts, int level) {
+  const int columns = std::max(1, node.columns);
+  const int rows = static_cast<int>((node.parts.size() + columns - 1) / columns);
+  std::vector<FormulaBox> cells;
+  for (const Formula& cell : node.parts)
+    cells.push_back(LayOutFormula(cell, fonts, level));
+  std::vector<double> widths(columns, 0), ascents(rows, 0), descents(rows, 0);
+  for (size_t i = 0; i < cells.size(); ++i) {
+    const int row = static_cast<int>(i) / columns, column = static_cast<int>(i) % columns;
+    widths[column] = std::max(widths[column], cells[i].width);
+    ascents[row] = std::max(ascents[row], cells[i].ascent);
+    descents[row] = std::max(descents[row], cells[i].descent);
+  }
+  const double em = fonts.Em(level), axis = Axis(fonts, level), rule = Rule(fonts, level);
+  const double rowGap = em * 0.2, columnGap = em * 0.9, side = em * 0.3;
+  double height = rowGap * (rows - 1);
+  for (int row = 0; row < rows; ++row)
+    height += ascents[row] + descents[row];
+  double inner = columnGap * (columns - 1);
+  for (double width : widths)
+    inner += width;
+  FormulaBox box;
+  box.width = inner + 2 * side + 2 * rule + em * 0.2;
+  box.ascent = height / 2 + axis;
+  box.descent = height / 2 - axis;
+  const double ascent = box.ascent, width = box.width;
+  box.paint = [=](QPainter& painter, QPointF at) {
+    const double top = at.y() - ascent;
+    const double left = at.x() + em * 0.1;
+    painter.fillRect(QRectF(left, top, rule, height), painter.pen().color());
+    painter.fillRect(QRectF(at.x() + width - em * 0.1 - rule, top, rule, height),
+                     painter.pen().color());
+    double y = top;
+    for (int row = 0; row < rows; ++row) {
+      y += ascents[row];
+      double x = left + rule + side;
+      for (int column = 0; column < columns; ++column) {
+        const size_t i = static_cast<size_t>(row) * columns + column;
+        if (i < cells.size()) {
+          // Numbers line up on the right, as they are written in columns.
+          cells[i].paint(painter, {x + widths[column] - cells[i].width, y});
+        }
+        x += widths[column] + columnGap;
+      }
+      y += descents[row] + rowGap;
+    }
+  };
+  return box;
+}
+
+// Appends `piece` to `row` at the row's right end.
+void Append(FormulaBox& row, std::vector<std::pair<double, FormulaBox>>& pieces, double shift,
+            const FormulaBox& piece) {
+  pieces.push_back({shift, piece});
+  row.width += piece.width;
+  row.ascent = std::max(row.ascent, piece.ascent - shift);
+  row.descent = std::max(row.descent, piece.descent + shift);
+}
+
+}  // namespace
+
+FormulaFonts::FormulaFonts(double size) : pixelSize(size) {}
+
+double FormulaFonts::Em(int level) const {
+  return pixelSize * std::pow(kScriptScale, std::min(level, kDeepestLevel));
+}
+
+QFont FormulaFonts::Text(int level) const {
+  QFont font(QStringLiteral("DejaVu Serif"));
+  font.setStyleHint(QFont::Serif);
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(Em(level)))));
+  // The same widths on the screen and in a PDF.
+  font.setHintingPreference(QFont::PreferNoHinting);
+  return font;
+}
+
+QFont FormulaFonts::Variable(int level) const {
+  QFont font = Text(level);
+  font.setItalic(true);
+  return font;
+}
+
+QFont FormulaFonts::Heading() const {
+  QFont font = Text(0);
+  font.setBold(true);
+  return font;
+}
+
+FormulaBox LayOutFormula(const Formula& formula, const FormulaFonts& fonts, int level) {
+  FormulaBox row;
+  const QFontMetricsF metrics(fonts.Text(level));
+  row.ascent = metrics.ascent();
+  row.descent = metrics.descent();
+  // Each piece with its baseline shift (positive is down).
+  std::vector<std::pair<double, FormulaBox>> pieces;
+  const double em = fonts.Em(level);
+  for (const FormulaNode& node : formula.nodes()) {
+    switch (node.kind) {
+      case FormulaNode::Kind::Text:
+        Append(row, pieces, 0, TextBox(Q(node.text), fonts.Text(level), 0));
+        break;
+      case FormulaNode::Kind::Variable:
+        Append(row, pieces, 0, TextBox(Q(node.text), fonts.Variable(level), em * 0.06));
+        break;
+      case FormulaNode::Kind::Fraction:
+        Append(row, pieces, 0, FractionBox(node, fonts, level));
+        break;
+      case FormulaNode::Kind::Root:
+        Append(row, pieces, 0, RootBox(node, fonts, level));
+        break;
+      case FormulaNode::Kind::Determinant:
+        Append(row, pieces, 0, DeterminantBox(node, fonts, level));
+        break;
+      case FormulaNode::Kind::Superscript: {
+        const FormulaBox script = LayOutFormula(node.parts[0], fonts, level + 1);
+        // Raised to sit beside the top of what it belongs to, however tall that is.
+        const double base = pieces.empty() ? metrics.ascent() : pieces.back().second.ascent;
+        const double raise = std::max(em * 0.42, base - script.ascent * 0.6);
+        Append(row, pieces, -raise, script);
+        break;
+      }
+      case FormulaNode::Kind::Subscript: {
+        const FormulaBox script = LayOutFormula(node.parts[0], fonts, level + 1);
+        Append(row, pieces, em * 0.22, script);
+        break;
+      }
+    }
+  }
+  row.paint = [pieces](QPainter& painter, QPointF at) {
+    double x = at.x();
+    for (const auto& [shift, piece] : pieces) {
+      piece.paint(painter, {x, at.y() + shift});
+      x += piece.width;
+    }
+  };
+  return row;
+}
+
+namespace {
+
+// A prose line cut into words: every space ends one, and what is glued to a word stays in it.
+std::vector<Formula> Words(const Formula& prose) {
+  std::vector<Formula> words(1);
+  for (const FormulaNode& node : prose.nodes()) {
+    if (node.kind != FormulaNode::Kind::Text) {
+      words.back() << node;
+      continue;
+    }
+    size_t start = 0;
+    for (size_t space = node.text.find(' '); space != std::string::npos;
+         space = node.text.find(' ', start)) {
+      words.back() << node.text.substr(start, space + 1 - start);
+      words.emplace_back();
+      start = space + 1;
+    }
+    words.back() << node.text.substr(start);
+  }
+  if (words.back().empty()) words.pop_back();
+  return words;
+}
+
+}  // namespace
+
+WorkingLayout LayOutWorking(const std::vector<WorkingLine>& lines, const FormulaFonts& fonts,
+                            double width) {
+  WorkingLayout layout;
+  const double em = fonts.Em(0);
+  double y = 0;
+  for (const WorkingLine& line : lines) {
+    if (line.kind == WorkingLine::Kind::Heading) {
+      if (y > 0) y += em * 0.6;
+      FormulaBox box = TextBox(Q(PlainText(line.formula)), fonts.Heading(), 0);
+      layout.lines.push_back({box, y, 0});
+      layout.width = std::max(layout.width, box.width);
+      y += box.height() + em * 0.3;
+      continue;
+    }
+    if (line.kind == WorkingLine::Kind::Formula) {
+      FormulaBox box = LayOutFormula(line.formula, fonts);
+      const double indent = em * 1.2;
+      layout.lines.push_back({box, y + em * 0.15, indent});
+      layout.width = std::max(layout.width, indent + box.width);
+      y += box.height() + em * 0.45;
+      continue;
+    }
+    // Prose: words fill the width and go on under it.
+    FormulaBox current;
+    std::vector<std::pair<double, FormulaBox>> pieces;
+    const auto flush = [&] {
+      if (pieces.empty()) return;
+      current.paint = [pieces](QPainter& painter, QPointF at) {
+        for (const auto& [x, piece] : pieces)
+          piece.paint(painter, {at.x() + x, at.y()});
+      };
+      layout.lines.push_back({current, y, 0});
+      layout.width = std::max(layout.width, current.width);
+      y += current.height() + em * 0.15;
+      current = FormulaBox();
+      pieces.clear();
+    };
+    for (const Formula& word : Words(line.formula)) {
+      FormulaBox box = LayOutFormula(word, fonts);
+      if (!pieces.empty() && current.width + box.width > width) flush();
+      pieces.push_back({current.width, box});
+      current.width += box.width;
+      current.ascent = std::max(current.ascent, box.ascent);
+      current.descent = std::max(current.descent, box.descent);
+    }
+    flush();
+    y += em * 0.3;
+  }
+  layout.height = y;
+  return layout;
+}
+
+void PaintWorking(QPainter& painter, const WorkingLayout& layout, QPointF origin) {
+  for (const WorkingLayout::Line& line : layout.lines) {
+    line.box.paint(painter, {origin.x() + line.left, origin.y() + line.top + line.box.ascent});
+  }
+}
+
+}  // namespace kalkora

@@ -1,0 +1,284 @@
+#include "steps/Working.h"
+
+#include <cstdint>
+
+namespace kalkora {
+
+const char* const kNothingSolvedYet =
+    "Пока нечего показать: на этой странице ещё ничего не решено.";
+
+std::string FailureSentence(const std::string& message) {
+  return "Последнее решение не удалось: " + message;
+}
+
+Formula& Formula::operator<<(const std::string& text) {
+  if (text.empty()) return *this;
+  // Neighbouring texts become one, so the plain text and the layout see whole words.
+  if (!nodes_.empty() && nodes_.back().kind == FormulaNode::Kind::Text) {
+    nodes_.back().text += text;
+  } else {
+    nodes_.push_back({FormulaNode::Kind::Text, text, {}, 0});
+  }
+  return *this;
+}
+
+Formula& Formula::operator<<(const FormulaNode& node) {
+  if (node.kind == FormulaNode::Kind::Text) return *this << node.text;
+  nodes_.push_back(node);
+  return *this;
+}
+
+Formula& Formula::operator<<(const Formula& formula) {
+  for (const FormulaNode& node : formula.nodes_)
+    *this << node;
+  return *this;
+}
+
+FormulaNode Var(const std::string& name) {
+  return {FormulaNode::Kind::Variable, name, {}, 0};
+}
+FormulaNode Frac(const Formula& numerator, const Formula& denominator) {
+  return {FormulaNode::Kind::Fraction, {}, {numerator, denominator}, 0};
+}
+FormulaNode Sqrt(const Formula& radicand) {
+  return {FormulaNode::Kind::Root, {}, {radicand}, 0};
+}
+FormulaNode Sup(const Formula& exponent) {
+  return {FormulaNode::Kind::Superscript, {}, {exponent}, 0};
+}
+FormulaNode Sub(const Formula& index) {
+  return {FormulaNode::Kind::Subscript, {}, {index}, 0};
+}
+
+FormulaNode Det(const std::vector<std::vector<Formula>>& rows) {
+  FormulaNode node{FormulaNode::Kind::Determinant, {}, {}, 0};
+  node.columns = rows.empty() ? 0 : static_cast<int>(rows.front().size());
+  for (const auto& row : rows)
+    node.parts.insert(node.parts.end(), row.begin(), row.end());
+  return node;
+}
+
+Formula Indexed(const std::string& name, const std::string& index) {
+  return Formula() << Var(name) << Sub(index);
+}
+
+std::string Operand(const std::string& number) {
+  return !number.empty() && number.front() == '-' ? "(" + number + ")" : number;
+}
+
+Working& Working::Heading(const Formula& text) {
+  lines.push_back({WorkingLine::Kind::Heading, text});
+  return *this;
+}
+Working& Working::Prose(const Formula& text) {
+  lines.push_back({WorkingLine::Kind::Prose, text});
+  return *this;
+}
+Working& Working::Math(const Formula& formula) {
+  lines.push_back({WorkingLine::Kind::Formula, formula});
+  return *this;
+}
+
+Working& Working::Append(const Working& other) {
+  if (other.state == State::Failed) {
+    Heading(other.title).Prose(FailureSentence(other.failure));
+    return *this;
+  }
+  if (other.state != State::Solved) return *this;
+  if (!other.title.empty()) Heading(other.title);
+  lines.insert(lines.end(), other.lines.begin(), other.lines.end());
+  return *this;
+}
+
+Working SolvedWorking(const std::string& title) {
+  Working working;
+  working.state = Working::State::Solved;
+  working.title = title;
+  return working;
+}
+
+Working FailedWorking(const std::string& title, const std::string& message) {
+  Working working;
+  working.state = Working::State::Failed;
+  working.title = title;
+  working.failure = message;
+  return working;
+}
+
+namespace {
+
+// The code points of UTF-8 text that this program wrote itself.
+std::u32string Decode(const std::string& text) {
+  std::u32string out;
+  for (size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const int length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
+    char32_t code = length == 1   ? byte
+                    : length == 2 ? byte & 0x1F
+                    : length == 3 ? byte & 0x0F
+                                  : byte & 0x07;
+    for (int k = 1; k < length && i + k < text.size(); ++k) {
+      code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    }
+    out.push_back(code);
+    i += length;
+  }
+  return out;
+}
+
+void Encode(char32_t code, std::string& out) {
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
+// The raised or lowered form of a character, or 0 when Unicode has none.
+char32_t Raised(char32_t c) {
+  static const char32_t kDigits[] = {0x2070, 0xB9,   0xB2,   0xB3,   0x2074,
+                                     0x2075, 0x2076, 0x2077, 0x2078, 0x2079};
+  if (c >= '0' && c <= '9') return kDigits[c - '0'];
+  switch (c) {
+    case '-':
+    case U'−':
+      return U'⁻';
+    case '+':
+      return U'⁺';
+    case '(':
+      return U'⁽';
+    case ')':
+      return U'⁾';
+    case 'n':
+      return U'ⁿ';
+    default:
+      return 0;
+  }
+}
+
+char32_t Lowered(char32_t c) {
+  if (c >= '0' && c <= '9') return U'₀' + (c - '0');
+  switch (c) {
+    case '-':
+    case U'−':
+      return U'₋';
+    case '+':
+      return U'₊';
+    case '(':
+      return U'₍';
+    case ')':
+      return U'₎';
+    case 'a':
+      return U'ₐ';
+    case 'e':
+      return U'ₑ';
+    case 'k':
+      return U'ₖ';
+    case 'n':
+      return U'ₙ';
+    case 'x':
+      return U'ₓ';
+    default:
+      return 0;
+  }
+}
+
+// The script as Unicode raised or lowered characters, or empty when one of them has no such form.
+std::string Script(const std::string& text, char32_t (*form)(char32_t)) {
+  std::string out;
+  for (char32_t c : Decode(text)) {
+    const char32_t shifted = form(c);
+    if (shifted == 0) return {};
+    Encode(shifted, out);
+  }
+  return out;
+}
+
+// A part that reads as one operand needs no brackets around it: no space and no sign inside.
+bool IsAtom(const std::string& text) {
+  const std::u32string codes = Decode(text);
+  for (size_t i = 0; i < codes.size(); ++i) {
+    const char32_t c = codes[i];
+    if (c == ' ' || c == '+' || c == U'−' || c == U'·' || c == '/' || c == ':' || c == '=' ||
+        (c == '-' && i > 0)) {
+      return false;
+    }
+  }
+  return !codes.empty();
+}
+
+std::string Bracketed(const std::string& text) {
+  return IsAtom(text) ? text : "(" + text + ")";
+}
+
+}  // namespace
+
+std::string PlainText(const Formula& formula) {
+  std::string out;
+  for (const FormulaNode& node : formula.nodes()) {
+    switch (node.kind) {
+      case FormulaNode::Kind::Text:
+      case FormulaNode::Kind::Variable:
+        out += node.text;
+        break;
+      case FormulaNode::Kind::Fraction:
+        out += Bracketed(PlainText(node.parts[0])) + "/" + Bracketed(PlainText(node.parts[1]));
+        break;
+      case FormulaNode::Kind::Root:
+        out += "√" + Bracketed(PlainText(node.parts[0]));
+        break;
+      case FormulaNode::Kind::Superscript:
+      case FormulaNode::Kind::Subscript: {
+        const bool up = node.kind == FormulaNode::Kind::Superscript;
+        const std::string text = PlainText(node.parts[0]);
+        const std::string shifted = Script(text, up ? Raised : Lowered);
+        out += !shifted.empty() ? shifted : (up ? "^" : "_") + Bracketed(text);
+        break;
+      }
+      case FormulaNode::Kind::Determinant: {
+        out += "|";
+        for (size_t i = 0; i < node.parts.size(); ++i) {
+          if (i > 0) out += node.columns > 0 && i % node.columns == 0 ? "; " : " ";
+          out += PlainText(node.parts[i]);
+        }
+        out += "|";
+        break;
+      }
+    }
+  }
+  return out;
+}
+
+std::vector<WorkingLine> PresentedLines(const Working& working, const std::string& title) {
+  std::vector<WorkingLine> lines;
+  const std::string& heading = working.title.empty() ? title : working.title;
+  if (!heading.empty()) lines.push_back({WorkingLine::Kind::Heading, heading});
+  if (working.state == Working::State::Empty) {
+    lines.push_back({WorkingLine::Kind::Prose, kNothingSolvedYet});
+  } else if (working.state == Working::State::Failed) {
+    lines.push_back({WorkingLine::Kind::Prose, FailureSentence(working.failure)});
+  } else {
+    lines.insert(lines.end(), working.lines.begin(), working.lines.end());
+  }
+  return lines;
+}
+
+std::string PlainText(const std::vector<WorkingLine>& lines) {
+  std::string out;
+  for (const WorkingLine& line : lines) {
+    if (line.kind == WorkingLine::Kind::Heading && !out.empty()) out += "\n";
+    out += (line.kind == WorkingLine::Kind::Formula ? "  " : "") + PlainText(line.formula) + "\n";
+  }
+  return out;
+}
+
+std::string PlainText(const Working& working) {
+  return PlainText(PresentedLines(working, {}));
+}
+
+}  // namespace kalkora
