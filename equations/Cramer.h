@@ -9,6 +9,11 @@ namespace kalkora {
 // the double range throws FloatError (overflow).
 struct CramerSolution {
   bool Solvable = false;
+  // The main determinant, and (when Solvable) those of the unknowns, as the quotients use them.
+  double Det = 0;
+  double DetX = 0;
+  double DetY = 0;
+  double DetZ = 0;
   double x = 0;
   double y = 0;
   double z = 0;
@@ -17,7 +22,7 @@ struct CramerSolution {
 CramerSolution SolveCramer2(double a11, double a21, double a12, double a22, double b1, double b2);
 
 // Every determinant by the rule of Sarrus, each product of three formed left to right and the
-// six products added and subtracted left to right, as written in the source.
+// six products added and subtracted left to right, in that order.
 CramerSolution SolveCramer3(double a11, double a21, double a31, double a12, double a22, double a32,
                             double a13, double a23, double a33, double b1, double b2, double b3);
 

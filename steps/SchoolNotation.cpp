@@ -15,13 +15,30 @@ std::string EqualsShown(Extended value, const std::string& shown) {
 
 SchoolSum& SchoolSum::Term(const std::string& number, const Formula& factor) {
   const bool negative = !number.empty() && number.front() == '-';
-  if (sum_.empty()) {
-    sum_ << number;
+  Formula term;
+  if (terms_.empty()) {
+    term << number;
   } else {
-    sum_ << (negative ? " − " : " + ") << (negative ? number.substr(1) : number);
+    term << (negative ? " − " : " + ") << (negative ? number.substr(1) : number);
   }
-  sum_ << factor;
+  terms_.push_back(term << factor);
   return *this;
+}
+
+Formula SchoolSum::Written() const {
+  if (terms_.empty()) return "0";
+  constexpr std::size_t kLast = 3;
+  const bool shortened = terms_.size() > kLongestWrittenSum;
+  const std::size_t first = shortened ? kLongestWrittenSum - kLast : terms_.size();
+  Formula sum;
+  for (std::size_t i = 0; i < first; ++i)
+    sum << terms_[i];
+  if (shortened) {
+    sum << " + …";
+    for (std::size_t i = terms_.size() - kLast; i < terms_.size(); ++i)
+      sum << terms_[i];
+  }
+  return sum;
 }
 
 }  // namespace kalkora

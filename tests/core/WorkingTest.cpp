@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "steps/SchoolNotation.h"
 #include "steps/Working.h"
 
 namespace kalkora {
@@ -46,6 +47,16 @@ TEST(WorkingTest, PresentedLinesSayWhyThereIsNothing) {
   EXPECT_EQ(PlainText(whole),
             "Целое\nСначала:\n\nЧасть\n  1 + 1 = 2\n\nПотом\nПоследнее решение не удалось: "
             "ошибка\n");
+}
+
+TEST(WorkingTest, LongSumsKeepTheirEnds) {
+  SchoolSum sum;
+  for (int i = 1; i <= 1000; ++i)
+    sum.Term(std::to_string(i % 2 ? i : -i));
+  EXPECT_EQ(PlainText(sum.Written()),
+            "1 − 2 + 3 − 4 + 5 − 6 + 7 − 8 + 9 − 10 + 11 − 12 + 13 − 14 + 15 − 16 + 17 + … − 998 + "
+            "999 − 1000");
+  EXPECT_EQ(PlainText(SchoolSum().Term("-1").Term("-2").Written()), "-1 − 2");
 }
 
 }  // namespace

@@ -1,0 +1,13 @@
+// The worked solution of a quadratic equation: the discriminant, what its sign means, the roots.
+#pragma once
+
+#include "equations/Quadratic.h"
+#include "steps/Working.h"
+
+namespace kalkora {
+
+// How SolveQuadratic(a, b, c) reached `solution`, with D and the roots written as the page
+// writes them (FormatFixed with precision 6 and two decimals).
+Working QuadraticSteps(double a, double b, double c, const QuadraticSolution& solution);
+
+}  // namespace kalkora

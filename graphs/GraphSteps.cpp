@@ -1,0 +1,52 @@
+#include "graphs/GraphSteps.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "numtext/NumText.h"
+
+namespace kalkora {
+
+namespace {
+
+// A formula longer than this is cut in the working: it is there to be recognised, not read.
+constexpr std::size_t kShownFormula = 120;
+// The first points are listed as a table of values, as one does by hand before drawing.
+constexpr std::size_t kListedPoints = 5;
+
+std::string Shown(std::string_view formula) {
+  if (formula.size() <= kShownFormula) return std::string(formula);
+  std::size_t cut = kShownFormula;
+  // Never in the middle of a UTF-8 character.
+  while (cut > 0 && (static_cast<unsigned char>(formula[cut]) & 0xC0) == 0x80)
+    --cut;
+  return std::string(formula.substr(0, cut)) + "…";
+}
+
+}  // namespace
+
+Working GraphSteps(std::string_view formula, const GraphState& state) {
+  Working working = SolvedWorking("График функции");
+  working.Math(Formula() << Var("y") << " = " << Shown(formula));
+  working.Prose(Formula() << Var("x") << " от " << FormatGeneral15(state.RangeStart) << " до "
+                          << FormatGeneral15(state.RangeEnd) << " с шагом "
+                          << FormatGeneral15(state.StepValue) << ": точек "
+                          << FormatInteger(static_cast<std::int32_t>(state.PointsX.size())) << ".");
+  working.Prose("Для каждого x формула вычисляется, и соседние точки (x; y) соединяются:");
+  const std::size_t listed = std::min(kListedPoints, state.PointsX.size());
+  for (std::size_t i = 0; i < listed; ++i) {
+    working.Math(Formula() << Var("x") << " = " << FormatGeneral15(state.PointsX[i]) << ",   "
+                           << Var("y") << " = " << FormatGeneral15(state.PointsY[i]));
+  }
+  if (listed < state.PointsX.size()) working.Math("…");
+  if (!state.PointsY.empty()) {
+    const auto [low, high] = std::minmax_element(state.PointsY.begin(), state.PointsY.end());
+    working.Prose(Formula() << "Наименьшее и наибольшее значения: " << Indexed("y", "min") << " = "
+                            << FormatGeneral15(*low) << ", " << Indexed("y", "max") << " = "
+                            << FormatGeneral15(*high) << ".");
+  }
+  return working;
+}
+
+}  // namespace kalkora

@@ -1,0 +1,14 @@
+// How the graph was built: the formula, the range and step, the points and their extremes.
+#pragma once
+
+#include <string_view>
+
+#include "graphs/Plot.h"
+#include "steps/Working.h"
+
+namespace kalkora {
+
+// The working of the build whose points `state` holds; `formula` is the text as typed (UTF-8).
+Working GraphSteps(std::string_view formula, const GraphState& state);
+
+}  // namespace kalkora

@@ -1,0 +1,110 @@
+// The worked solutions of the natural numbers, progressions and combinatorics pages: one whole
+// working per page, then the cases at the edges by their formula lines, each ending in the number
+// the page itself shows.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "formulas/MoyModul.h"
+#include "numbers/Combinatorics.h"
+#include "numbers/CombinatoricsSteps.h"
+#include "numbers/NaturalNumbersSteps.h"
+#include "numbers/ProgressionsSteps.h"
+
+namespace kalkora {
+namespace {
+
+Working GcdLcm(std::int32_t a, std::int32_t b) {
+  return GcdLcmSteps(a, b, Gcd(a, b), Lcm(a, b));
+}
+Working Factors(std::int32_t n) {
+  return FactorisationSteps(n, Factorise(std::to_string(n), n));
+}
+Working Terms(ProgressionKind kind, std::int32_t first, std::int32_t step, std::int64_t n) {
+  return ProgressionSteps(Progression(kind, first, step, n), first, step);
+}
+std::vector<std::string> FormulaLines(const Working& working) {
+  std::vector<std::string> lines;
+  for (const WorkingLine& line : working.lines) {
+    if (line.kind == WorkingLine::Kind::Formula) lines.push_back(PlainText(line.formula));
+  }
+  return lines;
+}
+
+TEST(NumbersStepsTest, WorkedExamples) {
+  EXPECT_EQ(PlainText(GcdLcm(12, 18)),
+            "НОД и НОК чисел 12 и 18\n"
+            "Алгоритм Евклида: делим большее число на меньшее с остатком, затем делитель — на "
+            "остаток, пока остаток не станет равным 0:\n"
+            "  18 = 12·1 + 6\n"
+            "  12 = 6·2 + 0\n"
+            "НОД равен последнему делителю:\n"
+            "  НОД(12; 18) = 6\n"
+            "НОК равно произведению чисел, делённому на их НОД:\n"
+            "  НОК(12; 18) = (12·18)/6 = 216/6 = 36\n");
+  EXPECT_EQ(PlainText(Factors(360)),
+            "Разложение числа 360 на простые множители\n"
+            "Делим на наименьший простой делитель, пока частное не станет равным 1:\n"
+            "  360 : 2 = 180\n  180 : 2 = 90\n  90 : 2 = 45\n  45 : 3 = 15\n  15 : 3 = 5\n"
+            "  5 : 5 = 1\n"
+            "Записываем делители произведением, одинаковые — степенью:\n"
+            "  360 = 2³·3²·5\n");
+  EXPECT_EQ(PlainText(Terms(ProgressionKind::Arithmetic, 2, 3, 5)),
+            "Арифметическая прогрессия\n"
+            "Дано: a₁ = 2, d = 3, n = 5.\n"
+            "Формула n-го члена:\n"
+            "  aₙ = a₁ + (n − 1)d\n"
+            "  a₅ = 2 + (5 − 1)·3 = 14\n"
+            "Сумма первых n членов:\n"
+            "  Sₙ = (a₁ + aₙ)/2·n\n"
+            "  S₅ = (2 + 14)/2·5 = 40\n");
+  EXPECT_EQ(PlainText(CombinationSteps(2, 5, Combinations("2", "5").result)),
+            "Число сочетаний из 5 по 2\n"
+            "  Cₙ^k = n!/(k!(n − k)!)\n"
+            "  C₅² = 5!/(2!·(5 − 2)!) = 5!/(2!·3!) = 120/(2·6) = 10\n");
+}
+
+TEST(NumbersStepsTest, EdgeCasesEndInThePagesNumbers) {
+  using Lines = std::vector<std::string>;
+  const auto g = ProgressionKind::Geometric;
+  const struct {
+    Working working;
+    Lines formulas;
+  } cases[] = {
+      {GcdLcm(-12, 18),
+       {"18 = 12·1 + 6", "12 = 6·2 + 0", "НОД(-12; 18) = 6",
+        "НОК(-12; 18) = (12·18)/6 = 216/6 = 36"}},
+      // Euclid has nothing to divide by.
+      {GcdLcm(0, 5), {"НОД(0; 5) = 5", "НОК(0; 5) = (0·5)/5 = 0/5 = 0"}},
+      // The page's LCM is 64-bit: nothing wraps around.
+      {GcdLcm(-2147483647 - 1, 6),
+       {"2147483648 = 6·357913941 + 2", "6 = 2·3 + 0", "НОД(-2147483648; 6) = 2",
+        "НОК(-2147483648; 6) = (2147483648·6)/2 = 12884901888/2 = 6442450944"}},
+      {GcdLcm(5, 17),
+       {"17 = 5·3 + 2", "5 = 2·2 + 1", "2 = 1·2 + 0", "НОД(5; 17) = 1",
+        "НОК(5; 17) = (5·17)/1 = 85"}},
+      {Factors(7), {"7 = 1·7"}},
+      {Factors(0), {}},
+      {Factors(-12), {"12 : 2 = 6", "6 : 2 = 3", "3 : 3 = 1", "-12 = -1·2²·3"}},
+      {Factors(-1), {"-1 = -1"}},
+      {Terms(g, 5, 1, 4), {"bₙ = b₁·qⁿ⁻¹", "b₄ = 5·1³ = 5", "Sₙ = n·b₁", "S₄ = 4·5 = 20"}},
+      {Terms(g, 3, -2, 5),
+       {"bₙ = b₁·qⁿ⁻¹", "b₅ = 3·(-2)⁴ = 48", "Sₙ = (b₁(qⁿ − 1))/(q − 1)",
+        "S₅ = (3·((-2)⁵ − 1))/(-2 − 1) = 33"}},
+      {Terms(g, 1, 2, 70),
+       {"bₙ = b₁·qⁿ⁻¹", "b₇₀ = 1·2⁶⁹ ≈ 5,90295810358706E20", "Sₙ = (b₁(qⁿ − 1))/(q − 1)",
+        "S₇₀ = (1·(2⁷⁰ − 1))/(2 − 1) ≈ 1,18059162071741E21"}},
+      {Terms(g, 7, 0, 1), {"S₁ = b₁ = 7"}},
+      {PermutationSteps(0, Permutations("0").result), {"Pₙ = n!", "P₀ = 0! = 1"}},
+      {PermutationSteps(20, Permutations("20").result),
+       {"Pₙ = n!", "P₂₀ = 20! = 1·2·3·…·20 ≈ 2,43290200817664E18"}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.working.state, Working::State::Solved) << c.working.title;
+    EXPECT_EQ(FormulaLines(c.working), c.formulas) << c.working.title;
+  }
+}
+
+}  // namespace
+}  // namespace kalkora
