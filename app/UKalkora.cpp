@@ -157,6 +157,7 @@ TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
   hellinGedisi_ = new QAction(QStringLiteral("Ход решения"), this);
   hellinGedisi_->setObjectName(QStringLiteral("HellinGedisi"));
   hellinGedisi_->setShortcut(QKeySequence(Qt::Key_F1));
+  hellinGedisi_->setShortcutContext(Qt::ApplicationShortcut);  // from the working window too
   hellinGedisi_->setCheckable(true);
   ui.N3->insertAction(ui.N5, hellinGedisi_);
   ui.N3->insertSeparator(ui.N5);

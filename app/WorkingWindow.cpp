@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -45,23 +46,24 @@ void WorkingView::SetLines(std::vector<WorkingLine> lines) {
 }
 
 void WorkingView::LayOut() {
-  layout_ = LayOutWorking(lines_, fonts_, std::max(100, width() - 2 * kMargin));
+  const int wrap = parentWidget() != nullptr ? parentWidget()->width() : width();
+  layout_ = LayOutWorking(lines_, fonts_, std::max(100, wrap - 2 * kMargin));
   // Formulas never break: a wide one widens the view, and the scroll area scrolls it.
   setMinimumSize(static_cast<int>(std::ceil(layout_.width)) + 2 * kMargin,
                  static_cast<int>(std::ceil(layout_.height)) + 2 * kMargin);
 }
 
-void WorkingView::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
-  LayOut();
+bool WorkingView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize) LayOut();
+  return QWidget::eventFilter(watched, event);
 }
 
-void WorkingView::paintEvent(QPaintEvent*) {
+void WorkingView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.setPen(Qt::black);
-  PaintWorking(painter, layout_, QPointF(kMargin, kMargin));
+  PaintWorking(painter, layout_, QPointF(kMargin, kMargin), event->rect());
 }
 
 WorkingWindow::WorkingWindow(Platform& platform, QWidget* mainWindow)
@@ -81,6 +83,7 @@ WorkingWindow::WorkingWindow(Platform& platform, QWidget* mainWindow)
   scroll_ = new QScrollArea(this);
   scroll_->setWidget(view_);
   scroll_->setWidgetResizable(true);
+  scroll_->viewport()->installEventFilter(view_);
   scroll_->setFrameShape(QFrame::StyledPanel);
 
   auto* layout = new QVBoxLayout(this);
@@ -88,12 +91,17 @@ WorkingWindow::WorkingWindow(Platform& platform, QWidget* mainWindow)
   layout->addWidget(scroll_);
   ConnectGuarded(platform_.dialogs, this, copy, &QPushButton::clicked, [this] { KopyalaClick(); });
   ConnectGuarded(platform_.dialogs, this, save, &QPushButton::clicked, [this] { PdfSaxlaClick(); });
-  resize(460, 520);
+  view_->setAccessibleName(windowTitle());
+  auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(close, &QShortcut::activated, this, &QWidget::close);
+  resize(560, 520);
 }
 
 void WorkingWindow::Present(const QString& caption, const Working& working) {
   lines_ = PresentedLines(working, caption.toStdString());
   view_->SetLines(lines_);
+  // The picture of the formulas says nothing to a screen reader; their text does.
+  view_->setAccessibleDescription(Text());
 }
 
 void WorkingWindow::ShowBeside() {

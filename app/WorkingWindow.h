@@ -25,7 +25,9 @@ class WorkingView : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
+  // The scroll area's viewport: prose wraps at its width, even when a wide formula makes this
+  // view wider than it.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void LayOut();

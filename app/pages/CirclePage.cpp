@@ -2,7 +2,9 @@
 
 #include "app/Fonts.h"
 #include "app/pages/PageStyle.h"
+#include "app/widgets/CopyMenu.h"
 #include "geometry/Circle.h"
+#include "geometry/CircleSteps.h"
 #include "numtext/NumText.h"
 
 namespace kalkora {
@@ -24,21 +26,31 @@ CirclePage::CirclePage(Platform& platform, QWidget* parent) : Page(platform, par
     button->setFocusPolicy(Qt::NoFocus);
   for (QLabel* label : findChildren<QLabel*>())
     label->adjustSize();
+  OfferCopy(ui.Label22);
+  OfferCopy(ui.Label23);
 
-  Bind(ui.CevreninUzunlugunuTap, &QPushButton::clicked, &CirclePage::CevreninUzunlugunuTapClick);
-  Bind(ui.DaireninSahesiniTap, &QPushButton::clicked, &CirclePage::DaireninSahesiniTapClick);
+  // Each half shows its own working: the page's working is what the last click computed.
+  BindSolve(ui.CevreninUzunlugunuTap, &QPushButton::clicked,
+            &CirclePage::CevreninUzunlugunuTapClick);
+  BindSolve(ui.DaireninSahesiniTap, &QPushButton::clicked, &CirclePage::DaireninSahesiniTapClick);
   BindKeys(ui.Edit25, &CirclePage::Edit25KeyPress);
   BindKeys(ui.Edit26, &CirclePage::Edit26KeyPress);
 }
 
 void CirclePage::CevreninUzunlugunuTapClick() {
   const Extended r = ParseFloat(FieldText(ui.Edit25));
-  SetCaption(ui.Label22, QStringLiteral("C=") + Fixed(CircleLength(r), 4));
+  const double length = CircleLength(r);
+  Working working = CircleLengthSteps(r, length);
+  SetCaption(ui.Label22, QStringLiteral("C=") + Fixed(length, 4));
+  ShowWorking(std::move(working));
 }
 
 void CirclePage::DaireninSahesiniTapClick() {
   const Extended r = ParseFloat(FieldText(ui.Edit26));
-  SetCaption(ui.Label23, QStringLiteral("S=") + Fixed(DiscArea(r), 4));
+  const double area = DiscArea(r);
+  Working working = DiscAreaSteps(r, area);
+  SetCaption(ui.Label23, QStringLiteral("S=") + Fixed(area, 4));
+  ShowWorking(std::move(working));
 }
 
 void CirclePage::Edit25KeyPress(QChar& key) {

@@ -3,6 +3,7 @@
 #include "app/Fonts.h"
 #include "app/pages/PageStyle.h"
 #include "numbers/Combinatorics.h"
+#include "numbers/CombinatoricsSteps.h"
 
 namespace kalkora {
 
@@ -24,9 +25,9 @@ CombinatoricsPage::CombinatoricsPage(Platform& platform, QWidget* parent) : Page
     button->setFont(Tahoma(11, true));
   for (QLabel* label : ui.TntGroupBox5->findChildren<QLabel*>())
     label->adjustSize();
-  Bind(ui.Permutasiya, &QPushButton::clicked, &CombinatoricsPage::PermutasiyaClick);
-  Bind(ui.Kombinezon, &QPushButton::clicked, &CombinatoricsPage::KombinezonClick);
-  Bind(ui.Aranjeman, &QPushButton::clicked, &CombinatoricsPage::AranjemanClick);
+  BindSolve(ui.Permutasiya, &QPushButton::clicked, &CombinatoricsPage::PermutasiyaClick);
+  BindSolve(ui.Kombinezon, &QPushButton::clicked, &CombinatoricsPage::KombinezonClick);
+  BindSolve(ui.Aranjeman, &QPushButton::clicked, &CombinatoricsPage::AranjemanClick);
   BindKeys(ui.Edit13, &CombinatoricsPage::Edit13KeyPress);
   BindKeys(ui.Edit18, &CombinatoricsPage::Edit18KeyPress);
   BindKeys(ui.Edit19, &CombinatoricsPage::Edit19KeyPress);
@@ -43,16 +44,33 @@ void CombinatoricsPage::Show(const CountOutcome& outcome, QLineEdit* result) {
   result->setCursorPosition(0);
 }
 
+// A count that has a result read its fields as integers already, so reading them again for the
+// working cannot fail.
 void CombinatoricsPage::PermutasiyaClick() {
-  Show(Permutations(FieldText(ui.Edit13)), ui.Edit17);
+  const std::string n = FieldText(ui.Edit13);
+  const CountOutcome outcome = Permutations(n);
+  Show(outcome, ui.Edit17);
+  if (outcome.message.empty()) ShowWorking(PermutationSteps(ParseInteger(n), outcome.result));
 }
 
 void CombinatoricsPage::KombinezonClick() {
-  Show(Combinations(FieldText(ui.Edit18), FieldText(ui.Edit19)), ui.Edit20);
+  const std::string k = FieldText(ui.Edit18);
+  const std::string n = FieldText(ui.Edit19);
+  const CountOutcome outcome = Combinations(k, n);
+  Show(outcome, ui.Edit20);
+  if (outcome.message.empty()) {
+    ShowWorking(CombinationSteps(ParseInteger(k), ParseInteger(n), outcome.result));
+  }
 }
 
 void CombinatoricsPage::AranjemanClick() {
-  Show(Arrangements(FieldText(ui.Edit21), FieldText(ui.Edit30)), ui.Edit31);
+  const std::string k = FieldText(ui.Edit21);
+  const std::string n = FieldText(ui.Edit30);
+  const CountOutcome outcome = Arrangements(k, n);
+  Show(outcome, ui.Edit31);
+  if (outcome.message.empty()) {
+    ShowWorking(ArrangementSteps(ParseInteger(k), ParseInteger(n), outcome.result));
+  }
 }
 
 void CombinatoricsPage::Edit13KeyPress(QChar& key) {

@@ -8,9 +8,11 @@
 #include <initializer_list>
 
 #include "app/Fonts.h"
+#include "app/widgets/CopyMenu.h"
 #include "numtext/KeySets.h"
 #include "numtext/NumText.h"
 #include "units/Converter.h"
+#include "units/ConverterSteps.h"
 #include "units/QuantityCatalogue.h"
 
 namespace kalkora {
@@ -75,6 +77,7 @@ ConverterPage::ConverterPage(Platform& platform, QWidget* parent) : Page(platfor
   const QColor highlightedText = palette().color(QPalette::HighlightedText);
   StyleList(ui.Kemiyyetler, highlightedText);
   StyleList(ui.Neticeler, kResultsBackground);
+  OfferCopy(ui.Neticeler);
   ui.Edit1->setFont(Tahoma(13));
   QPalette editPalette = ui.Edit1->palette();
   editPalette.setColor(QPalette::Base, highlightedText);
@@ -97,9 +100,9 @@ ConverterPage::ConverterPage(Platform& platform, QWidget* parent) : Page(platfor
   };
 
   // The spinner has no handler: its write into Edit1 is a change like any other.
-  Bind(ui.Vahid, &QTabWidget::currentChanged, &ConverterPage::VahidChange);
-  Bind(ui.Edit1, &QLineEdit::textChanged, &ConverterPage::Edit1Change);
-  Bind(ui.Kemiyyetler, &QListWidget::itemSelectionChanged, &ConverterPage::KemiyyetlerClick);
+  BindSolve(ui.Vahid, &QTabWidget::currentChanged, &ConverterPage::VahidChange);
+  BindSolve(ui.Edit1, &QLineEdit::textChanged, &ConverterPage::Edit1Change);
+  BindSolve(ui.Kemiyyetler, &QListWidget::itemSelectionChanged, &ConverterPage::KemiyyetlerClick);
   BindKeys(ui.Edit1, &ConverterPage::Edit1KeyPress);
 }
 
@@ -144,6 +147,7 @@ void ConverterPage::Edit1Change() {
     PutLine(ui.Neticeler, static_cast<int>(j),
             QString::fromStdString(FormatResultLine(results[j], name)));
   }
+  ShowWorking(ConversionSteps(quantity, SelectedUnit(), converterValue_, results));
 }
 
 int ConverterPage::SelectedUnit() const {

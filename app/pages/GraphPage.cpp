@@ -1,12 +1,19 @@
 #include "app/pages/GraphPage.h"
 
+#include <QAction>
+#include <QBuffer>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "app/platform/Files.h"
 #include "common/Cp1251.h"
+#include "common/Errors.h"
 #include "graphs/GraphFile.h"
+#include "graphs/GraphSteps.h"
 #include "numtext/NumText.h"
 
 namespace kalkora {
@@ -28,6 +35,17 @@ QString GraphFileFilter() {
   return QString::fromLatin1(kGraphFileFilter);
 }
 
+const QString kPngFilter = QStringLiteral("Рисунок PNG (*.png)");
+const QString kSvgFilter = QStringLiteral("Рисунок SVG (*.svg)");
+
+std::string PngBytes(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) throw InOutError("Не удалось записать рисунок PNG");
+  return bytes.toStdString();
+}
+
 }  // namespace
 
 GraphPage::GraphPage(Platform& platform, QWidget* parent) : Page(platform, parent) {
@@ -37,10 +55,16 @@ GraphPage::GraphPage(Platform& platform, QWidget* parent) : Page(platform, paren
   gauge.setColor(QPalette::Highlight, kGaugeBlue);
   ui.Gauge1->setPalette(gauge);
 
-  Bind(ui.QrafikiQur, &QPushButton::clicked, &GraphPage::QrafikiQurClick);
+  BindSolve(ui.QrafikiQur, &QPushButton::clicked, &GraphPage::QrafikiQurClick);
   Bind(ui.QrafikiTemizle, &QPushButton::clicked, &GraphPage::QrafikiTemizleClick);
   Bind(ui.QrafikiSaxla, &QPushButton::clicked, &GraphPage::QrafikiSaxlaClick);
   Bind(ui.QrafikiAc, &QPushButton::clicked, &GraphPage::QrafikiAcClick);
+  ui.Image3->setContextMenuPolicy(Qt::ActionsContextMenu);
+  auto* copyImage = new QAction(QStringLiteral("Копировать изображение"), ui.Image3);
+  auto* saveImage = new QAction(QStringLiteral("Сохранить изображение…"), ui.Image3);
+  ui.Image3->addActions({copyImage, saveImage});
+  Bind(copyImage, &QAction::triggered, &GraphPage::CopyImageClick);
+  Bind(saveImage, &QAction::triggered, &GraphPage::SaveImageClick);
   ConnectGuarded(platform.dialogs, this, ui.Image3, &ImageView::MouseMove,
                  [this](int x, int y) { Image3MouseMove(x, y); });
 }
@@ -107,10 +131,16 @@ void GraphPage::QrafikiQurClick() {
   ComputePoints(state_, Utf8ToCp1251(ui.FormEd->text().toStdString()), progress);
   ComputeScale(state_, ui.MashCh->isChecked(), progress);
   DrawGraph(state_, raster_, ui.LinesCh->isChecked(), progress);
+  // The same graph drawn again changes no pixel, so it is kept once: clicking "Построить" over
+  // and over costs no memory.
+  GraphTrace trace = TraceGraph(state_, ui.LinesCh->isChecked());
+  if (drawn_.empty() || !(drawn_.back() == trace)) drawn_.push_back(std::move(trace));
+  ShowWorking(GraphSteps(ui.FormEd->text().toStdString(), state_));
 }
 
 void GraphPage::QrafikiTemizleClick() {
   ClearGraph(raster_);
+  drawn_.clear();
   ui.Image3->update();
   state_.GraphDrawn = false;
   ui.XEd->setText(QStringLiteral("0"));
@@ -168,6 +198,28 @@ void GraphPage::QrafikiAcClick() {
   ui.StepEd->setText(Text(FormatGeneral15(state_.StepValue)));
   // What is whole is open; the user learns that the rest is missing.
   if (damage.Damaged()) ShowMessage(Text(DamageMessage(damage)));
+}
+
+void GraphPage::CopyImageClick() {
+  QGuiApplication::clipboard()->setImage(ui.Image3->Image());
+}
+
+void GraphPage::SaveImageClick() {
+  QString filter = imageFilter_.isEmpty() ? kPngFilter : imageFilter_;
+  QString name = platform().dialogs.GetSaveFileNameAndFilter(
+      window(), kPngFilter + QStringLiteral(";;") + kSvgFilter, imageFileName_, filter);
+  if (name.isEmpty()) return;
+  if (!filter.isEmpty()) imageFilter_ = filter;
+  // The name's own extension chooses the format; any other name gets the chosen filter's.
+  const QString extension = QFileInfo(name).suffix().toLower();
+  bool svg = extension == u"svg";
+  if (!svg && extension != u"png") {
+    svg = filter == kSvgFilter;
+    name += svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+  }
+  imageFileName_ = name;
+  SaveFile(name, svg ? GraphSvg(drawn_, raster_.Width(), raster_.Height())
+                     : PngBytes(ui.Image3->Image()));
 }
 
 }  // namespace kalkora

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <vector>
 
 #include "app/pages/Page.h"
+#include "graphs/GraphSvg.h"
 #include "graphs/Plot.h"
 #include "graphs/Raster.h"
 #include "ui_GraphPage.h"
@@ -23,6 +25,9 @@ class GraphPage : public Page {
   void Image3MouseMove(int x, int y);
   void QrafikiSaxlaClick();
   void QrafikiAcClick();
+  // The image's context menu: the picture as shown to the clipboard, or to a PNG or SVG file.
+  void CopyImageClick();
+  void SaveImageClick();
 
   const GraphState& State() const { return state_; }
   const Raster& Image() const { return raster_; }
@@ -35,6 +40,9 @@ class GraphPage : public Page {
   Ui::GraphPage ui;
   GraphState state_;
   Raster raster_{kGraphWidth, kGraphHeight};
+  std::vector<GraphTrace> drawn_;  // every graph drawn since the image was last cleared
+  QString imageFileName_;
+  QString imageFilter_;
   int gaugePercent_ = -1;
   int gaugeMaximum_ = 100;
   int gaugeNext_ = 0;  // the first position that changes the percent

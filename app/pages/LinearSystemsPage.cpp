@@ -8,9 +8,11 @@
 #include "app/Fonts.h"
 #include "app/pages/PageStyle.h"
 #include "app/platform/Files.h"
+#include "app/widgets/CopyMenu.h"
 #include "common/Float.h"
 #include "equations/Cramer.h"
 #include "equations/CramerReport.h"
+#include "equations/CramerSteps.h"
 #include "numtext/NumText.h"
 
 namespace kalkora {
@@ -25,6 +27,8 @@ LinearSystemsPage::LinearSystemsPage(Platform& platform, QWidget* parent)
   }
   for (QLabel* label : findChildren<QLabel*>())
     label->adjustSize();
+  for (QLabel* result : {ui.Label17, ui.Label18, ui.Label19})
+    OfferCopy(result);
   // The grid's sign labels stand between fields and name none of them: each field says what it
   // holds, column by column.
   const QLineEdit* grid[4][3] = {{ui.Edit2, ui.Edit3, ui.Edit4},
@@ -49,7 +53,7 @@ LinearSystemsPage::LinearSystemsPage(Platform& platform, QWidget* parent)
   ui.HellET->setIconSize(QSize(25, 25));
   ui.HellET->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
 
-  Bind(ui.HellET, &QToolButton::clicked, &LinearSystemsPage::HellETClick);
+  BindSolve(ui.HellET, &QToolButton::clicked, &LinearSystemsPage::HellETClick);
   Bind(ui.Temizle, &QPushButton::clicked, &LinearSystemsPage::TemizleClick);
   // Bound to clicks: unticking the other box from a handler runs no handler of its own.
   Bind(ui.TntCheckBox1, &QCheckBox::clicked, &LinearSystemsPage::TntCheckBox1Click);
@@ -98,16 +102,20 @@ void LinearSystemsPage::HellETClick() {
   const CramerSolution s =
       two ? SolveCramer2(v[0], v[1], v[2], v[3], v[4], v[5])
           : SolveCramer3(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]);
+  Working working = CramerSteps(v, s);
   if (!s.Solvable) {
     SetCaption(ui.Label17, QStringLiteral("x=..."));
     SetCaption(ui.Label18, QStringLiteral("y=..."));
     if (!two) SetCaption(ui.Label19, QStringLiteral("z=..."));
     ShowMessage(QStringLiteral("нет решение системы"));
+    // The message fails the working; Δ = 0 then says why there is no single solution.
+    ShowWorking(std::move(working));
     return;
   }
   SetCaption(ui.Label17, QStringLiteral("x=") + Fixed(s.x, 4));
   SetCaption(ui.Label18, QStringLiteral("y=") + Fixed(s.y, 4));
   if (!two) SetCaption(ui.Label19, QStringLiteral("z=") + Fixed(s.z, 4));
+  ShowWorking(std::move(working));
 }
 
 void LinearSystemsPage::TemizleClick() {

@@ -1,8 +1,12 @@
 #include "app/pages/NaturalNumbersPage.h"
 
+#include <utility>
+
 #include "app/pages/PageStyle.h"
+#include "app/widgets/CopyMenu.h"
 #include "formulas/MoyModul.h"
 #include "numbers/NaturalNumbers.h"
+#include "numbers/NaturalNumbersSteps.h"
 #include "numtext/NumText.h"
 
 namespace kalkora {
@@ -42,12 +46,18 @@ NaturalNumbersPage::NaturalNumbersPage(Platform& platform, QWidget* parent)
   ui.Ayrilislar->setUniformItemSizes(true);
   ui.SadeEdedlerinSiyahisi->setModel(&primes_);
   ui.SadeEdedlerinSiyahisi->SetRowHeight(13);
+  OfferCopy(ui.Label13, ui.TntLabel14);
+  OfferCopy(ui.Label12, ui.TntLabel16);
+  OfferCopy(ui.Label55);
+  OfferCopy(ui.Ayrilislar);
+  OfferCopy(ui.SadeEdedlerinSiyahisi);
 
-  Bind(ui.EBOBveEKOB, &QPushButton::clicked, &NaturalNumbersPage::EBOBveEKOBClick);
-  Bind(ui.SadeVuruqlaraAyir, &QPushButton::clicked, &NaturalNumbersPage::SadeVuruqlaraAyirClick);
+  BindSolve(ui.EBOBveEKOB, &QPushButton::clicked, &NaturalNumbersPage::EBOBveEKOBClick);
+  BindSolve(ui.SadeVuruqlaraAyir, &QPushButton::clicked,
+            &NaturalNumbersPage::SadeVuruqlaraAyirClick);
   Bind(ui.TntBitBtn3, &QPushButton::clicked, &NaturalNumbersPage::TntBitBtn3Click);
-  Bind(ui.UpDown3, &UpDown::Click, &NaturalNumbersPage::UpDown3Click);
-  Bind(ui.SadeEdedler, &QPushButton::clicked, &NaturalNumbersPage::SadeEdedlerClick);
+  BindSolve(ui.UpDown3, &UpDown::Click, &NaturalNumbersPage::UpDown3Click);
+  BindSolve(ui.SadeEdedler, &QPushButton::clicked, &NaturalNumbersPage::SadeEdedlerClick);
   Bind(ui.TntBitBtn1, &QPushButton::clicked, &NaturalNumbersPage::TntBitBtn1Click);
   BindKeys(ui.Edit5, &NaturalNumbersPage::Edit5KeyPress);
   BindKeys(ui.Edit9, &NaturalNumbersPage::Edit9KeyPress);
@@ -63,8 +73,12 @@ void NaturalNumbersPage::EBOBveEKOBClick() {
   const std::int32_t a = ParseInteger(FieldText(ui.Edit5));
   const std::int32_t b = ParseInteger(FieldText(ui.Edit9));
   const std::string head = FormatInteger(a) + "," + FormatInteger(b) + ")=";
-  SetCaption(ui.Label13, Text(head + std::to_string(Gcd(a, b))));
-  SetCaption(ui.Label12, Text(head + std::to_string(Lcm(a, b))));
+  const std::int64_t gcd = Gcd(a, b);
+  SetCaption(ui.Label13, Text(head + std::to_string(gcd)));
+  // Both numbers 0 fail here, with the GCD already shown.
+  const std::int64_t lcm = Lcm(a, b);
+  Working working = GcdLcmSteps(a, b, gcd, lcm);
+  SetCaption(ui.Label12, Text(head + std::to_string(lcm)));
   if (ui.Label12->text().size() > 18) {
     MoveLeftEdge(ui.TntLabel14, 20);
     MoveLeftEdge(ui.TntLabel16, 20);
@@ -74,17 +88,21 @@ void NaturalNumbersPage::EBOBveEKOBClick() {
     ui.Label13->adjustSize();
     ui.Label12->adjustSize();
   }
+  ShowWorking(std::move(working));
 }
 
 void NaturalNumbersPage::SadeVuruqlaraAyirClick() {
   SetCaption(ui.Label55, QString());
   MoveLeftEdge(ui.Label55, 53);
   const std::string typed = FieldText(ui.Edit45);
-  const Factorisation result = Factorise(typed, ParseInteger(typed));
+  const std::int32_t n = ParseInteger(typed);
+  const Factorisation result = Factorise(typed, n);
+  Working working = FactorisationSteps(n, result);
   if (result.wide) MoveLeftEdge(ui.Label55, 16);
   SetCaption(ui.Label55, Text(result.caption));
   ui.Label55->setToolTip(ui.Label55->text());
   if (result.addToHistory) ui.Ayrilislar->addItem(ui.Label55->text());
+  ShowWorking(std::move(working));
 }
 
 void NaturalNumbersPage::TntBitBtn3Click() {
@@ -100,7 +118,9 @@ void NaturalNumbersPage::UpDown3Click() {
 
 void NaturalNumbersPage::SadeEdedlerClick() {
   primes_.Clear();
-  primes_.Fill(ParseInteger(FieldText(ui.Edit46)));
+  const std::int32_t n = ParseInteger(FieldText(ui.Edit46));
+  primes_.Fill(n);
+  ShowWorking(PrimesSteps(n, primes_.rowCount()));
 }
 
 void NaturalNumbersPage::TntBitBtn1Click() {

@@ -2,8 +2,10 @@
 
 #include "app/Fonts.h"
 #include "app/pages/PageStyle.h"
+#include "app/widgets/CopyMenu.h"
 #include "numtext/NumText.h"
 #include "polynomials/Polynomial.h"
+#include "polynomials/PolynomialSteps.h"
 
 namespace kalkora {
 
@@ -22,6 +24,8 @@ PolynomialPage::PolynomialPage(Platform& platform, QWidget* parent) : Page(platf
   ui.Label52->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   ui.Label25->SetBreakBeforeSigns(true);
   ui.Label51->SetBreakBeforeSigns(true);
+  OfferCopy(ui.Label25, ui.Label26);
+  OfferCopy(ui.Label51, ui.Label50);
   for (QLabel* label : findChildren<QLabel*>()) {
     if (label != ui.Label52) label->adjustSize();
   }
@@ -38,9 +42,9 @@ PolynomialPage::PolynomialPage(Platform& platform, QWidget* parent) : Page(platf
   }
   Bind(ui.Button16, &QPushButton::clicked, &PolynomialPage::Button16Click);
   Bind(ui.CoxhedliniSil, &QPushButton::clicked, &PolynomialPage::CoxhedliniSilClick);
-  Bind(ui.ToremeniTap, &QPushButton::clicked, &PolynomialPage::ToremeniTapClick);
-  Bind(ui.CoxhedlininQiymetiniTap, &QPushButton::clicked,
-       &PolynomialPage::CoxhedlininQiymetiniTapClick);
+  BindSolve(ui.ToremeniTap, &QPushButton::clicked, &PolynomialPage::ToremeniTapClick);
+  BindSolve(ui.CoxhedlininQiymetiniTap, &QPushButton::clicked,
+            &PolynomialPage::CoxhedlininQiymetiniTapClick);
   BindKeys(ui.Edit43, &PolynomialPage::Edit43KeyPress);
   BindKeys(ui.Edit44, &PolynomialPage::Edit44KeyPress);
 }
@@ -67,23 +71,31 @@ void PolynomialPage::CoxhedliniSilClick() {
 }
 
 void PolynomialPage::ToremeniTapClick() {
-  const DerivativeOutcome outcome = Derivative(FieldText(ui.Edit43));
+  const std::string polynomial = FieldText(ui.Edit43);
+  const DerivativeOutcome outcome = Derivative(polynomial);
   if (!outcome.message.empty()) {
     ShowMessage(QString::fromStdString(outcome.message));
     return;
   }
+  Working working = DerivativeSteps(polynomial);
   SetCaption(ui.Label25, QString::fromStdString(outcome.text));
+  ShowWorking(std::move(working));
 }
 
 void PolynomialPage::CoxhedlininQiymetiniTapClick() {
   const std::string polynomial = FieldText(ui.Edit43);
   if (IsSingleLetter(polynomial)) {
+    Working working = LetterValueSteps(polynomial, FieldText(ui.Edit44));
     SetCaption(ui.Label51, ui.Edit44->text());
+    ShowWorking(std::move(working));
     return;
   }
   const Extended x = ParseFloat(FieldText(ui.Edit44));
-  const Extended value = PolynomialValue(ReadPolynomialNumbers(polynomial), x);
+  const std::vector<double> numbers = ReadPolynomialNumbers(polynomial);
+  const Extended value = PolynomialValue(numbers, x);
+  Working working = PolynomialValueSteps(numbers, x, value);
   SetCaption(ui.Label51, QString::fromStdString(FormatGeneral15(value)));
+  ShowWorking(std::move(working));
 }
 
 void PolynomialPage::Edit43KeyPress(QChar& key) {

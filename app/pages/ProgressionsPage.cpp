@@ -1,11 +1,14 @@
 #include "app/pages/ProgressionsPage.h"
 
 #include <memory>
+#include <utility>
 
 #include "app/Fonts.h"
 #include "app/Texts.h"
 #include "app/pages/PageStyle.h"
+#include "app/widgets/CopyMenu.h"
 #include "common/Float.h"
+#include "numbers/ProgressionsSteps.h"
 #include "numtext/NumText.h"
 
 namespace kalkora {
@@ -36,14 +39,17 @@ ProgressionsPage::ProgressionsPage(Platform& platform, QWidget* parent) : Page(p
   list.setColor(QPalette::Base, Qt::black);
   list.setColor(QPalette::Text, kTealText);
   ui.ListBox1->setPalette(list);
+  OfferCopy(ui.Label33);
+  OfferCopy(ui.Label35);
+  OfferCopy(ui.ListBox1);
 
   // Bound to clicks: unchecking the other box from a handler runs no handler of its own.
   Bind(ui.TntCheckBox7, &QCheckBox::clicked, &ProgressionsPage::TntCheckBox7Click);
   Bind(ui.TntCheckBox8, &QCheckBox::clicked, &ProgressionsPage::TntCheckBox8Click);
-  Bind(ui.NciHeddveCemleri, &QPushButton::clicked, &ProgressionsPage::NciHeddveCemleriClick);
+  BindSolve(ui.NciHeddveCemleri, &QPushButton::clicked, &ProgressionsPage::NciHeddveCemleriClick);
   Bind(ui.HeddlerinSiyahisiniTemizle, &QPushButton::clicked,
        &ProgressionsPage::HeddlerinSiyahisiniTemizleClick);
-  Bind(ui.UpDown2, &UpDown::Click, &ProgressionsPage::UpDown2Click);
+  BindSolve(ui.UpDown2, &UpDown::Click, &ProgressionsPage::UpDown2Click);
   BindKeys(ui.Edit27, &ProgressionsPage::Edit27KeyPress);
   BindKeys(ui.Edit28, &ProgressionsPage::Edit28KeyPress);
   BindKeys(ui.Edit29, &ProgressionsPage::Edit29KeyPress);
@@ -74,6 +80,7 @@ void ProgressionsPage::TntCheckBox8Click() {
 void ProgressionsPage::NciHeddveCemleriClick() {
   if (!ui.TntCheckBox7->isChecked() && !ui.TntCheckBox8->isChecked()) {
     ui.Silsilesec->show();
+    ShowWorking(FailedWorking({}, ui.Silsilesec->text().toStdString()));
     return;
   }
   const std::string nText = FieldText(ui.Edit27);
@@ -93,7 +100,9 @@ void ProgressionsPage::NciHeddveCemleriClick() {
              QString::fromStdString(TermCaption(*progression, progression->Count(), firstText)));
   // The rows before the term that overflowed stay, and the sum keeps its old text.
   if (progression->Overflowed()) ThrowOverflow();
+  Working working = ProgressionSteps(*progression, first, step);
   SetCaption(ui.Label35, texts::Shown(QString::fromStdString(SumCaption(*progression, nText))));
+  ShowWorking(std::move(working));
 }
 
 void ProgressionsPage::HeddlerinSiyahisiniTemizleClick() {

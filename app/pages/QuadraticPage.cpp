@@ -2,8 +2,10 @@
 
 #include "app/Fonts.h"
 #include "app/pages/PageStyle.h"
+#include "app/widgets/CopyMenu.h"
 #include "common/Float.h"
 #include "equations/Quadratic.h"
+#include "equations/QuadraticSteps.h"
 #include "numtext/NumText.h"
 
 namespace kalkora {
@@ -21,8 +23,11 @@ QuadraticPage::QuadraticPage(Platform& platform, QWidget* parent) : Page(platfor
   QPalette face = ui.Diskriminant->palette();
   face.setColor(QPalette::Base, face.color(QPalette::Button));
   ui.Diskriminant->setPalette(face);
+  for (QLabel* result : {ui.x1, ui.x2, ui.TntLabel10})
+    OfferCopy(result);
 
-  Bind(ui.Tenliyinkoklerinitap, &QPushButton::clicked, &QuadraticPage::TenliyinkoklerinitapClick);
+  BindSolve(ui.Tenliyinkoklerinitap, &QPushButton::clicked,
+            &QuadraticPage::TenliyinkoklerinitapClick);
   BindKeys(ui.a, &QuadraticPage::aKeyPress);
   BindKeys(ui.b, &QuadraticPage::bKeyPress);
   BindKeys(ui.c, &QuadraticPage::cKeyPress);
@@ -42,6 +47,7 @@ void QuadraticPage::TenliyinkoklerinitapClick() {
   const double c = ToDouble(ParseFloat(FieldText(ui.c)));
   // Everything is computed before anything is written: a fault leaves the page as it was.
   const QuadraticSolution solution = SolveQuadratic(a, b, c);
+  Working working = QuadraticSteps(a, b, c, solution);
   if (solution.HasRoots) {
     ui.TntLabel10->hide();
     ui.x1->show();
@@ -54,6 +60,7 @@ void QuadraticPage::TenliyinkoklerinitapClick() {
     ui.TntLabel10->show();
   }
   ui.Diskriminant->setText(Fixed(solution.D, 6));
+  ShowWorking(std::move(working));
 }
 
 void QuadraticPage::ForgetRoots() {

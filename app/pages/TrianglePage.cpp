@@ -3,6 +3,7 @@
 #include "app/Fonts.h"
 #include "app/pages/PageStyle.h"
 #include "geometry/Triangle.h"
+#include "geometry/TriangleSteps.h"
 #include "numtext/NumText.h"
 
 namespace kalkora {
@@ -23,7 +24,7 @@ TrianglePage::TrianglePage(Platform& platform, QWidget* parent) : Page(platform,
   for (QLabel* label : findChildren<QLabel*>())
     label->adjustSize();
 
-  Bind(ui.UcbucaginHelli, &QPushButton::clicked, &TrianglePage::UcbucaginHelliClick);
+  BindSolve(ui.UcbucaginHelli, &QPushButton::clicked, &TrianglePage::UcbucaginHelliClick);
   BindKeys(ui.Edit22, &TrianglePage::Edit22KeyPress);
   BindKeys(ui.Edit23, &TrianglePage::Edit23KeyPress);
   BindKeys(ui.Edit24, &TrianglePage::Edit24KeyPress);
@@ -43,6 +44,7 @@ void TrianglePage::UcbucaginHelliClick() {
   }
   // All eleven values first: a fault leaves every field as it was.
   const TriangleSolution t = SolveTriangle(AB, BC, AC);
+  Working working = TriangleSteps(AB, BC, AC, t);
   const auto put = [](QLineEdit* field, double value) { field->setText(Fixed(value, 4)); };
   put(ui.Edit32, t.S);
   put(ui.Edit33, t.P);
@@ -55,6 +57,7 @@ void TrianglePage::UcbucaginHelliClick() {
     put(medians[i], t.medians[i]);
   for (std::size_t i = 0; i < 3; ++i)
     put(bisectors[i], t.bisectors[i]);
+  ShowWorking(std::move(working));
 }
 
 void TrianglePage::Edit22KeyPress(QChar& key) {

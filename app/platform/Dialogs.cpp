@@ -52,4 +52,10 @@ QString QtDialogs::GetSaveFileName(QWidget* parent, const QString& filter,
                                       QFileDialog::DontConfirmOverwrite);
 }
 
+QString QtDialogs::GetSaveFileNameAndFilter(QWidget* parent, const QString& filter,
+                                            const QString& fileName, QString& chosenFilter) {
+  return QFileDialog::getSaveFileName(parent, QString(), fileName, filter, &chosenFilter,
+                                      QFileDialog::DontConfirmOverwrite);
+}
+
 }  // namespace kalkora

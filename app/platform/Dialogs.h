@@ -25,6 +25,13 @@ class Dialogs {
                                   const QString& fileName) = 0;
   virtual QString GetSaveFileName(QWidget* parent, const QString& filter,
                                   const QString& fileName) = 0;
+  // A save dialog that also says which entry of `filter` was chosen: `chosenFilter` names the
+  // entry to start with, and is the chosen one on return (empty when the dialog cannot say).
+  virtual QString GetSaveFileNameAndFilter(QWidget* parent, const QString& filter,
+                                           const QString& fileName, QString& chosenFilter) {
+    chosenFilter.clear();
+    return GetSaveFileName(parent, filter, fileName);
+  }
 };
 
 // The real boxes and dialogs of the platform.
@@ -36,6 +43,8 @@ class QtDialogs final : public Dialogs {
   int Exec(QDialog& dialog) override;
   QString GetOpenFileName(QWidget* parent, const QString& filter, const QString& fileName) override;
   QString GetSaveFileName(QWidget* parent, const QString& filter, const QString& fileName) override;
+  QString GetSaveFileNameAndFilter(QWidget* parent, const QString& filter, const QString& fileName,
+                                   QString& chosenFilter) override;
 };
 
 }  // namespace kalkora

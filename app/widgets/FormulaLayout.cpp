@@ -253,6 +253,31 @@ std::vector<Formula> Words(const Formula& prose) {
   return words;
 }
 
+// A formula cut before each " = ", " + " and " − " of its own row: where a line too long for
+// the width may break, each further line starting with its sign, as one writes it by hand.
+std::vector<Formula> BreakablePieces(const Formula& formula) {
+  static const std::string kBreaks[] = {" = ", " + ", " − "};
+  std::vector<Formula> pieces(1);
+  for (const FormulaNode& node : formula.nodes()) {
+    if (node.kind != FormulaNode::Kind::Text) {
+      pieces.back() << node;
+      continue;
+    }
+    size_t start = 0;
+    for (;;) {
+      size_t at = std::string::npos;
+      for (const std::string& sign : kBreaks)
+        at = std::min(at, node.text.find(sign, start));
+      if (at == std::string::npos) break;
+      pieces.back() << node.text.substr(start, at - start);
+      pieces.emplace_back();
+      start = at + 1;
+    }
+    pieces.back() << node.text.substr(start);
+  }
+  return pieces;
+}
+
 }  // namespace
 
 WorkingLayout LayOutWorking(const std::vector<WorkingLine>& lines, const FormulaFonts& fonts,
@@ -270,11 +295,38 @@ WorkingLayout LayOutWorking(const std::vector<WorkingLine>& lines, const Formula
       continue;
     }
     if (line.kind == WorkingLine::Kind::Formula) {
-      FormulaBox box = LayOutFormula(line.formula, fonts);
-      const double indent = em * 1.2;
-      layout.lines.push_back({box, y + em * 0.15, indent});
-      layout.width = std::max(layout.width, indent + box.width);
-      y += box.height() + em * 0.45;
+      const double indent = em * 1.2, further = em * 2.4;
+      const auto put = [&](const FormulaBox& box, double left) {
+        layout.lines.push_back({box, y + em * 0.15, left});
+        layout.width = std::max(layout.width, left + box.width);
+        y += box.height() + em * 0.45;
+      };
+      FormulaBox whole = LayOutFormula(line.formula, fonts);
+      if (indent + whole.width <= width) {
+        put(whole, indent);
+        continue;
+      }
+      // Too wide: as many pieces on a line as fit, one too wide alone still whole. Widths add
+      // up, so each piece is measured once however long the formula is.
+      const double space = QFontMetricsF(fonts.Text(0)).horizontalAdvance(u' ');
+      Formula current;
+      double left = indent, used = 0;
+      for (const Formula& piece : BreakablePieces(line.formula)) {
+        const double pieceWidth = LayOutFormula(piece, fonts).width;
+        if (!current.empty() && left + used + space + pieceWidth > width) {
+          put(LayOutFormula(current, fonts), left);
+          left = further;
+          current = Formula();
+          used = 0;
+        }
+        if (!current.empty()) {
+          current << " ";
+          used += space;
+        }
+        current << piece;
+        used += pieceWidth;
+      }
+      put(LayOutFormula(current, fonts), left);
       continue;
     }
     // Prose: words fill the width and go on under it.
@@ -307,9 +359,17 @@ WorkingLayout LayOutWorking(const std::vector<WorkingLine>& lines, const Formula
   return layout;
 }
 
-void PaintWorking(QPainter& painter, const WorkingLayout& layout, QPointF origin) {
-  for (const WorkingLayout::Line& line : layout.lines) {
-    line.box.paint(painter, {origin.x() + line.left, origin.y() + line.top + line.box.ascent});
+void PaintWorking(QPainter& painter, const WorkingLayout& layout, QPointF origin,
+                  const QRectF& exposed) {
+  // Lines lie top to bottom: start at the first that reaches the exposed part, stop below it.
+  const auto first =
+      std::lower_bound(layout.lines.begin(), layout.lines.end(), exposed.top() - origin.y(),
+                       [](const WorkingLayout::Line& line, double top) {
+                         return line.top + line.box.height() < top;
+                       });
+  for (auto line = first; line != layout.lines.end(); ++line) {
+    if (origin.y() + line->top > exposed.bottom()) break;
+    line->box.paint(painter, {origin.x() + line->left, origin.y() + line->top + line->box.ascent});
   }
 }
 

@@ -52,7 +52,8 @@ struct WorkingLayout {
 WorkingLayout LayOutWorking(const std::vector<WorkingLine>& lines, const FormulaFonts& fonts,
                             double width);
 
-// Paints every line with the layout's top left corner at `origin`.
-void PaintWorking(QPainter& painter, const WorkingLayout& layout, QPointF origin);
+// Paints the lines that meet `exposed`, with the layout's top left corner at `origin`.
+void PaintWorking(QPainter& painter, const WorkingLayout& layout, QPointF origin,
+                  const QRectF& exposed);
 
 }  // namespace kalkora

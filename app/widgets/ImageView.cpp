@@ -18,13 +18,24 @@ void ImageView::SetRaster(const Raster* raster) {
   update();
 }
 
+namespace {
+
+// The raster's rows are already 32-bit RGB pixels: the image shares them, without a copy.
+QImage Shared(const Raster& raster) {
+  return QImage(reinterpret_cast<const uchar*>(raster.Data()), raster.Width(), raster.Height(),
+                raster.Width() * 4, QImage::Format_RGB32);
+}
+
+}  // namespace
+
+QImage ImageView::Image() const {
+  return raster_ == nullptr ? QImage() : Shared(*raster_).copy();
+}
+
 void ImageView::paintEvent(QPaintEvent*) {
   if (raster_ == nullptr) return;
-  // The raster's rows are already 32-bit RGB pixels: show them without a copy.
-  const QImage image(reinterpret_cast<const uchar*>(raster_->Data()), raster_->Width(),
-                     raster_->Height(), raster_->Width() * 4, QImage::Format_RGB32);
   QPainter painter(this);
-  painter.drawImage(0, 0, image);
+  painter.drawImage(0, 0, Shared(*raster_));
 }
 
 void ImageView::mouseMoveEvent(QMouseEvent* event) {

@@ -1,6 +1,7 @@
 // Shows a Raster, the pixel buffer the graph is drawn on, and reports the pointer's moves over it.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 namespace kalkora {
@@ -14,6 +15,8 @@ class ImageView : public QWidget {
 
   // The raster shown; it must outlive the view. Call update() after drawing on it.
   void SetRaster(const Raster* raster);
+  // A copy of the picture as it is shown; a null image without a raster.
+  QImage Image() const;
 
  Q_SIGNALS:
   // The pointer moved to pixel (x, y) of the image.

@@ -2,6 +2,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/pages/Page.h"
 #include "app/widgets/Picture.h"
 #include "tests/app/AppTest.h"
 
@@ -73,6 +74,20 @@ TEST_F(CombinatoricsPageTest, FieldsTakeDigitsAndEnterMovesOn) {
   QTest::keyClick(Field("Edit19"), Qt::Key_Return);
   EXPECT_TRUE(Find<QPushButton>("Kombinezon")->hasFocus());
   EXPECT_TRUE(Field("Edit20")->text().isEmpty());  // Enter computes nothing by itself
+}
+
+TEST_F(CombinatoricsPageTest, ACountShowsItsWorkingAndAMessageFailsIt) {
+  const Page* page = form->findChild<Page*>(u"TntTabSheet9"_s);
+  ASSERT_NE(page, nullptr);
+  Type(Field("Edit21"), u"2"_s);
+  Type(Field("Edit30"), u"5"_s);
+  Click("Aranjeman");
+  EXPECT_EQ(PlainText(page->CurrentWorking().lines.back().formula),
+            "A₅² = 5!/((5 − 2)!) = 5!/3! = 120/6 = 20");
+  Field("Edit21")->setText(u"6"_s);
+  Click("Aranjeman");
+  EXPECT_EQ(page->CurrentWorking().state, Working::State::Failed);
+  EXPECT_EQ(page->CurrentWorking().failure, "не может быт n<k!");
 }
 
 }  // namespace

@@ -1,14 +1,20 @@
 // Pages 1, 7 and 8 driven as a user would: the quadratic equation, the triangle, the circle.
+#include <gmock/gmock.h>
+
 #include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <tuple>
 
+#include "app/pages/Page.h"
 #include "app/widgets/Picture.h"
 #include "tests/app/AppTest.h"
 
 namespace kalkora::testing {
 namespace {
+
+using ::testing::EndsWith;
 
 class FiguresPagesTest : public WindowTest {
  protected:
@@ -22,6 +28,10 @@ class FiguresPagesTest : public WindowTest {
   void Enter(std::initializer_list<std::pair<const char*, QString>> texts) {
     for (const auto& [name, text] : texts)
       Field(name)->setText(text);
+  }
+  // The working of a page found by its name, as text.
+  std::string WorkingText(const char* page) {
+    return PlainText(Find<Page>(page)->CurrentWorking());
   }
   QStringList Texts(std::initializer_list<const char*> names) {
     QStringList texts;
@@ -135,6 +145,33 @@ TEST_F(FiguresPagesTest, CircleHalvesAreIndependent) {
   Click("DaireninSahesiniTap");
   EXPECT_EQ(dialogs.errors, QStringList{u"'2.5' is not a valid floating point value."_s});
   EXPECT_EQ(Label("Label23")->text(), u"S=3,14E04");
+}
+
+TEST_F(FiguresPagesTest, WorkingsEndInTheShownResultsAndAFailedSolveFailsThem) {
+  const auto shown = [](const QString& text) { return " = " + text.toStdString() + "\n"; };
+  form->Cebr()->setCurrentIndex(1);
+  Enter({{"a", u"1"_s}, {"b", u"-3"_s}, {"c", u"2"_s}});
+  Click("Tenliyinkoklerinitap");
+  EXPECT_THAT(WorkingText("TntTabSheet2"), EndsWith("(2·1)" + shown(Label("x2")->text().mid(3))));
+  form->Cebr()->setCurrentIndex(7);
+  Enter({{"Edit22", u"5"_s}, {"Edit23", u"5"_s}, {"Edit24", u"6"_s}});
+  Click("UcbucaginHelli");
+  EXPECT_THAT(WorkingText("TntTabSheet11"), EndsWith(shown(Field("Edit42")->text())));
+  form->Cebr()->setCurrentIndex(8);
+  Enter({{"Edit25", u"1"_s}, {"Edit26", u"2"_s}});
+  Click("DaireninSahesiniTap");
+  Click("CevreninUzunlugunuTap");  // the working is the last click's
+  EXPECT_THAT(WorkingText("TntTabSheet6"),
+              EndsWith("6,28·1" + shown(Label("Label22")->text().mid(2))));
+
+  Enter({{"a", u"0"_s}, {"Edit24", u"11"_s}, {"Edit26", u"2.5"_s}});
+  for (const auto& [index, page, button] : {std::tuple{1, "TntTabSheet2", "Tenliyinkoklerinitap"},
+                                            {7, "TntTabSheet11", "UcbucaginHelli"},
+                                            {8, "TntTabSheet6", "DaireninSahesiniTap"}}) {
+    form->Cebr()->setCurrentIndex(index);
+    Click(button);
+    EXPECT_EQ(Find<Page>(page)->CurrentWorking().state, Working::State::Failed) << page;
+  }
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <sys/mount.h>
 #endif
 
+#include <gmock/gmock.h>
+
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -15,11 +17,15 @@
 #include <QToolButton>
 
 #include "app/pages/LinearSystemsPage.h"
+#include "app/pages/Page.h"
 #include "common/Cp1251.h"
 #include "tests/app/AppTest.h"
 
 namespace kalkora::testing {
 namespace {
+
+using ::testing::EndsWith;
+using ::testing::HasSubstr;
 
 class LinearSystemsPageTest : public WindowTest {
  protected:
@@ -182,6 +188,21 @@ TEST_F(LinearSystemsPageTest, TheEditorTakesTheEncodingOnItsCommandLine) {
   Click("Ac");
   EXPECT_EQ(launcher.commands.size(), 2u);
   EXPECT_EQ(launcher.files, QStringList{page->ReportPath()});
+}
+
+TEST_F(LinearSystemsPageTest, TheWorkingFollowsSolvesAndSaysWhyDeltaZeroHasNoSolution) {
+  const Working& working = page->CurrentWorking();
+  Click("TntCheckBox1");
+  Fill({u"1"_s, u"1"_s, u""_s, u"1"_s, u"-1"_s, u""_s, u"3"_s, u"1"_s});
+  Click("HellET");
+  EXPECT_THAT(PlainText(working),
+              EndsWith("-2/-2 = " + Caption("Label18").mid(2).toStdString() + "\n"));
+  Field("Edit7")->setText(u"1"_s);  // x + y = 3, x + y = 1: Δ = 0
+  Click("HellET");
+  EXPECT_THAT(PlainText(working), HasSubstr("\nΔ = 0, поэтому система не имеет единственного"));
+  Field("Edit11")->clear();
+  Click("HellET");
+  EXPECT_EQ(working.failure, "Введите коэфициенты");
 }
 
 }  // namespace

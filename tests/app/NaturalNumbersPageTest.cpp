@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "app/pages/Page.h"
 #include "app/widgets/ResultLabel.h"
 #include "app/widgets/UniformListView.h"
 #include "app/widgets/UpDown.h"
@@ -311,6 +312,19 @@ TEST_F(NaturalNumbersPageTest, KeyHandlersFilterDigitsAndMoveTheFocusOnEnter) {
   // Nothing was computed by the Enter keys.
   EXPECT_TRUE(History().isEmpty());
   EXPECT_EQ(Label("Label13")->text(), u"a,b)=0");
+}
+
+TEST_F(NaturalNumbersPageTest, SolvesShowTheirWorkingAndAFailedOneSaysWhy) {
+  const Page* page = form->findChild<Page*>(u"TntTabSheet1"_s);
+  ASSERT_NE(page, nullptr);
+  Enter("Edit45", u"360"_s);
+  Click("SadeVuruqlaraAyir");
+  EXPECT_EQ(PlainText(page->CurrentWorking().lines.back().formula), "360 = 2³·3²·5");
+  Enter("Edit5", u"0"_s);
+  Enter("Edit9", u"0"_s);
+  Click("EBOBveEKOB");
+  EXPECT_EQ(page->CurrentWorking().state, Working::State::Failed);
+  EXPECT_EQ(page->CurrentWorking().failure, "Division by zero");
 }
 
 }  // namespace

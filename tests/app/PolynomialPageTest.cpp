@@ -1,13 +1,19 @@
 // Page 5 driven as a user would: the keypad, the keys, the derivative and the value.
+#include <gmock/gmock.h>
+
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
+#include "app/pages/Page.h"
 #include "app/widgets/Picture.h"
+#include "polynomials/Polynomial.h"
 #include "tests/app/AppTest.h"
 
 namespace kalkora::testing {
 namespace {
+
+using ::testing::EndsWith;
 
 class PolynomialPageTest : public WindowTest {
  protected:
@@ -88,6 +94,20 @@ TEST_F(PolynomialPageTest, KeysAndEnter) {
   EXPECT_EQ(x->text(), u"-1,5");
   QTest::keyClick(x, Qt::Key_Return);
   EXPECT_TRUE(Find<QPushButton>("CoxhedlininQiymetiniTap")->hasFocus());
+}
+
+TEST_F(PolynomialPageTest, TheWorkingFollowsEachButtonAndAMessageFailsIt) {
+  const Working& working = Find<Page>("TntTabSheet7")->CurrentWorking();
+  polynomial->setText(u"3*x^2-4*x^1+7"_s);
+  x->setText(u"-2"_s);
+  Click("ToremeniTap");
+  EXPECT_THAT(PlainText(working), EndsWith("\n  f′(x) = 6x¹ − 4x⁰\n"));
+  Click("CoxhedlininQiymetiniTap");
+  EXPECT_THAT(PlainText(working),
+              EndsWith(" = 12 + 8 + 7 = " + Caption("Label51").toStdString() + "\n"));
+  polynomial->setText(u"3*x^2+x"_s);
+  Click("ToremeniTap");
+  EXPECT_EQ(working.failure, kWrongPolynomial);
 }
 
 }  // namespace

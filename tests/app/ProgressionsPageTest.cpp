@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "app/pages/Page.h"
 #include "app/pages/ProgressionListModel.h"
 #include "app/widgets/UniformListView.h"
 #include "app/widgets/UpDown.h"
@@ -156,6 +157,18 @@ TEST(ProgressionListModelTest, ANewerShorterRunCoversOnlyItsRows) {
   EXPECT_EQ(model.FirstRowStartingWith(u"11"_s), 10);
   EXPECT_EQ(model.FirstRowStartingWith(u"01"_s), -1);
   EXPECT_EQ(model.FirstRowStartingWith(u"2000000000"_s), -1);
+}
+
+TEST_F(ProgressionsPageTest, SolvesShowTheirWorkingAndNoKindFails) {
+  const Page* page = form->findChild<Page*>(u"TntTabSheet4"_s);
+  ASSERT_NE(page, nullptr);
+  Click("TntCheckBox7");
+  Compute(u"5"_s, u"3"_s, u"2"_s);
+  EXPECT_EQ(PlainText(page->CurrentWorking().lines.back().formula), "S₅ = (2 + 14)/2·5 = 40");
+  Click("TntCheckBox7");  // unchecked: no kind chosen
+  Click("NciHeddveCemleri");
+  EXPECT_EQ(page->CurrentWorking().state, Working::State::Failed);
+  EXPECT_EQ(page->CurrentWorking().failure, "Выберите прогрессию");
 }
 
 }  // namespace

@@ -142,7 +142,9 @@ TEST_F(ShellTest, MainMenuHoldsItsItemsInOrder) {
   };
   EXPECT_EQ(items("N6"), u"N7=Выход");
   EXPECT_EQ(items("N1"), u"N2=");
-  EXPECT_EQ(items("N3"), u"N5=Проверить обновления...|N4=О программе...");
+  EXPECT_EQ(items("N3"),
+            u"HellinGedisi=Ход решения|=|N5=Проверить обновления...|N4=О программе...");
+  EXPECT_EQ(Find<QAction>("HellinGedisi")->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
 TEST_F(ShellTest, ClosingAsksAndNoKeepsEverything) {

@@ -1,0 +1,78 @@
+// The working window: opened from the menu, following the page in front, copied and saved.
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/WorkingWindow.h"
+#include "tests/app/AppTest.h"
+
+namespace kalkora::testing {
+namespace {
+
+class WorkingWindowTest : public WindowTest {
+ protected:
+  WorkingWindow* Open() {
+    Find<QAction>("HellinGedisi")->trigger();
+    return form->SolutionWindow();
+  }
+};
+
+TEST_F(WorkingWindowTest, FollowsThePageInFrontAndItsSolves) {
+  WorkingWindow* window = Open();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(Find<QAction>("HellinGedisi")->isChecked());
+  EXPECT_EQ(window->Text(),
+            u"Натуральные числа\n"_s + QString::fromUtf8(kNothingSolvedYet) + u'\n');
+
+  form->Cebr()->setCurrentIndex(1);
+  Find<QLineEdit>("a")->setText(u"0"_s);
+  QTest::mouseClick(Find<QPushButton>("Tenliyinkoklerinitap"), Qt::LeftButton);
+  EXPECT_EQ(window->Text(),
+            u"Квадратные уравнения\nПоследнее решение не удалось: если a=0, то "
+            u"эта не квадратное уранение\n"_s);
+  Find<QLineEdit>("a")->setText(u"1"_s);
+  Find<QLineEdit>("b")->setText(u"-3"_s);
+  Find<QLineEdit>("c")->setText(u"2"_s);
+  QTest::mouseClick(Find<QPushButton>("Tenliyinkoklerinitap"), Qt::LeftButton);
+  EXPECT_TRUE(window->Text().contains(u"= 2,00\n"_s)) << window->Text().toStdString();
+
+  // Back on a page with nothing solved, and the quadratic working is still there on return.
+  form->Cebr()->setCurrentIndex(6);
+  EXPECT_TRUE(window->Text().startsWith(u"Комбинаторика\n"_s));
+  const QString quadratic = window->Text();
+  form->Cebr()->setCurrentIndex(1);
+  EXPECT_NE(window->Text(), quadratic);
+  EXPECT_TRUE(window->Text().contains(u"= 2,00\n"_s));
+
+  Find<QAction>("HellinGedisi")->trigger();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_FALSE(Find<QAction>("HellinGedisi")->isChecked());
+}
+
+TEST_F(WorkingWindowTest, CopiesAsTextAndSavesAsPdf) {
+  WorkingWindow* window = Open();
+  QTest::mouseClick(window->findChild<QPushButton*>(u"Kopyala"_s), Qt::LeftButton);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), window->Text());
+
+  QTemporaryDir dir;
+  const QString path = dir.filePath(u"ход.pdf"_s);
+  dialogs.fileNames = {u""_s, path};
+  auto* save = window->findChild<QPushButton*>(u"PdfSaxla"_s);
+  QTest::mouseClick(save, Qt::LeftButton);  // cancelled: nothing written
+  EXPECT_FALSE(QFile::exists(path));
+  QTest::mouseClick(save, Qt::LeftButton);
+  QFile pdf(path);
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+  EXPECT_EQ(dialogs.fileDialogs.back(), u"save|Документ PDF (*.pdf)|Ход решения.pdf"_s);
+  EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+}  // namespace
+}  // namespace kalkora::testing
