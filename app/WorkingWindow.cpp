@@ -144,7 +144,7 @@ QByteArray WorkingWindow::Pdf() const {
     const double scale = pdf.resolution() / kScreenDpi;
     const QRect page = pdf.pageLayout().paintRectPixels(pdf.resolution());
     const double width = page.width() / scale, height = page.height() / scale;
-    const WorkingLayout layout = LayOutWorking(lines_, FormulaFonts(kFontSize * 0.75), width);
+    const WorkingLayout layout = LayOutWorking(lines_, FormulaFonts(kFontSize * 0.8), width);
 
     QPainter painter(&pdf);
     painter.scale(scale, scale);

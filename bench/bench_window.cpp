@@ -1,9 +1,10 @@
 // What the user feels in the real window (offscreen), each click beside the core work it stands
 // on: a key typed in the full primes list, two billion progression terms, the largest
 // combination, a triangle, a linear system and its report, a polynomial, and "Сохранить" of the
-// graph page.
+// graph page; the linear system and the polynomial also with "Ход решения" open, and its PDF.
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
@@ -15,10 +16,12 @@
 #include <cstdio>
 
 #include "app/UKalkora.h"
+#include "app/WorkingWindow.h"
 #include "app/pages/LinearSystemsPage.h"
 #include "app/platform/Platform.h"
 #include "app/widgets/UniformListView.h"
 #include "equations/Cramer.h"
+#include "equations/CramerSteps.h"
 #include "geometry/Triangle.h"
 #include "graphs/GraphFile.h"
 #include "graphs/Plot.h"
@@ -28,6 +31,7 @@
 #include "numbers/Progressions.h"
 #include "numtext/NumText.h"
 #include "polynomials/Polynomial.h"
+#include "polynomials/PolynomialSteps.h"
 
 namespace {
 
@@ -68,6 +72,17 @@ struct Window {
   template <typename T>
   T* Find(const char* name) {
     return form.findChild<T*>(QString::fromLatin1(name));
+  }
+  // Opens "Ход решения" beside the window, as F1 does.
+  void OpenWorking() {
+    Find<QAction>("HellinGedisi")->trigger();
+    QApplication::processEvents();
+  }
+  // A click as the user sees it with the working open: the click, then the working window
+  // laid out and painted.
+  void ClickAndShow(QAbstractButton* button, bool working) {
+    QTest::mouseClick(button, Qt::LeftButton);
+    if (working) form.SolutionWindow()->repaint();
   }
 };
 
@@ -173,7 +188,7 @@ void BM_CoreTriangle(benchmark::State& state) {
 BENCHMARK(BM_CoreTriangle)->Unit(benchmark::kMicrosecond);
 
 // "Решить" for three unknowns, and "Сохранить" of its report.
-void BM_WindowCramer3(benchmark::State& state, const char* button) {
+void BM_WindowCramer3(benchmark::State& state, const char* button, bool working) {
   Window window;
   QTemporaryDir folder;
   window.Find<kalkora::LinearSystemsPage>("TntTabSheet3")->SetProgramFolder(folder.path());
@@ -184,13 +199,16 @@ void BM_WindowCramer3(benchmark::State& state, const char* button) {
   const char* values[] = {"2", "1", "3", "3", "-1", "1", "-1", "2", "1", "1", "9", "8"};
   for (int i = 0; i < 12; ++i)
     window.Find<QLineEdit>(names[i])->setText(QString::fromLatin1(values[i]));
+  if (working) window.OpenWorking();
   auto* click = window.Find<QAbstractButton>(button);
   for (auto _ : state)
-    QTest::mouseClick(click, Qt::LeftButton);
+    window.ClickAndShow(click, working);
   if (!window.dialogs.errors.isEmpty()) state.SkipWithError("the click failed");
 }
-BENCHMARK_CAPTURE(BM_WindowCramer3, Solve, "HellET")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_WindowCramer3, SaveReport, "Saxla")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WindowCramer3, Solve, "HellET", false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WindowCramer3, SolveWithWorking, "HellET", true)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WindowCramer3, SaveReport, "Saxla", false)->Unit(benchmark::kMicrosecond);
 
 void BM_CoreCramer3(benchmark::State& state) {
   for (auto _ : state)
@@ -198,8 +216,33 @@ void BM_CoreCramer3(benchmark::State& state) {
 }
 BENCHMARK(BM_CoreCramer3)->Unit(benchmark::kMicrosecond);
 
+void BM_CoreCramer3WithSteps(benchmark::State& state) {
+  const std::vector<double> values{2, 1, 3, 3, -1, 1, -1, 2, 1, 1, 9, 8};
+  for (auto _ : state) {
+    const kalkora::CramerSolution s = kalkora::SolveCramer3(2, 1, 3, 3, -1, 1, -1, 2, 1, 1, 9, 8);
+    benchmark::DoNotOptimize(kalkora::CramerSteps(values, s));
+  }
+}
+BENCHMARK(BM_CoreCramer3WithSteps)->Unit(benchmark::kMicrosecond);
+
+// "Сохранить в PDF…" of that working: the PDF made and written through the save routine.
+void BM_WindowSaveWorkingPdf(benchmark::State& state) {
+  Window window;
+  QTemporaryDir folder;
+  window.dialogs.file = folder.filePath(u"ход.pdf"_s);
+  window.form.Cebr()->setCurrentIndex(2);
+  QTest::mouseClick(window.Find<QCheckBox>("TntCheckBox2"), Qt::LeftButton);
+  QTest::mouseClick(window.Find<QAbstractButton>("HellET"), Qt::LeftButton);
+  window.OpenWorking();
+  auto* save = window.form.SolutionWindow()->findChild<QPushButton*>(u"PdfSaxla"_s);
+  for (auto _ : state)
+    QTest::mouseClick(save, Qt::LeftButton);
+  if (!window.dialogs.errors.isEmpty()) state.SkipWithError("the save failed");
+}
+BENCHMARK(BM_WindowSaveWorkingPdf)->Unit(benchmark::kMillisecond);
+
 // "f'(x)=?" and "Вычислить" for a polynomial of twenty terms.
-void BM_WindowPolynomial(benchmark::State& state, const char* button) {
+void BM_WindowPolynomial(benchmark::State& state, const char* button, bool working) {
   Window window;
   window.form.Cebr()->setCurrentIndex(5);
   QString polynomial;
@@ -208,12 +251,16 @@ void BM_WindowPolynomial(benchmark::State& state, const char* button) {
   polynomial.chop(1);
   window.Find<QLineEdit>("Edit43")->setText(polynomial);
   window.Find<QLineEdit>("Edit44")->setText(u"1,5"_s);
+  if (working) window.OpenWorking();
   auto* click = window.Find<QPushButton>(button);
   for (auto _ : state)
-    QTest::mouseClick(click, Qt::LeftButton);
+    window.ClickAndShow(click, working);
 }
-BENCHMARK_CAPTURE(BM_WindowPolynomial, Derivative, "ToremeniTap")->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_WindowPolynomial, Value, "CoxhedlininQiymetiniTap")
+BENCHMARK_CAPTURE(BM_WindowPolynomial, Derivative, "ToremeniTap", false)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WindowPolynomial, DerivativeWithWorking, "ToremeniTap", true)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WindowPolynomial, Value, "CoxhedlininQiymetiniTap", false)
     ->Unit(benchmark::kMicrosecond);
 
 void BM_CorePolynomialDerivative(benchmark::State& state) {
@@ -225,6 +272,16 @@ void BM_CorePolynomialDerivative(benchmark::State& state) {
     benchmark::DoNotOptimize(kalkora::Derivative(polynomial));
 }
 BENCHMARK(BM_CorePolynomialDerivative)->Unit(benchmark::kMicrosecond);
+
+void BM_CorePolynomialDerivativeSteps(benchmark::State& state) {
+  std::string polynomial;
+  for (int e = 20; e >= 1; --e)
+    polynomial += std::to_string(e % 7 + 1) + "*x^" + std::to_string(e) + '+';
+  polynomial.pop_back();
+  for (auto _ : state)
+    benchmark::DoNotOptimize(kalkora::DerivativeSteps(polynomial));
+}
+BENCHMARK(BM_CorePolynomialDerivativeSteps)->Unit(benchmark::kMicrosecond);
 
 // "Построить" of x^4-4*x^3 from 0,5 to 7 with a step of 6,5 / points: the window against the
 // same build in the core (points, scale and drawing, with a progress callback).

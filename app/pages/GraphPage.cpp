@@ -141,6 +141,7 @@ void GraphPage::QrafikiQurClick() {
 void GraphPage::QrafikiTemizleClick() {
   ClearGraph(raster_);
   drawn_.clear();
+  ForgetWorking();
   ui.Image3->update();
   state_.GraphDrawn = false;
   ui.XEd->setText(QStringLiteral("0"));

@@ -125,6 +125,7 @@ void LinearSystemsPage::TemizleClick() {
   }
   SetCaption(ui.Label17, QStringLiteral("x="));
   SetCaption(ui.Label18, QStringLiteral("y="));
+  ForgetWorking();
   const bool thirdShown = !ui.Edit4->isHidden() && !ui.Edit8->isHidden() &&
                           !ui.Edit12->isHidden() && !ui.Edit16->isHidden() &&
                           !ui.Label19->isHidden();

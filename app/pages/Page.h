@@ -70,6 +70,8 @@ class Page : public QWidget {
     working_ = std::move(working);
     Q_EMIT WorkingChanged();
   }
+  // The page's results were cleared: there is nothing left to explain.
+  void ForgetWorking() { ShowWorking(Working()); }
 
   // Routes the characters typed into `edit` through a key handler of this page.
   template <typename PageType>

@@ -68,6 +68,7 @@ void PolynomialPage::CoxhedliniSilClick() {
   SetCaption(ui.Label25, QStringLiteral("0"));
   ui.Edit44->setText(QStringLiteral("0"));
   SetCaption(ui.Label51, QStringLiteral("0"));
+  ForgetWorking();
 }
 
 void PolynomialPage::ToremeniTapClick() {

@@ -69,6 +69,7 @@ void QuadraticPage::ForgetRoots() {
   ui.x2->show();
   SetCaption(ui.x1, QStringLiteral("x1=..."));
   SetCaption(ui.x2, QStringLiteral("x2=..."));
+  ForgetWorking();
 }
 
 void QuadraticPage::aKeyPress(QChar& key) {

@@ -49,6 +49,10 @@ TEST_F(WorkingWindowTest, FollowsThePageInFrontAndItsSolves) {
   form->Cebr()->setCurrentIndex(1);
   EXPECT_NE(window->Text(), quadratic);
   EXPECT_TRUE(window->Text().contains(u"= 2,00\n"_s));
+  // A key typed forgets the roots, and the working with them.
+  Type(Find<QLineEdit>("c"), u"1"_s);
+  EXPECT_EQ(window->Text(),
+            u"Квадратные уравнения\n"_s + QString::fromUtf8(kNothingSolvedYet) + u'\n');
 
   Find<QAction>("HellinGedisi")->trigger();
   EXPECT_FALSE(window->isVisible());
