@@ -46,16 +46,21 @@ void WorkingView::SetLines(std::vector<WorkingLine> lines) {
 }
 
 void WorkingView::LayOut() {
-  const int wrap = parentWidget() != nullptr ? parentWidget()->width() : width();
-  layout_ = LayOutWorking(lines_, fonts_, std::max(100, wrap - 2 * kMargin));
+  wrap_ = WrapWidth();
+  layout_ = LayOutWorking(lines_, fonts_, std::max(100, wrap_ - 2 * kMargin));
   // Formulas never break: a wide one widens the view, and the scroll area scrolls it.
   setMinimumSize(static_cast<int>(std::ceil(layout_.width)) + 2 * kMargin,
                  static_cast<int>(std::ceil(layout_.height)) + 2 * kMargin);
 }
 
 bool WorkingView::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Resize) LayOut();
+  // Only a new width moves words; a new height or this view's own growth changes nothing.
+  if (event->type() == QEvent::Resize && WrapWidth() != wrap_) LayOut();
   return QWidget::eventFilter(watched, event);
+}
+
+int WorkingView::WrapWidth() const {
+  return parentWidget() != nullptr ? parentWidget()->width() : width();
 }
 
 void WorkingView::paintEvent(QPaintEvent* event) {

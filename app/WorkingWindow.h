@@ -31,8 +31,10 @@ class WorkingView : public QWidget {
 
  private:
   void LayOut();
+  int WrapWidth() const;
 
   std::vector<WorkingLine> lines_;
+  int wrap_ = -1;  // the width the lines were last laid out in
   FormulaFonts fonts_;
   WorkingLayout layout_;
 };

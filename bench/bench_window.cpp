@@ -8,8 +8,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +21,7 @@
 #include "app/WorkingWindow.h"
 #include "app/pages/LinearSystemsPage.h"
 #include "app/platform/Platform.h"
+#include "app/widgets/FormulaLayout.h"
 #include "app/widgets/UniformListView.h"
 #include "equations/Cramer.h"
 #include "equations/CramerSteps.h"
@@ -282,6 +285,26 @@ void BM_CorePolynomialDerivativeSteps(benchmark::State& state) {
     benchmark::DoNotOptimize(kalkora::DerivativeSteps(polynomial));
 }
 BENCHMARK(BM_CorePolynomialDerivativeSteps)->Unit(benchmark::kMicrosecond);
+
+// The working window's own share of that click: the lines laid out, and painted on an image.
+void BM_WorkingLayOutAndPaint(benchmark::State& state) {
+  std::string polynomial;
+  for (int e = 20; e >= 1; --e)
+    polynomial += std::to_string(e % 7 + 1) + "*x^" + std::to_string(e) + '+';
+  polynomial.pop_back();
+  const std::vector<kalkora::WorkingLine> lines =
+      kalkora::PresentedLines(kalkora::DerivativeSteps(polynomial), "Производная многочлена");
+  const kalkora::FormulaFonts fonts(17);
+  QImage image(560, 2000, QImage::Format_ARGB32_Premultiplied);
+  for (auto _ : state) {
+    const kalkora::WorkingLayout layout = kalkora::LayOutWorking(lines, fonts, 530);
+    if (state.range(0) != 0) {
+      QPainter painter(&image);
+      kalkora::PaintWorking(painter, layout, {14, 14}, image.rect());
+    }
+  }
+}
+BENCHMARK(BM_WorkingLayOutAndPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // "Построить" of x^4-4*x^3 from 0,5 to 7 with a step of 6,5 / points: the window against the
 // same build in the core (points, scale and drawing, with a progress callback).

@@ -230,14 +230,20 @@ std::string PlainText(const Formula& formula) {
         out += Bracketed(PlainText(node.parts[0])) + "/" + Bracketed(PlainText(node.parts[1]));
         break;
       case FormulaNode::Kind::Root:
-        out += "√" + Bracketed(PlainText(node.parts[0]));
+        out += "√";
+        out += Bracketed(PlainText(node.parts[0]));
         break;
       case FormulaNode::Kind::Superscript:
       case FormulaNode::Kind::Subscript: {
         const bool up = node.kind == FormulaNode::Kind::Superscript;
         const std::string text = PlainText(node.parts[0]);
         const std::string shifted = Script(text, up ? Raised : Lowered);
-        out += !shifted.empty() ? shifted : (up ? "^" : "_") + Bracketed(text);
+        if (shifted.empty()) {
+          out += up ? "^" : "_";
+          out += Bracketed(text);
+        } else {
+          out += shifted;
+        }
         break;
       }
       case FormulaNode::Kind::Determinant: {

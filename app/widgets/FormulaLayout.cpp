@@ -5,6 +5,8 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <utility>
 
 namespace kalkora {
 
@@ -18,10 +20,11 @@ QString Q(const std::string& text) {
   return QString::fromStdString(text);
 }
 
-FormulaBox TextBox(const QString& text, const QFont& font, double slant) {
-  const QFontMetricsF metrics(font);
+FormulaBox TextBox(const QString& text, const FormulaFont& face, double slant) {
+  const QFontMetricsF& metrics = face.metrics;
+  const QFont& font = face.font;
   FormulaBox box;
-  box.width = metrics.horizontalAdvance(text) + slant;
+  box.width = face.Width(text) + slant;
   box.ascent = metrics.ascent();
   box.descent = metrics.descent();
   box.paint = [text, font](QPainter& painter, QPointF at) {
@@ -33,7 +36,7 @@ FormulaBox TextBox(const QString& text, const QFont& font, double slant) {
 
 // The height of a fraction's bar and of the minus sign above the baseline.
 double Axis(const FormulaFonts& fonts, int level) {
-  return QFontMetricsF(fonts.Text(level)).xHeight() * 0.5;
+  return fonts.Text(level).metrics.xHeight() * 0.5;
 }
 
 double Rule(const FormulaFonts& fonts, int level) {
@@ -142,51 +145,71 @@ FormulaBox DeterminantBox(const FormulaNode& node, const FormulaFonts& fonts, in
   return box;
 }
 
+// Pieces with their shifts, shared by the row's painter and every copy of it: boxes nest, and
+// copying what they hold at each level would cost as much as the layout itself.
+using Pieces = std::vector<std::pair<double, FormulaBox>>;
+
 // Appends `piece` to `row` at the row's right end.
-void Append(FormulaBox& row, std::vector<std::pair<double, FormulaBox>>& pieces, double shift,
-            const FormulaBox& piece) {
-  pieces.push_back({shift, piece});
+void Append(FormulaBox& row, Pieces& pieces, double shift, FormulaBox piece) {
   row.width += piece.width;
   row.ascent = std::max(row.ascent, piece.ascent - shift);
   row.descent = std::max(row.descent, piece.descent + shift);
+  pieces.emplace_back(shift, std::move(piece));
 }
 
 }  // namespace
 
-FormulaFonts::FormulaFonts(double size) : pixelSize(size) {}
-
-double FormulaFonts::Em(int level) const {
-  return pixelSize * std::pow(kScriptScale, std::min(level, kDeepestLevel));
+double FormulaFont::Width(const QString& text) const {
+  // A bound on what is kept: one working never needs more, and a long session cannot grow it.
+  constexpr qsizetype kMostKept = 4096;
+  if (const auto found = widths.constFind(text); found != widths.cend()) return *found;
+  if (widths.size() >= kMostKept) widths.clear();
+  return widths[text] = metrics.horizontalAdvance(text);
 }
 
-QFont FormulaFonts::Text(int level) const {
+namespace {
+
+QFont SerifFont(double pixelSize) {
   QFont font(QStringLiteral("DejaVu Serif"));
   font.setStyleHint(QFont::Serif);
-  font.setPixelSize(std::max(1, static_cast<int>(std::lround(Em(level)))));
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelSize))));
   // The same widths on the screen and in a PDF.
   font.setHintingPreference(QFont::PreferNoHinting);
   return font;
 }
 
-QFont FormulaFonts::Variable(int level) const {
-  QFont font = Text(level);
-  font.setItalic(true);
+QFont Styled(QFont font, bool italic, bool bold) {
+  font.setItalic(italic);
+  font.setBold(bold);
   return font;
 }
 
-QFont FormulaFonts::Heading() const {
-  QFont font = Text(0);
-  font.setBold(true);
-  return font;
+}  // namespace
+
+FormulaFonts::FormulaFonts(double size)
+    : pixelSize_(size), heading_(Styled(SerifFont(size), false, true)) {
+  for (int level = 0; level <= kDeepestLevel; ++level) {
+    text_.emplace_back(SerifFont(Em(level)));
+    variable_.emplace_back(Styled(SerifFont(Em(level)), true, false));
+  }
+}
+
+int FormulaFonts::Level(int level) {
+  return std::clamp(level, 0, kDeepestLevel);
+}
+
+double FormulaFonts::Em(int level) const {
+  return pixelSize_ * std::pow(kScriptScale, Level(level));
 }
 
 FormulaBox LayOutFormula(const Formula& formula, const FormulaFonts& fonts, int level) {
   FormulaBox row;
-  const QFontMetricsF metrics(fonts.Text(level));
+  const QFontMetricsF& metrics = fonts.Text(level).metrics;
   row.ascent = metrics.ascent();
   row.descent = metrics.descent();
   // Each piece with its baseline shift (positive is down).
-  std::vector<std::pair<double, FormulaBox>> pieces;
+  const auto shared = std::make_shared<Pieces>();
+  Pieces& pieces = *shared;
   const double em = fonts.Em(level);
   for (const FormulaNode& node : formula.nodes()) {
     switch (node.kind) {
@@ -220,9 +243,9 @@ FormulaBox LayOutFormula(const Formula& formula, const FormulaFonts& fonts, int 
       }
     }
   }
-  row.paint = [pieces](QPainter& painter, QPointF at) {
+  row.paint = [shared](QPainter& painter, QPointF at) {
     double x = at.x();
-    for (const auto& [shift, piece] : pieces) {
+    for (const auto& [shift, piece] : *shared) {
       piece.paint(painter, {x, at.y() + shift});
       x += piece.width;
     }
@@ -308,7 +331,7 @@ WorkingLayout LayOutWorking(const std::vector<WorkingLine>& lines, const Formula
       }
       // Too wide: as many pieces on a line as fit, one too wide alone still whole. Widths add
       // up, so each piece is measured once however long the formula is.
-      const double space = QFontMetricsF(fonts.Text(0)).horizontalAdvance(u' ');
+      const double space = fonts.Text(0).Width(QStringLiteral(" "));
       Formula current;
       double left = indent, used = 0;
       for (const Formula& piece : BreakablePieces(line.formula)) {
@@ -331,26 +354,29 @@ WorkingLayout LayOutWorking(const std::vector<WorkingLine>& lines, const Formula
     }
     // Prose: words fill the width and go on under it.
     FormulaBox current;
-    std::vector<std::pair<double, FormulaBox>> pieces;
+    Pieces pieces;
     const auto flush = [&] {
       if (pieces.empty()) return;
-      current.paint = [pieces](QPainter& painter, QPointF at) {
-        for (const auto& [x, piece] : pieces)
+      current.paint = [placed = std::make_shared<Pieces>(std::move(pieces))](QPainter& painter,
+                                                                             QPointF at) {
+        for (const auto& [x, piece] : *placed)
           piece.paint(painter, {at.x() + x, at.y()});
       };
-      layout.lines.push_back({current, y, 0});
       layout.width = std::max(layout.width, current.width);
-      y += current.height() + em * 0.15;
+      const double height = current.height();
+      layout.lines.push_back({std::move(current), y, 0});
+      y += height + em * 0.15;
       current = FormulaBox();
       pieces.clear();
     };
     for (const Formula& word : Words(line.formula)) {
       FormulaBox box = LayOutFormula(word, fonts);
       if (!pieces.empty() && current.width + box.width > width) flush();
-      pieces.push_back({current.width, box});
+      const double at = current.width;
       current.width += box.width;
       current.ascent = std::max(current.ascent, box.ascent);
       current.descent = std::max(current.descent, box.descent);
+      pieces.emplace_back(at, std::move(box));
     }
     flush();
     y += em * 0.3;

@@ -4,8 +4,11 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QPointF>
+#include <QString>
 #include <functional>
 #include <vector>
 
@@ -23,15 +26,33 @@ struct FormulaBox {
   double height() const { return ascent + descent; }
 };
 
-// The fonts a working is set in: text upright, variables in italics, all at one pixel size.
-struct FormulaFonts {
+// A font with its metrics, made once: a working measures thousands of pieces, most of them the
+// same few signs, letters and numbers, so their widths are kept.
+struct FormulaFont {
+  explicit FormulaFont(const QFont& font) : font(font), metrics(font) {}
+  double Width(const QString& text) const;
+
+  QFont font;
+  QFontMetricsF metrics;
+  mutable QHash<QString, double> widths;
+};
+
+// The fonts a working is set in: text upright, variables in italics, scripts smaller.
+class FormulaFonts {
+ public:
   explicit FormulaFonts(double pixelSize);
-  QFont Text(int level) const;
-  QFont Variable(int level) const;
-  QFont Heading() const;
+  const FormulaFont& Text(int level) const { return text_[Level(level)]; }
+  const FormulaFont& Variable(int level) const { return variable_[Level(level)]; }
+  const FormulaFont& Heading() const { return heading_; }
   double Em(int level) const;
 
-  double pixelSize;
+ private:
+  static int Level(int level);
+
+  double pixelSize_;
+  std::vector<FormulaFont> text_;
+  std::vector<FormulaFont> variable_;
+  FormulaFont heading_;
 };
 
 // One formula on one line.
