@@ -3,17 +3,22 @@
 // How the program is laid out:
 //   common/, numtext/    errors, checked 80-bit arithmetic, number text, key filter sets
 //   formulas/ numbers/ equations/ geometry/ polynomials/ graphs/ units/
-//                        the plain computations of each page: no Qt, tested on their own
-//   app/                 the window: this shell (TForm1), the about box (OProqramme),
+//                        the plain computations of each page: no Qt, tested on their own; beside
+//                        each, its ...Steps functions that write the worked solution
+//   steps/               the worked solution: lines of prose and formulas, and their plain text
+//   app/                 the window: this shell (TForm1), the about box (OProqramme), the
+//                        working window (WorkingWindow, "Ход решения"),
 //                        pages/ (one class per page), widgets/ (key filter, spinner),
 //                        platform/ (message boxes, file dialogs, other programs, and
 //                        Files: the one save routine and the one file reader)
 //
 // How a click flows: a page binds each control's signal to one of its handlers under the
 // system's name (EBOBveEKOBClick). The handler reads its fields with ParseInteger or ParseFloat,
-// calls the plain functions of its subsystem, and writes the texts back into its controls. An
-// error raised on the way ends the handler and reaches the default error report (ErrorReport.h);
-// boxes and dialogs go through Dialogs, so tests can answer them.
+// calls the plain functions of its subsystem, and writes the texts back into its controls; a
+// handler that solves (bound with BindSolve) then hands its working to ShowWorking, which the
+// working window shows while its page is in front. An error raised on the way ends the handler
+// and reaches the default error report (ErrorReport.h), and the page's working says the solve
+// failed; boxes and dialogs go through Dialogs, so tests can answer them.
 #pragma once
 
 #include <QMainWindow>
