@@ -66,14 +66,14 @@ Working DerivativeSteps(std::string_view polynomial) {
       working.Math(Formula() << "(" << c << x << Sup(e) << ")′ = " << c << "·" << Operand(e) << "·"
                              << x << Sup(Operand(e) + "−1") << " = " << product << power);
     } else if (i / 2 == kLongestWrittenSum) {
-      working.Prose("… и так же каждый из остальных членов (всего их " +
-                    FormatInteger(static_cast<std::int32_t>(numbers.size() / 2)) + ").");
+      working.Prose(Formula("… и так же каждый из остальных членов (всего их ")
+                    << FormatInteger(static_cast<std::int32_t>(numbers.size() / 2)) << ").");
     }
     derivative.Term(product, power);
   }
   if (i < numbers.size()) {
     working.Prose("Последнее число без показателя — свободный член, а производная числа равна 0:");
-    working.Math("(" + FormatGeneral15(numbers[i]) + ")′ = 0");
+    working.Math(Formula("(") << FormatGeneral15(numbers[i]) << ")′ = 0");
   }
   working.Math(Function(x, true) << derivative.Written());
   return working;
