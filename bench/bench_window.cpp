@@ -1,7 +1,8 @@
 // What the user feels in the real window (offscreen), each click beside the core work it stands
 // on: a key typed in the full primes list, two billion progression terms, the largest
 // combination, a triangle, a linear system and its report, a polynomial, and "Сохранить" of the
-// graph page; the linear system and the polynomial also with "Ход решения" open, and its PDF.
+// graph page (also as a picture); the linear system and the polynomial also with "Ход решения"
+// open, and its PDF.
 #include <benchmark/benchmark.h>
 
 #include <QAction>
@@ -27,6 +28,7 @@
 #include "equations/CramerSteps.h"
 #include "geometry/Triangle.h"
 #include "graphs/GraphFile.h"
+#include "graphs/GraphSvg.h"
 #include "graphs/Plot.h"
 #include "graphs/Raster.h"
 #include "numbers/Combinatorics.h"
@@ -380,6 +382,34 @@ void BM_CoreEncodeDefaultGraph(benchmark::State& state) {
     benchmark::DoNotOptimize(kalkora::EncodeGraphFile("x^4-4*x^3", graph));
 }
 BENCHMARK(BM_CoreEncodeDefaultGraph)->Unit(benchmark::kMicrosecond);
+
+// "Сохранить изображение…" of the default graph, as PNG and as SVG drawn from its points.
+void BM_WindowSaveGraphPicture(benchmark::State& state, const char* name) {
+  Window window;
+  QTemporaryDir folder;
+  window.dialogs.file = folder.filePath(QString::fromLatin1(name));
+  QTest::mouseClick(window.Find<QPushButton>("QrafikiQur"), Qt::LeftButton);
+  QAction* save = window.Find<QWidget>("Image3")->actions().at(1);
+  for (auto _ : state)
+    save->trigger();
+  if (!window.dialogs.errors.isEmpty()) state.SkipWithError("the save failed");
+}
+BENCHMARK_CAPTURE(BM_WindowSaveGraphPicture, Png, "g.png")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WindowSaveGraphPicture, Svg, "g.svg")->Unit(benchmark::kMillisecond);
+
+void BM_CoreGraphSvg(benchmark::State& state) {
+  kalkora::GraphState graph;
+  graph.RangeStart = -2;
+  graph.RangeEnd = 4.5L;
+  graph.StepValue = 0.01L;
+  kalkora::ComputePoints(graph, "x^4-4*x^3");
+  kalkora::ComputeScale(graph, true);
+  const std::vector<kalkora::GraphTrace> traces{kalkora::TraceGraph(graph, true)};
+  for (auto _ : state)
+    benchmark::DoNotOptimize(
+        kalkora::GraphSvg(traces, kalkora::kGraphWidth, kalkora::kGraphHeight));
+}
+BENCHMARK(BM_CoreGraphSvg)->Unit(benchmark::kMicrosecond);
 
 // The offscreen platform warns about window features it lacks; those warnings are noise here.
 void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
