@@ -255,7 +255,8 @@ FormulaBox LayOutFormula(const Formula& formula, const FormulaFonts& fonts, int 
 
 namespace {
 
-// A prose line cut into words: every space ends one, and what is glued to a word stays in it.
+// A prose line cut into words: every space ends one, and what is glued to a word stays in it. The
+// spaces around "=" hold: an equality in a sentence is never split between two lines.
 std::vector<Formula> Words(const Formula& prose) {
   std::vector<Formula> words(1);
   for (const FormulaNode& node : prose.nodes()) {
@@ -263,14 +264,19 @@ std::vector<Formula> Words(const Formula& prose) {
       words.back() << node;
       continue;
     }
+    const std::string& text = node.text;
     size_t start = 0;
-    for (size_t space = node.text.find(' '); space != std::string::npos;
-         space = node.text.find(' ', start)) {
-      words.back() << node.text.substr(start, space + 1 - start);
+    for (size_t space = text.find(' '); space != std::string::npos;
+         space = text.find(' ', space + 1)) {
+      if ((space > 0 && text[space - 1] == '=') ||
+          (space + 1 < text.size() && text[space + 1] == '=')) {
+        continue;
+      }
+      words.back() << text.substr(start, space + 1 - start);
       words.emplace_back();
       start = space + 1;
     }
-    words.back() << node.text.substr(start);
+    words.back() << text.substr(start);
   }
   if (words.back().empty()) words.pop_back();
   return words;

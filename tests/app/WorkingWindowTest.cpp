@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "app/WorkingWindow.h"
+#include "app/widgets/FormulaLayout.h"
 #include "tests/app/AppTest.h"
 
 namespace kalkora::testing {
@@ -76,6 +77,24 @@ TEST_F(WorkingWindowTest, CopiesAsTextAndSavesAsPdf) {
   EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
   EXPECT_EQ(dialogs.fileDialogs.back(), u"save|Документ PDF (*.pdf)|Ход решения.pdf"_s);
   EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST(FormulaLayoutTest, LongLinesBreakBetweenEqualitiesAndNeverInsideOne) {
+  const FormulaFonts fonts(17);
+  Working working;
+  working.Math(Formula() << Var("S") << " = " << Sqrt("6·(6 − 3)·(6 − 4)·(6 − 5)") << " = "
+                         << Sqrt("36") << " = 6,00");
+  working.Prose("Наименьшее и наибольшее значения: y = -27, y = 48.");
+  const double narrow =
+      LayOutFormula(Formula() << Var("S") << " = " << Sqrt("6·(6 − 3)·(6 − 4)·(6 − 5)"), fonts)
+          .width +
+      40;
+  const WorkingLayout formula = LayOutWorking({working.lines[0]}, fonts, narrow);
+  // Two lines, the second starting with its "=" further in.
+  ASSERT_EQ(formula.lines.size(), 2u);
+  EXPECT_GT(formula.lines[1].left, formula.lines[0].left);
+  // With no room at all each word takes a line of its own, and "y = -27," is one word.
+  EXPECT_EQ(LayOutWorking({working.lines[1]}, fonts, 1).lines.size(), 6u);
 }
 
 }  // namespace
