@@ -6,9 +6,12 @@ bool TriangleExists(Extended AB, Extended BC, Extended AC) {
   return !(AB > Add(BC, AC) || BC > Add(AB, AC) || AC > Add(AB, BC));
 }
 
+double HalfPerimeter(double AB, double BC, double AC) {
+  return ToDouble(Div(Add(Add(AB, BC), AC), 2));
+}
+
 double TriangleArea(double AB, double BC, double AC) {
-  const double s = ToDouble(Div(Add(Add(AB, BC), AC), 2));
-  const Extended es = s;
+  const Extended es = HalfPerimeter(AB, BC, AC);
   return ToDouble(Sqrt(Mul(Mul(Mul(Sub(es, AB), es), Sub(es, BC)), Sub(es, AC))));
 }
 

@@ -15,6 +15,8 @@ bool TriangleExists(Extended AB, Extended BC, Extended AC);
 // Heron's formula: s = ((AB + BC) + AC) / 2 rounded to a double, then
 // √((((s - AB)·s)·(s - BC))·(s - AC)).
 double TriangleArea(double AB, double BC, double AC);
+// The half-perimeter Heron's formula takes: (AB + BC + AC) / 2 in 80 bits, rounded to a double.
+double HalfPerimeter(double AB, double BC, double AC);
 // (AB + BC) + AC.
 double TrianglePerimeter(double AB, double BC, double AC);
 // The median to side X, Y and Z the other two: ½·√(2·(Y² + Z²) - X²).

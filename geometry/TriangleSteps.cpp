@@ -56,7 +56,7 @@ Working TriangleSteps(Extended AB, Extended BC, Extended AC, const TriangleSolut
 
   // Heron's formula takes the sides and the half-perimeter as doubles, as TriangleArea does.
   const std::array<double, 3> sides = {ToDouble(AB), ToDouble(BC), ToDouble(AC)};
-  const double p = ToDouble(Div(Add(Add(sides[0], sides[1]), sides[2]), 2));
+  const double p = HalfPerimeter(sides[0], sides[1], sides[2]);
   const std::string pText = FormatGeneral15(p);
   const FormulaNode pVar = Var("p");
   working.Heading("Площадь по формуле Герона");

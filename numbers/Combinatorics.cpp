@@ -14,8 +14,8 @@ CountOutcome Message(const char* message) {
   return {{}, message};
 }
 
-CountOutcome Count(Extended count) {
-  return {FormatGeneral15(count), {}};
+CountOutcome Count(Extended count, std::int32_t n, std::int32_t k) {
+  return {FormatGeneral15(count), {}, n, k};
 }
 
 // The checks C and A share, then the count of n and k.
@@ -27,7 +27,7 @@ CountOutcome OfKAndN(std::string_view kText, std::string_view nText, CountOf cou
   // The factorial of a negative number is 1, which would make counts such as C(5, -1) = 1/6.
   if (n < 0 || k < 0) return Message(kNegativeNumber);
   if (k > n) return Message(kKAboveN);
-  return Count(count(n, k));
+  return Count(count(n, k), n, k);
 }
 
 }  // namespace
@@ -36,7 +36,7 @@ CountOutcome Permutations(std::string_view nText) {
   if (nText.empty()) return Message(kEnterNaturalNumber);
   const std::int32_t n = ParseInteger(nText);
   if (n < 0) return Message(kNegativeNumber);
-  return Count(Factorial(n));
+  return Count(Factorial(n), n, 0);
 }
 
 CountOutcome Combinations(std::string_view k, std::string_view n) {

@@ -1,6 +1,7 @@
 // Permutations, combinations and arrangements from the texts of the page's fields.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,9 @@ inline constexpr const char* kKAboveN = "не может быт n<k!";
 struct CountOutcome {
   std::string result;
   std::string message;
+  // The numbers the count was made of, when it has a result (k is 0 for permutations).
+  std::int32_t n = 0;
+  std::int32_t k = 0;
 };
 
 // n! of the text of the permutations' field. A text that is no integer throws ConvertError.

@@ -80,11 +80,15 @@ DerivativeOutcome Derivative(std::string_view polynomial) {
   }
 }
 
+Extended PolynomialTerm(double c, double e, Extended x) {
+  return Mul(c, Power(x, e));
+}
+
 Extended PolynomialValue(const std::vector<double>& numbers, Extended x) {
   Extended sum = 0;
   std::size_t i = 0;
   for (; i + 1 < numbers.size(); i += 2)
-    sum = Add(sum, Mul(numbers[i], Power(x, numbers[i + 1])));
+    sum = Add(sum, PolynomialTerm(numbers[i], numbers[i + 1], x));
   if (i < numbers.size()) sum = Add(sum, numbers[i]);
   return sum;
 }

@@ -29,6 +29,8 @@ DerivativeOutcome Derivative(std::string_view polynomial);
 // The sum of c·x^e over the pairs (c, e), with the formulas' power rule; a last number without
 // its exponent counts as a constant term. Float faults throw FloatError.
 Extended PolynomialValue(const std::vector<double>& numbers, Extended x);
+// One term of that sum: c·x^e.
+Extended PolynomialTerm(double c, double e, Extended x);
 
 // One Latin letter, A to Z or a to z: the polynomial x (or any other letter) on its own.
 bool IsSingleLetter(std::string_view text);

@@ -91,7 +91,7 @@ Working PolynomialValueSteps(const std::vector<double>& numbers, Extended x, Ext
   for (; i + 1 < numbers.size(); i += 2) {
     putIn.Term(FormatGeneral15(numbers[i]),
                Formula() << "·" << Operand(X) << Sup(FormatGeneral15(numbers[i + 1])));
-    const Extended term = Mul(numbers[i], Power(x, numbers[i + 1]));
+    const Extended term = PolynomialTerm(numbers[i], numbers[i + 1], x);
     const std::string termText = FormatGeneral15(term);
     rounded = rounded || EqualsShown(term, termText) != " = ";
     terms.Term(termText);

@@ -44,33 +44,22 @@ void CombinatoricsPage::Show(const CountOutcome& outcome, QLineEdit* result) {
   result->setCursorPosition(0);
 }
 
-// A count that has a result read its fields as integers already, so reading them again for the
-// working cannot fail.
 void CombinatoricsPage::PermutasiyaClick() {
-  const std::string n = FieldText(ui.Edit13);
-  const CountOutcome outcome = Permutations(n);
+  const CountOutcome outcome = Permutations(FieldText(ui.Edit13));
   Show(outcome, ui.Edit17);
-  if (outcome.message.empty()) ShowWorking(PermutationSteps(ParseInteger(n), outcome.result));
+  if (outcome.message.empty()) ShowWorking(PermutationSteps(outcome.n, outcome.result));
 }
 
 void CombinatoricsPage::KombinezonClick() {
-  const std::string k = FieldText(ui.Edit18);
-  const std::string n = FieldText(ui.Edit19);
-  const CountOutcome outcome = Combinations(k, n);
+  const CountOutcome outcome = Combinations(FieldText(ui.Edit18), FieldText(ui.Edit19));
   Show(outcome, ui.Edit20);
-  if (outcome.message.empty()) {
-    ShowWorking(CombinationSteps(ParseInteger(k), ParseInteger(n), outcome.result));
-  }
+  if (outcome.message.empty()) ShowWorking(CombinationSteps(outcome.k, outcome.n, outcome.result));
 }
 
 void CombinatoricsPage::AranjemanClick() {
-  const std::string k = FieldText(ui.Edit21);
-  const std::string n = FieldText(ui.Edit30);
-  const CountOutcome outcome = Arrangements(k, n);
+  const CountOutcome outcome = Arrangements(FieldText(ui.Edit21), FieldText(ui.Edit30));
   Show(outcome, ui.Edit31);
-  if (outcome.message.empty()) {
-    ShowWorking(ArrangementSteps(ParseInteger(k), ParseInteger(n), outcome.result));
-  }
+  if (outcome.message.empty()) ShowWorking(ArrangementSteps(outcome.k, outcome.n, outcome.result));
 }
 
 void CombinatoricsPage::Edit13KeyPress(QChar& key) {

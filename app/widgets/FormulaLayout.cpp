@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
 #include <utility>
 
 namespace kalkora {
@@ -255,37 +256,16 @@ FormulaBox LayOutFormula(const Formula& formula, const FormulaFonts& fonts, int 
 
 namespace {
 
-// A prose line cut into words: every space ends one, and what is glued to a word stays in it. The
-// spaces around "=" hold: an equality in a sentence is never split between two lines.
-std::vector<Formula> Words(const Formula& prose) {
-  std::vector<Formula> words(1);
-  for (const FormulaNode& node : prose.nodes()) {
-    if (node.kind != FormulaNode::Kind::Text) {
-      words.back() << node;
-      continue;
-    }
-    const std::string& text = node.text;
-    size_t start = 0;
-    for (size_t space = text.find(' '); space != std::string::npos;
-         space = text.find(' ', space + 1)) {
-      if ((space > 0 && text[space - 1] == '=') ||
-          (space + 1 < text.size() && text[space + 1] == '=')) {
-        continue;
-      }
-      words.back() << text.substr(start, space + 1 - start);
-      words.emplace_back();
-      start = space + 1;
-    }
-    words.back() << text.substr(start);
-  }
-  if (words.back().empty()) words.pop_back();
-  return words;
-}
+// Where a formula's text is cut: the end of the piece before and the start of the next.
+struct Cut {
+  size_t end;
+  size_t next;
+};
 
-// A formula cut before each " = ", " + " and " − " of its own row: where a line too long for
-// the width may break, each further line starting with its sign, as one writes it by hand.
-std::vector<Formula> BreakablePieces(const Formula& formula) {
-  static const std::string kBreaks[] = {" = ", " + ", " − "};
+// A formula's row cut into pieces at the places `find(text, from)` gives in its texts (nullopt
+// when there are no more); what is glued to a piece's text stays in that piece.
+template <typename FindCut>
+std::vector<Formula> CutFormula(const Formula& formula, FindCut find) {
   std::vector<Formula> pieces(1);
   for (const FormulaNode& node : formula.nodes()) {
     if (node.kind != FormulaNode::Kind::Text) {
@@ -293,18 +273,44 @@ std::vector<Formula> BreakablePieces(const Formula& formula) {
       continue;
     }
     size_t start = 0;
-    for (;;) {
-      size_t at = std::string::npos;
-      for (const std::string& sign : kBreaks)
-        at = std::min(at, node.text.find(sign, start));
-      if (at == std::string::npos) break;
-      pieces.back() << node.text.substr(start, at - start);
+    for (std::optional<Cut> cut = find(node.text, 0); cut; cut = find(node.text, cut->next)) {
+      pieces.back() << node.text.substr(start, cut->end - start);
       pieces.emplace_back();
-      start = at + 1;
+      start = cut->next;
     }
     pieces.back() << node.text.substr(start);
   }
   return pieces;
+}
+
+// A prose line cut into words, each keeping the space after it. The spaces around "=" hold: an
+// equality in a sentence is never split between two lines.
+std::vector<Formula> Words(const Formula& prose) {
+  std::vector<Formula> words =
+      CutFormula(prose, [](const std::string& text, size_t from) -> std::optional<Cut> {
+        for (size_t space = text.find(' ', from); space != std::string::npos;
+             space = text.find(' ', space + 1)) {
+          const bool inEquality = (space > 0 && text[space - 1] == '=') ||
+                                  (space + 1 < text.size() && text[space + 1] == '=');
+          if (!inEquality) return Cut{space + 1, space + 1};
+        }
+        return std::nullopt;
+      });
+  if (words.back().empty()) words.pop_back();
+  return words;
+}
+
+// A formula cut before each " = ", " + " and " − " of its own row: where a line too long for
+// the width may break, each further line starting with its sign, as one writes it by hand.
+std::vector<Formula> BreakablePieces(const Formula& formula) {
+  return CutFormula(formula, [](const std::string& text, size_t from) -> std::optional<Cut> {
+    static const std::string kBreaks[] = {" = ", " + ", " − "};
+    size_t at = std::string::npos;
+    for (const std::string& sign : kBreaks)
+      at = std::min(at, text.find(sign, from));
+    if (at == std::string::npos) return std::nullopt;
+    return Cut{at, at + 1};
+  });
 }
 
 }  // namespace
