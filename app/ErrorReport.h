@@ -18,6 +18,13 @@ namespace kalkora {
 // so letters, digits and "?" get one while ".", "!" and "'" do not.
 QString WithFullStop(const QString& message);
 
+// The text the default error report shows for `error`, before its full stop.
+inline QString ReportedText(const std::exception& error) {
+  if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr)
+    return QStringLiteral("Out of memory");
+  return QString::fromUtf8(error.what());
+}
+
 // Shows `message` in the default error report.
 void ReportError(Dialogs& dialogs, QWidget* parent, const QString& message);
 

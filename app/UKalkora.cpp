@@ -25,6 +25,7 @@
 #include "app/pages/QuadraticPage.h"
 #include "app/pages/TrianglePage.h"
 #include "app/widgets/Accessibility.h"
+#include "app/widgets/Field.h"
 
 // The pictures live in the static window library, whose resources must be registered by hand.
 static void InitKalkoraResources() {
@@ -35,44 +36,44 @@ namespace kalkora {
 
 namespace {
 
-// The pictures of the toolbar's image list, by index; 6, 10 and 11 have no button.
-const char16_t* const kToolBarImages[] = {
-    u":/icons/00-natural-numbers.svg",
-    u":/icons/01-quadratic.svg",
-    u":/icons/02-linear-systems.svg",
-    u":/icons/03-progressions.svg",
-    u":/icons/04-graph.svg",
-    u":/icons/05-combinatorics.svg",
-    u":/icons/06-calculator.svg",
-    u":/icons/07-triangle.svg",
-    u":/icons/08-circle.svg",
-    u":/icons/09-converter.svg",
-    u":/icons/10-save.svg",
-    u":/icons/11-open.svg",
-    u":/icons/12-derivative.svg",
-};
+template <typename PageType>
+Page* Make(Platform& platform) {
+  return new PageType(platform);
+}
 
-struct ToolButtonEntry {
-  const char16_t* name;
-  int image;  // -1: the separator
-  const char16_t* hint;
-  void (TForm1::*click)();
-};
+// The toolbar's separator, which stands before the triangle's button.
+constexpr const char16_t* kToolBarGap = u"TntToolButton8";
 
-// Left to right; every page has exactly one button.
-const ToolButtonEntry kToolButtons[] = {
-    {u"TntToolButton1", 0, u"Натуральные числа", &TForm1::TntToolButton1Click},
-    {u"TntToolButton2", 1, u"квадратные уранений", &TForm1::TntToolButton2Click},
-    {u"TntToolButton3", 2, u"системы линейных уравнений", &TForm1::TntToolButton3Click},
-    {u"TntToolButton4", 3, u"прогрессии", &TForm1::TntToolButton4Click},
-    {u"TntToolButton5", 4, u"график функций", &TForm1::TntToolButton5Click},
-    {u"TntToolButton7", 12, u"Производная многочлена", &TForm1::TntToolButton7Click},
-    {u"TntToolButton6", 5, u"комбинаторика", &TForm1::TntToolButton6Click},
-    {u"TntToolButton8", -1, nullptr, nullptr},
-    {u"TntToolButton9", 7, u"треугольник", &TForm1::TntToolButton9Click},
-    {u"TntToolButton10", 8, u"окружность и круг", &TForm1::TntToolButton10Click},
-    {u"TntToolButton11", 9, u"дополнение", &TForm1::TntToolButton11Click},
-};
+}  // namespace
+
+const std::array<PageEntry, kPageCount>& PageTable() {
+  static const std::array<PageEntry, kPageCount> table = {{
+      {PageId::NaturalNumbers, u"TntTabSheet1", u"Натуральные числа", u"TntToolButton1",
+       u":/icons/00-natural-numbers.svg", u"Натуральные числа", false, &Make<NaturalNumbersPage>},
+      {PageId::Quadratic, u"TntTabSheet2", u"Квадратные уравнения", u"TntToolButton2",
+       u":/icons/01-quadratic.svg", u"квадратные уранений", false, &Make<QuadraticPage>},
+      {PageId::LinearSystems, u"TntTabSheet3", u"Системы линейных уравнений", u"TntToolButton3",
+       u":/icons/02-linear-systems.svg", u"системы линейных уравнений", false,
+       &Make<LinearSystemsPage>},
+      {PageId::Progressions, u"TntTabSheet4", u"Прогрессии", u"TntToolButton4",
+       u":/icons/03-progressions.svg", u"прогрессии", false, &Make<ProgressionsPage>},
+      {PageId::Graph, u"TntTabSheet5", u"График функций", u"TntToolButton5",
+       u":/icons/04-graph.svg", u"график функций", false, &Make<GraphPage>},
+      {PageId::Polynomial, u"TntTabSheet7", u"Производная многочлена", u"TntToolButton7",
+       u":/icons/12-derivative.svg", u"Производная многочлена", false, &Make<PolynomialPage>},
+      {PageId::Combinatorics, u"TntTabSheet9", u"Комбинаторика", u"TntToolButton6",
+       u":/icons/05-combinatorics.svg", u"комбинаторика", false, &Make<CombinatoricsPage>},
+      {PageId::Triangle, u"TntTabSheet11", u"Решение треугольников", u"TntToolButton9",
+       u":/icons/07-triangle.svg", u"треугольник", true, &Make<TrianglePage>},
+      {PageId::Circle, u"TntTabSheet6", u"Окружность и круг", u"TntToolButton10",
+       u":/icons/08-circle.svg", u"окружность и круг", false, &Make<CirclePage>},
+      {PageId::Converter, u"TntTabSheet8", u"Дополнение", u"TntToolButton11",
+       u":/icons/09-converter.svg", u"дополнение", false, &Make<ConverterPage>},
+  }};
+  return table;
+}
+
+namespace {
 
 constexpr int kToolBarHeight = 36;
 constexpr int kSeparatorWidth = 8;
@@ -129,26 +130,11 @@ TForm1::TForm1(Platform& platform, QWidget* parent) : QMainWindow(parent), platf
   ui.Cebr->setStyle(pageAreaStyle);
   ui.Cebr->setFont(Tahoma(11));
   ui.Cebr->tabBar()->setCursor(Qt::PointingHandCursor);
-  AddPage(new NaturalNumbersPage(platform_), QStringLiteral("TntTabSheet1"),
-          QStringLiteral("Натуральные числа"));
-  AddPage(quadraticPage_ = new QuadraticPage(platform_), QStringLiteral("TntTabSheet2"),
-          QStringLiteral("Квадратные уравнения"));
-  AddPage(new LinearSystemsPage(platform_), QStringLiteral("TntTabSheet3"),
-          QStringLiteral("Системы линейных уравнений"));
-  AddPage(new ProgressionsPage(platform_), QStringLiteral("TntTabSheet4"),
-          QStringLiteral("Прогрессии"));
-  AddPage(graphPage_ = new GraphPage(platform_), QStringLiteral("TntTabSheet5"),
-          QStringLiteral("График функций"));
-  AddPage(new PolynomialPage(platform_), QStringLiteral("TntTabSheet7"),
-          QStringLiteral("Производная многочлена"));
-  AddPage(new CombinatoricsPage(platform_), QStringLiteral("TntTabSheet9"),
-          QStringLiteral("Комбинаторика"));
-  AddPage(new TrianglePage(platform_), QStringLiteral("TntTabSheet11"),
-          QStringLiteral("Решение треугольников"));
-  AddPage(new CirclePage(platform_), QStringLiteral("TntTabSheet6"),
-          QStringLiteral("Окружность и круг"));
-  AddPage(converterPage_ = new ConverterPage(platform_), QStringLiteral("TntTabSheet8"),
-          QStringLiteral("Дополнение"));
+  for (const PageEntry& entry : PageTable())
+    AddPage(entry);
+  quadraticPage_ = qobject_cast<QuadraticPage*>(PageWidget(PageId::Quadratic));
+  graphPage_ = qobject_cast<GraphPage*>(PageWidget(PageId::Graph));
+  converterPage_ = static_cast<ConverterPage*>(PageWidget(PageId::Converter));
 
   Dialogs& dialogs = platform_.dialogs;
   ConnectGuarded(dialogs, this, ui.N7, &QAction::triggered, [this] { N7Click(); });
@@ -186,17 +172,16 @@ void TForm1::BuildToolBar() {
   toolBar_->toggleViewAction()->setVisible(false);
   addToolBar(Qt::TopToolBarArea, toolBar_);
 
-  for (const ToolButtonEntry& entry : kToolButtons) {
-    if (entry.image < 0) {
+  for (const PageEntry& entry : PageTable()) {
+    if (entry.gapBefore) {
       auto* separator = new QWidget(toolBar_);
-      separator->setObjectName(Text(entry.name));
+      separator->setObjectName(Text(kToolBarGap));
       separator->setFixedWidth(kSeparatorWidth);
       toolBar_->addWidget(separator);
-      continue;
     }
     auto* button = new QToolButton(toolBar_);
-    button->setObjectName(Text(entry.name));
-    button->setIcon(QIcon(Text(kToolBarImages[entry.image])));
+    button->setObjectName(Text(entry.button));
+    button->setIcon(QIcon(Text(entry.icon)));
     button->setIconSize(kToolImageSize);
     button->setFixedSize(kToolButtonSize);
     button->setToolTip(Text(entry.hint));
@@ -204,26 +189,41 @@ void TForm1::BuildToolBar() {
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     toolBar_->addWidget(button);
-    const auto click = entry.click;
+    // Each button selects its page exactly as a click on the page's tab would.
+    const PageId id = entry.id;
     ConnectGuarded(platform_.dialogs, this, button, &QToolButton::clicked,
-                   [this, click] { (this->*click)(); });
+                   [this, id] { ShowPage(id); });
   }
 }
 
-void TForm1::AddPage(QWidget* page, const QString& sheetName, const QString& caption) {
-  page->setObjectName(sheetName);
+void TForm1::AddPage(const PageEntry& entry) {
+  Page* page = entry.make(platform_);
+  page->setObjectName(Text(entry.sheet));
   // The pages' fixed colours (blue, navy, red captions) are made for a light page: under a dark
   // desktop palette the pages keep the style's light one, so every text stays readable.
   page->setPalette(style()->standardPalette());
   page->setAutoFillBackground(true);
   // Screen readers take a field's name from the label before it.
   NameFieldsByTheirLabels(page);
-  ui.Cebr->addTab(page, caption);
-  if (auto* solver = qobject_cast<Page*>(page)) {
-    connect(solver, &Page::WorkingChanged, this, [this, solver] {
-      if (ui.Cebr->currentWidget() == solver) FollowPage();
-    });
+  // A field the page gave no rule still takes pastes as typing: without line breaks, and
+  // refused whole when it would not fit.
+  for (QLineEdit* field : page->findChildren<QLineEdit*>()) {
+    if (!HasFieldRule(field)) InstallField(field, {});
   }
+  ui.Cebr->addTab(page, Text(entry.caption));
+  connect(page, &Page::WorkingChanged, this, [this, page] {
+    if (ui.Cebr->currentWidget() == page) FollowPage();
+  });
+  connect(page, &Page::StatusMessage, this,
+          [this](const QString& text) { ui.StatusBar1->showMessage(text); });
+}
+
+QWidget* TForm1::PageWidget(PageId id) const {
+  return ui.Cebr->widget(PageIndex(id));
+}
+
+void TForm1::ShowPage(PageId id) {
+  ui.Cebr->setCurrentIndex(PageIndex(id));
 }
 
 void TForm1::FormCreate() {
@@ -255,37 +255,6 @@ void TForm1::closeEvent(QCloseEvent* event) {
   } else {
     event->ignore();
   }
-}
-
-void TForm1::TntToolButton1Click() {
-  ui.Cebr->setCurrentIndex(0);
-}
-void TForm1::TntToolButton2Click() {
-  ui.Cebr->setCurrentIndex(1);
-}
-void TForm1::TntToolButton3Click() {
-  ui.Cebr->setCurrentIndex(2);
-}
-void TForm1::TntToolButton4Click() {
-  ui.Cebr->setCurrentIndex(3);
-}
-void TForm1::TntToolButton5Click() {
-  ui.Cebr->setCurrentIndex(4);
-}
-void TForm1::TntToolButton7Click() {
-  ui.Cebr->setCurrentIndex(5);
-}
-void TForm1::TntToolButton6Click() {
-  ui.Cebr->setCurrentIndex(6);
-}
-void TForm1::TntToolButton9Click() {
-  ui.Cebr->setCurrentIndex(7);
-}
-void TForm1::TntToolButton10Click() {
-  ui.Cebr->setCurrentIndex(8);
-}
-void TForm1::TntToolButton11Click() {
-  ui.Cebr->setCurrentIndex(9);
 }
 
 void TForm1::N1Click() {

@@ -24,6 +24,7 @@
 #include <QMainWindow>
 #include <vector>
 
+#include "app/PageTable.h"
 #include "app/platform/Platform.h"
 #include "ui_UKalkora.h"
 
@@ -51,16 +52,9 @@ class TForm1 : public QMainWindow {
   void FormCreate();
   void FormActivate();
 
-  void TntToolButton1Click();
-  void TntToolButton2Click();
-  void TntToolButton3Click();
-  void TntToolButton4Click();
-  void TntToolButton5Click();
-  void TntToolButton7Click();
-  void TntToolButton6Click();
-  void TntToolButton9Click();
-  void TntToolButton10Click();
-  void TntToolButton11Click();
+  // Brings a page to the front, as a click on its tab or its toolbar button does.
+  void ShowPage(PageId id);
+  QWidget* PageWidget(PageId id) const;
 
   void N1Click();
   void N4Click();
@@ -77,7 +71,7 @@ class TForm1 : public QMainWindow {
 
  private:
   void BuildToolBar();
-  void AddPage(QWidget* page, const QString& sheetName, const QString& caption);
+  void AddPage(const PageEntry& entry);
   // Shows the working of the page in front, when the working window is open.
   void FollowPage();
 

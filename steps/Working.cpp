@@ -6,6 +6,8 @@ namespace kalkora {
 
 const char* const kNothingSolvedYet =
     "Пока нечего показать: на этой странице ещё ничего не решено.";
+const char* const kOutdatedWorking =
+    "Данные изменены после этого решения: ход решения и результаты относятся к прежним данным.";
 
 std::string FailureSentence(const std::string& message) {
   return "Последнее решение не удалось: " + message;
@@ -269,6 +271,7 @@ std::vector<WorkingLine> PresentedLines(const Working& working, const std::strin
   } else if (working.state == Working::State::Failed) {
     lines.push_back({WorkingLine::Kind::Prose, FailureSentence(working.failure)});
   } else {
+    if (working.outdated) lines.push_back({WorkingLine::Kind::Prose, kOutdatedWorking});
     lines.insert(lines.end(), working.lines.begin(), working.lines.end());
   }
   return lines;

@@ -78,8 +78,9 @@ struct Working {
     Solved,
   };
   State state = State::Empty;
-  std::string title;    // what was solved
-  std::string failure;  // the message the page showed
+  std::string title;      // what was solved
+  std::string failure;    // the message the page showed
+  bool outdated = false;  // the fields were edited after this solve
   std::vector<WorkingLine> lines;
 
   Working& Heading(const Formula& text);
@@ -109,6 +110,8 @@ std::string PlainText(const Working& working);
 
 // The sentence shown for a working that is empty or failed, and the empty page's title.
 extern const char* const kNothingSolvedYet;
+// The sentence that comes first in a working whose fields were edited after it was solved.
+extern const char* const kOutdatedWorking;
 std::string FailureSentence(const std::string& message);
 
 }  // namespace kalkora

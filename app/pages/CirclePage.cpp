@@ -9,6 +9,13 @@
 
 namespace kalkora {
 
+namespace {
+
+// A radius can only be pasted negative: the field's keys have no minus.
+const QString kNegativeRadius = QStringLiteral("Радиус не может быть отрицательным");
+
+}  // namespace
+
 CirclePage::CirclePage(Platform& platform, QWidget* parent) : Page(platform, parent) {
   ui.setupUi(this);
   ui.Image4->SetSource(QStringLiteral(":/pictures/circle.svg"));
@@ -31,14 +38,19 @@ CirclePage::CirclePage(Platform& platform, QWidget* parent) : Page(platform, par
 
   // Each half shows its own working: the page's working is what the last click computed.
   BindSolve(ui.CevreninUzunlugunuTap, &QPushButton::clicked,
-            &CirclePage::CevreninUzunlugunuTapClick);
-  BindSolve(ui.DaireninSahesiniTap, &QPushButton::clicked, &CirclePage::DaireninSahesiniTapClick);
-  BindKeys(ui.Edit25, &CirclePage::Edit25KeyPress);
-  BindKeys(ui.Edit26, &CirclePage::Edit26KeyPress);
+            &CirclePage::CevreninUzunlugunuTapClick, Answers({ui.Edit25}, {ui.Label22}));
+  BindSolve(ui.DaireninSahesiniTap, &QPushButton::clicked, &CirclePage::DaireninSahesiniTapClick,
+            Answers({ui.Edit26}, {ui.Label23}));
+  BindField(ui.Edit25, {.keys = UnsignedNumberKeys});
+  BindField(ui.Edit26, {.keys = UnsignedNumberKeys});
 }
 
 void CirclePage::CevreninUzunlugunuTapClick() {
   const Extended r = ParseFloat(FieldText(ui.Edit25));
+  if (r < 0) {
+    ShowMessage(kNegativeRadius);
+    return;
+  }
   const double length = CircleLength(r);
   Working working = CircleLengthSteps(r, length);
   SetCaption(ui.Label22, QStringLiteral("C=") + Fixed(length, 4));
@@ -47,18 +59,14 @@ void CirclePage::CevreninUzunlugunuTapClick() {
 
 void CirclePage::DaireninSahesiniTapClick() {
   const Extended r = ParseFloat(FieldText(ui.Edit26));
+  if (r < 0) {
+    ShowMessage(kNegativeRadius);
+    return;
+  }
   const double area = DiscArea(r);
   Working working = DiscAreaSteps(r, area);
   SetCaption(ui.Label23, QStringLiteral("S=") + Fixed(area, 4));
   ShowWorking(std::move(working));
-}
-
-void CirclePage::Edit25KeyPress(QChar& key) {
-  FilterKey(key, UnsignedNumberKeys, nullptr, EnterKey::Dropped);
-}
-
-void CirclePage::Edit26KeyPress(QChar& key) {
-  FilterKey(key, UnsignedNumberKeys, nullptr, EnterKey::Dropped);
 }
 
 }  // namespace kalkora

@@ -13,8 +13,6 @@ class CirclePage : public Page {
 
   void CevreninUzunlugunuTapClick();
   void DaireninSahesiniTapClick();
-  void Edit25KeyPress(QChar& key);
-  void Edit26KeyPress(QChar& key);
 
  private:
   Ui::CirclePage ui;

@@ -25,14 +25,17 @@ CombinatoricsPage::CombinatoricsPage(Platform& platform, QWidget* parent) : Page
     button->setFont(Tahoma(11, true));
   for (QLabel* label : ui.TntGroupBox5->findChildren<QLabel*>())
     label->adjustSize();
-  BindSolve(ui.Permutasiya, &QPushButton::clicked, &CombinatoricsPage::PermutasiyaClick);
-  BindSolve(ui.Kombinezon, &QPushButton::clicked, &CombinatoricsPage::KombinezonClick);
-  BindSolve(ui.Aranjeman, &QPushButton::clicked, &CombinatoricsPage::AranjemanClick);
-  BindKeys(ui.Edit13, &CombinatoricsPage::Edit13KeyPress);
-  BindKeys(ui.Edit18, &CombinatoricsPage::Edit18KeyPress);
-  BindKeys(ui.Edit19, &CombinatoricsPage::Edit19KeyPress);
-  BindKeys(ui.Edit21, &CombinatoricsPage::Edit21KeyPress);
-  BindKeys(ui.Edit30, &CombinatoricsPage::Edit30KeyPress);
+  BindSolve(ui.Permutasiya, &QPushButton::clicked, &CombinatoricsPage::PermutasiyaClick,
+            Answers({ui.Edit13}, {ui.Edit17}));
+  BindSolve(ui.Kombinezon, &QPushButton::clicked, &CombinatoricsPage::KombinezonClick,
+            Answers({ui.Edit18, ui.Edit19}, {ui.Edit20}));
+  BindSolve(ui.Aranjeman, &QPushButton::clicked, &CombinatoricsPage::AranjemanClick,
+            Answers({ui.Edit21, ui.Edit30}, {ui.Edit31}));
+  BindField(ui.Edit13, {.keys = DigitKeys, .next = ui.Permutasiya});
+  BindField(ui.Edit18, {.keys = DigitKeys, .next = ui.Edit19});
+  BindField(ui.Edit19, {.keys = DigitKeys, .next = ui.Kombinezon});
+  BindField(ui.Edit21, {.keys = DigitKeys, .next = ui.Edit30});
+  BindField(ui.Edit30, {.keys = DigitKeys, .next = ui.Aranjeman});
 }
 
 void CombinatoricsPage::Show(const CountOutcome& outcome, QLineEdit* result) {
@@ -60,26 +63,6 @@ void CombinatoricsPage::AranjemanClick() {
   const CountOutcome outcome = Arrangements(FieldText(ui.Edit21), FieldText(ui.Edit30));
   Show(outcome, ui.Edit31);
   if (outcome.message.empty()) ShowWorking(ArrangementSteps(outcome.k, outcome.n, outcome.result));
-}
-
-void CombinatoricsPage::Edit13KeyPress(QChar& key) {
-  FilterKey(key, DigitKeys, ui.Permutasiya, EnterKey::Dropped);
-}
-
-void CombinatoricsPage::Edit18KeyPress(QChar& key) {
-  FilterKey(key, DigitKeys, ui.Edit19, EnterKey::Dropped);
-}
-
-void CombinatoricsPage::Edit19KeyPress(QChar& key) {
-  FilterKey(key, DigitKeys, ui.Kombinezon, EnterKey::Dropped);
-}
-
-void CombinatoricsPage::Edit21KeyPress(QChar& key) {
-  FilterKey(key, DigitKeys, ui.Edit30, EnterKey::Dropped);
-}
-
-void CombinatoricsPage::Edit30KeyPress(QChar& key) {
-  FilterKey(key, DigitKeys, ui.Aranjeman, EnterKey::Dropped);
 }
 
 }  // namespace kalkora

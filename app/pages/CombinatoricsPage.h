@@ -17,12 +17,6 @@ class CombinatoricsPage : public Page {
   void KombinezonClick();
   void AranjemanClick();
 
-  void Edit13KeyPress(QChar& key);
-  void Edit18KeyPress(QChar& key);
-  void Edit19KeyPress(QChar& key);
-  void Edit21KeyPress(QChar& key);
-  void Edit30KeyPress(QChar& key);
-
  private:
   // The count into its result field, or the page's message with the field left as it was.
   void Show(const CountOutcome& outcome, QLineEdit* result);

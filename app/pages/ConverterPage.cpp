@@ -100,16 +100,21 @@ ConverterPage::ConverterPage(Platform& platform, QWidget* parent) : Page(platfor
   };
 
   // The spinner has no handler: its write into Edit1 is a change like any other.
-  BindSolve(ui.Vahid, &QTabWidget::currentChanged, &ConverterPage::VahidChange);
-  BindSolve(ui.Edit1, &QLineEdit::textChanged, &ConverterPage::Edit1Change);
-  BindSolve(ui.Kemiyyetler, &QListWidget::itemSelectionChanged, &ConverterPage::KemiyyetlerClick);
-  BindKeys(ui.Edit1, &ConverterPage::Edit1KeyPress);
+  // Every change of the value solves again: only a value that cannot be read leaves the lines
+  // of the one before.
+  lines_ = Answers({}, {ui.Neticeler});
+  BindSolve(ui.Vahid, &QTabWidget::currentChanged, &ConverterPage::VahidChange, lines_);
+  BindSolve(ui.Edit1, &QLineEdit::textChanged, &ConverterPage::Edit1Change, lines_);
+  BindSolve(ui.Kemiyyetler, &QListWidget::itemSelectionChanged, &ConverterPage::KemiyyetlerClick,
+            lines_);
+  BindField(ui.Edit1, {.keys = SignedNumberKeys, .enter = EnterKey::PassedOn});
 }
 
 void ConverterPage::Start() {
   ui.Edit1->setText(QStringLiteral("1"));
   FillUnits();
-  Edit1Change();
+  // The first lines answer the first value, as every later change's do.
+  Solve(lines_, [this] { Edit1Change(); });
 }
 
 void ConverterPage::FillUnits() {
@@ -135,7 +140,11 @@ void ConverterPage::VahidChange() {
 
 void ConverterPage::Edit1Change() {
   const QString text = ui.Edit1->text();
-  if (text.isEmpty()) return;
+  if (text.isEmpty()) {
+    // The lines stay, for the last value that was read.
+    MarkOutdated(lines_);
+    return;
+  }
   converterValue_ = ParseFloat(text.toStdString());
   const int quantity = ui.Vahid->currentIndex();
   // Everything is converted before the first line is written, so an overflow leaves the
@@ -164,10 +173,6 @@ void ConverterPage::KemiyyetlerClick() {
     ui.Neticeler->clear();
     throw;
   }
-}
-
-void ConverterPage::Edit1KeyPress(QChar& key) {
-  if (!SignedNumberKeys.Contains(key.unicode())) key = QChar();
 }
 
 void ConverterPage::resizeEvent(QResizeEvent* event) {

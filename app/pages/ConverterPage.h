@@ -26,7 +26,6 @@ class ConverterPage : public Page {
   void Edit1Change();
   // The user selected another unit.
   void KemiyyetlerClick();
-  void Edit1KeyPress(QChar& key);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -46,6 +45,7 @@ class ConverterPage : public Page {
   };
 
   Ui::ConverterPage ui;
+  Results* lines_ = nullptr;
   QSize designSize_;
   std::vector<Anchored> anchored_;
   // The last number read from Edit1.

@@ -55,7 +55,8 @@ GraphPage::GraphPage(Platform& platform, QWidget* parent) : Page(platform, paren
   gauge.setColor(QPalette::Highlight, kGaugeBlue);
   ui.Gauge1->setPalette(gauge);
 
-  BindSolve(ui.QrafikiQur, &QPushButton::clicked, &GraphPage::QrafikiQurClick);
+  picture_ = Answers({ui.FormEd, ui.XStart, ui.XEnd, ui.StepEd}, {ui.Image3});
+  BindSolve(ui.QrafikiQur, &QPushButton::clicked, &GraphPage::QrafikiQurClick, picture_);
   Bind(ui.QrafikiTemizle, &QPushButton::clicked, &GraphPage::QrafikiTemizleClick);
   Bind(ui.QrafikiSaxla, &QPushButton::clicked, &GraphPage::QrafikiSaxlaClick);
   Bind(ui.QrafikiAc, &QPushButton::clicked, &GraphPage::QrafikiAcClick);
@@ -197,6 +198,8 @@ void GraphPage::QrafikiAcClick() {
   ui.XStart->setText(Text(FormatGeneral15(state_.RangeStart)));
   ui.XEnd->setText(Text(FormatGeneral15(state_.RangeEnd)));
   ui.StepEd->setText(Text(FormatGeneral15(state_.StepValue)));
+  // The picture shows what was drawn before: the opened graph is not drawn yet.
+  MarkOutdated(picture_);
   // What is whole is open; the user learns that the rest is missing.
   if (damage.Damaged()) ShowMessage(Text(DamageMessage(damage)));
 }

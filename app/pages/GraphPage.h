@@ -38,6 +38,7 @@ class GraphPage : public Page {
   void SetGaugeMaximum(int maximum);
 
   Ui::GraphPage ui;
+  Results* picture_ = nullptr;
   GraphState state_;
   Raster raster_{kGraphWidth, kGraphHeight};
   std::vector<GraphTrace> drawn_;  // every graph drawn since the image was last cleared

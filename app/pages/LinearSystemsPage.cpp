@@ -9,6 +9,7 @@
 #include "app/pages/PageStyle.h"
 #include "app/platform/Files.h"
 #include "app/widgets/CopyMenu.h"
+#include "common/Errors.h"
 #include "common/Float.h"
 #include "equations/Cramer.h"
 #include "equations/CramerReport.h"
@@ -29,23 +30,7 @@ LinearSystemsPage::LinearSystemsPage(Platform& platform, QWidget* parent)
     label->adjustSize();
   for (QLabel* result : {ui.Label17, ui.Label18, ui.Label19})
     OfferCopy(result);
-  // The grid's sign labels stand between fields and name none of them: each field says what it
-  // holds, column by column.
-  const QLineEdit* grid[4][3] = {{ui.Edit2, ui.Edit3, ui.Edit4},
-                                 {ui.Edit6, ui.Edit7, ui.Edit8},
-                                 {ui.Edit10, ui.Edit11, ui.Edit12},
-                                 {ui.Edit14, ui.Edit15, ui.Edit16}};
-  const QString unknowns[] = {QStringLiteral("x1"), QStringLiteral("x2"), QStringLiteral("x3")};
-  for (int column = 0; column < 4; ++column) {
-    for (int row = 0; row < 3; ++row) {
-      const QString equation = QString::number(row + 1);
-      const_cast<QLineEdit*>(grid[column][row])
-          ->setAccessibleName(column < 3
-                                  ? QStringLiteral("Уравнение %1: коэффициент при %2")
-                                        .arg(equation, unknowns[column])
-                                  : QStringLiteral("Уравнение %1: правая часть").arg(equation));
-    }
-  }
+  NameGrid(3);
   ui.Ac->setIcon(QIcon(QStringLiteral(":/icons/11-open.svg")));
   ui.Temizle->setIcon(QIcon(QStringLiteral(":/icons/clear.svg")));
   ui.Saxla->setIcon(QIcon(QStringLiteral(":/icons/10-save.svg")));
@@ -53,25 +38,36 @@ LinearSystemsPage::LinearSystemsPage(Platform& platform, QWidget* parent)
   ui.HellET->setIconSize(QSize(25, 25));
   ui.HellET->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
 
-  BindSolve(ui.HellET, &QToolButton::clicked, &LinearSystemsPage::HellETClick);
+  unknowns_ = Answers({ui.Edit2, ui.Edit3, ui.Edit4, ui.Edit6, ui.Edit7, ui.Edit8, ui.Edit10,
+                       ui.Edit11, ui.Edit12, ui.Edit14, ui.Edit15, ui.Edit16},
+                      {ui.Label17, ui.Label18, ui.Label19});
+  BindSolve(ui.HellET, &QToolButton::clicked, &LinearSystemsPage::HellETClick, unknowns_);
   Bind(ui.Temizle, &QPushButton::clicked, &LinearSystemsPage::TemizleClick);
   // Bound to clicks: unticking the other box from a handler runs no handler of its own.
   Bind(ui.TntCheckBox1, &QCheckBox::clicked, &LinearSystemsPage::TntCheckBox1Click);
   Bind(ui.TntCheckBox2, &QCheckBox::clicked, &LinearSystemsPage::TntCheckBox2Click);
   Bind(ui.Saxla, &QPushButton::clicked, &LinearSystemsPage::SaxlaClick);
   Bind(ui.Ac, &QPushButton::clicked, &LinearSystemsPage::AcClick);
-  BindKeys(ui.Edit2, &LinearSystemsPage::Edit2KeyPress);
-  BindKeys(ui.Edit3, &LinearSystemsPage::Edit3KeyPress);
-  BindKeys(ui.Edit4, &LinearSystemsPage::Edit4KeyPress);
-  BindKeys(ui.Edit6, &LinearSystemsPage::Edit6KeyPress);
-  BindKeys(ui.Edit7, &LinearSystemsPage::Edit7KeyPress);
-  BindKeys(ui.Edit8, &LinearSystemsPage::Edit8KeyPress);
-  BindKeys(ui.Edit10, &LinearSystemsPage::Edit10KeyPress);
-  BindKeys(ui.Edit11, &LinearSystemsPage::Edit11KeyPress);
-  BindKeys(ui.Edit12, &LinearSystemsPage::Edit12KeyPress);
-  BindKeys(ui.Edit14, &LinearSystemsPage::Edit14KeyPress);
-  BindKeys(ui.Edit15, &LinearSystemsPage::Edit15KeyPress);
-  BindKeys(ui.Edit16, &LinearSystemsPage::Edit16KeyPress);
+  // Enter walks the grid column by column, the order the fields are read in; every field's key
+  // resets the unknowns, the right-hand sides' too.
+  const auto grid = [this](QLineEdit* field, QWidget* next, QWidget* otherwise, Reset reset) {
+    BindField(field, {.keys = SignedNumberKeys,
+                      .next = next,
+                      .otherwise = otherwise,
+                      .resets = [this, reset] { ResetResults(reset); }});
+  };
+  grid(ui.Edit2, ui.Edit3, nullptr, Reset::IfZShown);
+  grid(ui.Edit3, ui.Edit4, ui.Edit6, Reset::IfZShown);
+  grid(ui.Edit4, ui.Edit6, nullptr, Reset::All);
+  grid(ui.Edit6, ui.Edit7, nullptr, Reset::IfZShown);
+  grid(ui.Edit7, ui.Edit8, ui.Edit10, Reset::IfZShown);
+  grid(ui.Edit8, ui.Edit10, nullptr, Reset::All);
+  grid(ui.Edit10, ui.Edit11, nullptr, Reset::IfZShown);
+  grid(ui.Edit11, ui.Edit12, nullptr, Reset::IfZShown);
+  grid(ui.Edit12, ui.Edit14, nullptr, Reset::All);
+  grid(ui.Edit14, ui.Edit15, nullptr, Reset::IfZShown);
+  grid(ui.Edit15, ui.Edit16, nullptr, Reset::IfZShown);
+  grid(ui.Edit16, nullptr, nullptr, Reset::All);
 }
 
 std::vector<QLineEdit*> LinearSystemsPage::Needed() const {
@@ -135,6 +131,27 @@ void LinearSystemsPage::TemizleClick() {
   SetCaption(ui.Label19, QStringLiteral("z="));
 }
 
+void LinearSystemsPage::NameGrid(int unknowns) {
+  // The grid's sign labels stand between fields and name none of them: each field says what it
+  // holds, column by column; with two unknowns the third column is the right-hand side.
+  QLineEdit* const grid[4][3] = {{ui.Edit2, ui.Edit3, ui.Edit4},
+                                 {ui.Edit6, ui.Edit7, ui.Edit8},
+                                 {ui.Edit10, ui.Edit11, ui.Edit12},
+                                 {ui.Edit14, ui.Edit15, ui.Edit16}};
+  const bool chosen = ui.TntCheckBox1->isChecked() || ui.TntCheckBox2->isChecked();
+  const QString named[] = {QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z")};
+  const QString numbered[] = {QStringLiteral("x1"), QStringLiteral("x2"), QStringLiteral("x3")};
+  for (int column = 0; column < 4; ++column) {
+    for (int row = 0; row < 3; ++row) {
+      const QString equation = QString::number(row + 1);
+      grid[column][row]->setAccessibleName(
+          column < unknowns ? QStringLiteral("Уравнение %1: коэффициент при %2")
+                                  .arg(equation, chosen ? named[column] : numbered[column])
+                            : QStringLiteral("Уравнение %1: правая часть").arg(equation));
+    }
+  }
+}
+
 void LinearSystemsPage::ApplyLayout(bool three) {
   for (QWidget* third : std::initializer_list<QWidget*>{
            ui.Edit4, ui.Edit8, ui.Edit12, ui.Edit14, ui.Edit15, ui.Edit16, ui.Label3, ui.Label7,
@@ -151,6 +168,7 @@ void LinearSystemsPage::ApplyLayout(bool three) {
   SetCaption(ui.Label18, QStringLiteral("y="));
   if (three) SetCaption(ui.Label19, QStringLiteral("z="));
   ui.HellET->setGeometry(three ? QRect(328, 135, 63, 50) : QRect(273, 126, 63, 45));
+  NameGrid(three ? 3 : 2);
 }
 
 void LinearSystemsPage::TntCheckBox1Click() {
@@ -175,6 +193,11 @@ QString LinearSystemsPage::ReportPath() const {
 }
 
 void LinearSystemsPage::SaxlaClick() {
+  // Without a layout there is no system to report: a good report is not replaced by headings.
+  if (!ui.TntCheckBox1->isChecked() && !ui.TntCheckBox2->isChecked()) {
+    ShowMessage(QStringLiteral("Выберите число неизвестного"));
+    return;
+  }
   LinearSystemTexts texts;
   texts.twoUnknowns = ui.TntCheckBox1->isChecked();
   texts.threeUnknowns = ui.TntCheckBox2->isChecked();
@@ -185,63 +208,32 @@ void LinearSystemsPage::SaxlaClick() {
   texts.results = {ui.Label17->text().toStdString(), ui.Label18->text().toStdString(),
                    ui.Label19->text().toStdString()};
   const QString path = ReportPath();
-  QDir().mkpath(QFileInfo(path).absolutePath());
+  const QString folder = QFileInfo(path).absolutePath();
+  if (!QDir().mkpath(folder)) {
+    throw InOutError(QStringLiteral("Не удалось создать папку для отчёта: %1")
+                         .arg(QDir::toNativeSeparators(folder))
+                         .toStdString());
+  }
   SaveFile(path, CramerReport(texts));
+  // It may be in the data folder rather than beside the program: say where.
+  Q_EMIT StatusMessage(QStringLiteral("Отчёт сохранён: ") + QDir::toNativeSeparators(path));
 }
 
 void LinearSystemsPage::AcClick() {
-  OpenCp1251Text(platform().launcher, ReportPath());
+  const QString path = ReportPath();
+  if (!OpenCp1251Text(platform().launcher, path)) {
+    ShowMessage(QStringLiteral("Не удалось открыть отчёт: не найден текстовый редактор. Отчёт "
+                               "находится здесь: %1")
+                    .arg(QDir::toNativeSeparators(path)));
+  }
 }
 
-QWidget* LinearSystemsPage::IfShown(QWidget* field, QWidget* otherwise) {
-  return field->isHidden() ? otherwise : field;
-}
-
-void LinearSystemsPage::GridKey(QChar& key, QWidget* next, Reset reset) {
-  FilterKey(key, SignedNumberKeys, next, EnterKey::Dropped);
-  if (reset == Reset::None) return;
+void LinearSystemsPage::ResetResults(Reset reset) {
   SetCaption(ui.Label17, QStringLiteral("x=..."));
   SetCaption(ui.Label18, QStringLiteral("y=..."));
   if (reset == Reset::All || !ui.Label19->isHidden()) {
     SetCaption(ui.Label19, QStringLiteral("z=..."));
   }
-}
-
-void LinearSystemsPage::Edit2KeyPress(QChar& key) {
-  GridKey(key, ui.Edit3, Reset::IfZShown);
-}
-void LinearSystemsPage::Edit3KeyPress(QChar& key) {
-  GridKey(key, IfShown(ui.Edit4, ui.Edit6), Reset::IfZShown);
-}
-void LinearSystemsPage::Edit4KeyPress(QChar& key) {
-  GridKey(key, ui.Edit6, Reset::All);
-}
-void LinearSystemsPage::Edit6KeyPress(QChar& key) {
-  GridKey(key, ui.Edit7, Reset::IfZShown);
-}
-void LinearSystemsPage::Edit7KeyPress(QChar& key) {
-  GridKey(key, IfShown(ui.Edit8, ui.Edit10), Reset::IfZShown);
-}
-void LinearSystemsPage::Edit8KeyPress(QChar& key) {
-  GridKey(key, ui.Edit10, Reset::All);
-}
-void LinearSystemsPage::Edit10KeyPress(QChar& key) {
-  GridKey(key, ui.Edit11, Reset::IfZShown);
-}
-void LinearSystemsPage::Edit11KeyPress(QChar& key) {
-  GridKey(key, IfShown(ui.Edit12), Reset::IfZShown);
-}
-void LinearSystemsPage::Edit12KeyPress(QChar& key) {
-  GridKey(key, ui.Edit14, Reset::All);
-}
-void LinearSystemsPage::Edit14KeyPress(QChar& key) {
-  GridKey(key, IfShown(ui.Edit15), Reset::None);
-}
-void LinearSystemsPage::Edit15KeyPress(QChar& key) {
-  GridKey(key, IfShown(ui.Edit16), Reset::None);
-}
-void LinearSystemsPage::Edit16KeyPress(QChar& key) {
-  GridKey(key, nullptr, Reset::All);
 }
 
 }  // namespace kalkora

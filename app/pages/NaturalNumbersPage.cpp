@@ -52,17 +52,23 @@ NaturalNumbersPage::NaturalNumbersPage(Platform& platform, QWidget* parent)
   OfferCopy(ui.Ayrilislar);
   OfferCopy(ui.SadeEdedlerinSiyahisi);
 
-  BindSolve(ui.EBOBveEKOB, &QPushButton::clicked, &NaturalNumbersPage::EBOBveEKOBClick);
+  divisors_ = Answers({ui.Edit5, ui.Edit9}, {ui.Label13, ui.Label12});
+  // The history of factorisations is no answer to the field: it never goes stale.
+  factors_ = Answers({ui.Edit45}, {ui.Label55});
+  primesFound_ = Answers({ui.Edit46}, {ui.SadeEdedlerinSiyahisi});
+  BindSolve(ui.EBOBveEKOB, &QPushButton::clicked, &NaturalNumbersPage::EBOBveEKOBClick, divisors_);
   BindSolve(ui.SadeVuruqlaraAyir, &QPushButton::clicked,
-            &NaturalNumbersPage::SadeVuruqlaraAyirClick);
+            &NaturalNumbersPage::SadeVuruqlaraAyirClick, factors_);
   Bind(ui.TntBitBtn3, &QPushButton::clicked, &NaturalNumbersPage::TntBitBtn3Click);
-  BindSolve(ui.UpDown3, &UpDown::Click, &NaturalNumbersPage::UpDown3Click);
-  BindSolve(ui.SadeEdedler, &QPushButton::clicked, &NaturalNumbersPage::SadeEdedlerClick);
+  BindSolve(ui.UpDown3, &UpDown::Click, &NaturalNumbersPage::UpDown3Click, factors_);
+  BindSolve(ui.SadeEdedler, &QPushButton::clicked, &NaturalNumbersPage::SadeEdedlerClick,
+            primesFound_);
   Bind(ui.TntBitBtn1, &QPushButton::clicked, &NaturalNumbersPage::TntBitBtn1Click);
-  BindKeys(ui.Edit5, &NaturalNumbersPage::Edit5KeyPress);
-  BindKeys(ui.Edit9, &NaturalNumbersPage::Edit9KeyPress);
-  BindKeys(ui.Edit45, &NaturalNumbersPage::Edit45KeyPress);
-  BindKeys(ui.Edit46, &NaturalNumbersPage::Edit46KeyPress);
+  BindField(ui.Edit5, {.keys = DigitKeys, .next = ui.Edit9});
+  BindField(ui.Edit9, {.keys = DigitKeys, .next = ui.EBOBveEKOB});
+  BindField(ui.Edit45,
+            {.keys = DigitKeys, .next = ui.SadeVuruqlaraAyir, .enter = EnterKey::PassedOn});
+  BindField(ui.Edit46, {.keys = DigitKeys, .next = ui.SadeEdedler, .enter = EnterKey::PassedOn});
 }
 
 void NaturalNumbersPage::EBOBveEKOBClick() {
@@ -125,22 +131,6 @@ void NaturalNumbersPage::SadeEdedlerClick() {
 
 void NaturalNumbersPage::TntBitBtn1Click() {
   primes_.Clear();
-}
-
-void NaturalNumbersPage::Edit5KeyPress(QChar& key) {
-  FilterKey(key, DigitKeys, ui.Edit9, EnterKey::Dropped);
-}
-
-void NaturalNumbersPage::Edit9KeyPress(QChar& key) {
-  FilterKey(key, DigitKeys, ui.EBOBveEKOB, EnterKey::Dropped);
-}
-
-void NaturalNumbersPage::Edit45KeyPress(QChar& key) {
-  FilterKey(key, DigitKeys, ui.SadeVuruqlaraAyir, EnterKey::PassedOn);
-}
-
-void NaturalNumbersPage::Edit46KeyPress(QChar& key) {
-  FilterKey(key, DigitKeys, ui.SadeEdedler, EnterKey::PassedOn);
 }
 
 }  // namespace kalkora

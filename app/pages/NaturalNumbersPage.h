@@ -19,14 +19,12 @@ class NaturalNumbersPage : public Page {
   void SadeEdedlerClick();
   void TntBitBtn1Click();
 
-  void Edit5KeyPress(QChar& key);
-  void Edit9KeyPress(QChar& key);
-  void Edit45KeyPress(QChar& key);
-  void Edit46KeyPress(QChar& key);
-
  private:
   Ui::NaturalNumbersPage ui;
   PrimeListModel primes_;
+  Results* divisors_ = nullptr;
+  Results* factors_ = nullptr;
+  Results* primesFound_ = nullptr;
 };
 
 }  // namespace kalkora

@@ -1,18 +1,23 @@
 // What every page of the page control shares: the platform seams, handlers run under the
-// default error report, key handlers on entry fields and the page's own message box.
+// default error report, the rules of its entry fields, the results that belong to them, and the
+// page's own message box.
 #pragma once
 
 #include <QChar>
 #include <QLineEdit>
 #include <QString>
+#include <QVariant>
 #include <QWidget>
+#include <initializer_list>
+#include <memory>
 #include <new>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/ErrorReport.h"
 #include "app/platform/Platform.h"
-#include "app/widgets/KeyFilter.h"
+#include "app/widgets/Field.h"
 #include "numtext/NumText.h"
 #include "steps/Working.h"
 
@@ -29,8 +34,22 @@ class Page : public QWidget {
 
  Q_SIGNALS:
   void WorkingChanged();
+  // A short note for the window's status bar (where a saved file went).
+  void StatusMessage(const QString& text);
 
  protected:
+  // The fields one kind of solve reads and the controls that show its answer. While the fields
+  // are edited after a solve, or when a solve is refused or fails, the controls that still show
+  // the last answer are greyed, until a solve succeeds.
+  struct Results {
+    std::vector<QLineEdit*> fields;
+    std::vector<QWidget*> shown;
+    std::vector<QVariant> answered;  // what each control showed after the last good solve
+  };
+  Results* Answers(std::initializer_list<QLineEdit*> fields, std::initializer_list<QWidget*> shown);
+  // The fields of `results` were changed by the page itself (a keypad, a file opened).
+  void MarkOutdated(Results* results);
+
   Platform& platform() const { return platform_; }
 
   // Connects a signal of a control to a handler of this page.
@@ -41,46 +60,36 @@ class Page : public QWidget {
                    [self, handler] { (self->*handler)(); });
   }
 
-  // Binds a handler that solves: its working is shown when it calls ShowWorking, and a message
-  // it shows or an error it raises is the working's failure.
+  // Binds a handler that solves for `results`: its working is shown when it calls ShowWorking,
+  // and a message it shows or an error it raises is the working's failure.
   template <typename Sender, typename Signal, typename PageType>
-  void BindSolve(Sender* sender, Signal signal, void (PageType::*handler)()) {
+  void BindSolve(Sender* sender, Signal signal, void (PageType::*handler)(), Results* results) {
     auto* self = static_cast<PageType*>(this);
     ConnectGuarded(platform_.dialogs, this, sender, signal,
-                   [this, self, handler] { Solve([&] { (self->*handler)(); }); });
+                   [this, self, handler, results] { Solve(results, [&] { (self->*handler)(); }); });
   }
 
-  // Runs `solve` as a solving handler (for solves that are not bound to one signal).
+  // Runs `solve` as a solving handler for `results` (for solves not bound to one signal).
   template <typename Solver>
-  void Solve(Solver&& solve) {
-    solving_ = true;
+  void Solve(Results* results, Solver&& solve) {
+    const SolveState outer = solve_;
+    solve_ = {true, false, false, results};
     try {
       std::forward<Solver>(solve)();
-    } catch (const std::bad_alloc&) {
-      Fail("Out of memory");
-      throw;
     } catch (const std::exception& e) {
-      Fail(e.what());
+      Fail(ReportedText(e).toStdString());
+      EndSolve(outer);
       throw;
     }
-    solving_ = false;
+    EndSolve(outer);
   }
 
-  void ShowWorking(Working working) {
-    working_ = std::move(working);
-    Q_EMIT WorkingChanged();
-  }
+  void ShowWorking(Working working);
   // The page's results were cleared: there is nothing left to explain.
   void ForgetWorking() { ShowWorking(Working()); }
 
-  // Routes the characters typed into `edit` through a key handler of this page.
-  template <typename PageType>
-  void BindKeys(QLineEdit* edit, void (PageType::*handler)(QChar&)) {
-    auto* self = static_cast<PageType*>(this);
-    InstallKeyHandler(edit, [this, self, handler](QChar& key) {
-      RunGuarded(platform_.dialogs, window(), [&] { (self->*handler)(key); });
-    });
-  }
+  // Gives `field` its rule; the resets run under the default error report.
+  void BindField(QLineEdit* field, FieldRule rule);
 
   // A field's text as the plain computations take it: UTF-8.
   static std::string FieldText(const QLineEdit* field) { return field->text().toStdString(); }
@@ -90,20 +99,24 @@ class Page : public QWidget {
   }
 
   // The page's own message box, captioned with the application title.
-  void ShowMessage(const QString& text) {
-    if (solving_) Fail(text.toStdString());
-    platform_.dialogs.ShowMessage(window(), text);
-  }
+  void ShowMessage(const QString& text);
 
  private:
-  void Fail(const std::string& message) {
-    solving_ = false;
-    ShowWorking(FailedWorking({}, message));
-  }
+  struct SolveState {
+    bool active = false;
+    bool answered = false;  // it published a solved working
+    bool failed = false;    // it showed a message or raised an error, and answered nothing since
+    Results* results = nullptr;
+  };
+  void Fail(const std::string& message);
+  void EndSolve(const SolveState& outer);
+  void MarkStale(Results* results, const QString& why);
 
   Platform& platform_;
   Working working_;
-  bool solving_ = false;
+  Results* workingResults_ = nullptr;  // whose solve `working_` explains
+  SolveState solve_;
+  std::vector<std::unique_ptr<Results>> results_;
 };
 
 }  // namespace kalkora

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "app/Fonts.h"
+#include "app/widgets/Stale.h"
 
 namespace kalkora {
 
@@ -21,6 +22,8 @@ void PaintGroup(QWidget* group) {
 }
 
 void SetCaption(QLabel* label, const QString& caption) {
+  // A caption the page writes is what it answers now.
+  ShowFresh(label);
   label->setText(caption);
   label->adjustSize();
 }

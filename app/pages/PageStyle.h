@@ -22,7 +22,8 @@ void PaintText(QWidget* widget, const QColor& colour);
 // A group box in blue bold Tahoma, as every group of the pages is.
 void PaintGroup(QWidget* group);
 
-// Labels size themselves to their caption, as the window's labels always have.
+// Labels size themselves to their caption, as the window's labels always have; a caption the
+// page writes is never shown stale.
 void SetCaption(QLabel* label, const QString& caption);
 
 }  // namespace kalkora

@@ -42,11 +42,14 @@ PolynomialPage::PolynomialPage(Platform& platform, QWidget* parent) : Page(platf
   }
   Bind(ui.Button16, &QPushButton::clicked, &PolynomialPage::Button16Click);
   Bind(ui.CoxhedliniSil, &QPushButton::clicked, &PolynomialPage::CoxhedliniSilClick);
-  BindSolve(ui.ToremeniTap, &QPushButton::clicked, &PolynomialPage::ToremeniTapClick);
+  derivative_ = Answers({ui.Edit43}, {ui.Label25});
+  value_ = Answers({ui.Edit43, ui.Edit44}, {ui.Label51});
+  BindSolve(ui.ToremeniTap, &QPushButton::clicked, &PolynomialPage::ToremeniTapClick, derivative_);
   BindSolve(ui.CoxhedlininQiymetiniTap, &QPushButton::clicked,
-            &PolynomialPage::CoxhedlininQiymetiniTapClick);
-  BindKeys(ui.Edit43, &PolynomialPage::Edit43KeyPress);
-  BindKeys(ui.Edit44, &PolynomialPage::Edit44KeyPress);
+            &PolynomialPage::CoxhedlininQiymetiniTapClick, value_);
+  // Enter is not among the polynomial's characters, nor among the value's: it only moves on.
+  BindField(ui.Edit43, {.keys = PolynomialKeys, .next = ui.CoxhedliniSil});
+  BindField(ui.Edit44, {.keys = SignedNumberNoEnterKeys, .next = ui.CoxhedlininQiymetiniTap});
 }
 
 void PolynomialPage::Append(const QString& text) {
@@ -55,12 +58,17 @@ void PolynomialPage::Append(const QString& text) {
   ui.Edit43->setText(polynomial);
   ui.Edit43->setFocus();
   ui.Edit43->setCursorPosition(static_cast<int>(polynomial.size()));
+  MarkOutdated(derivative_);
+  MarkOutdated(value_);
 }
 
 void PolynomialPage::Button16Click() {
   QString polynomial = ui.Edit43->text();
+  if (polynomial.isEmpty()) return;
   polynomial.chop(1);
   ui.Edit43->setText(polynomial);
+  MarkOutdated(derivative_);
+  MarkOutdated(value_);
 }
 
 void PolynomialPage::CoxhedliniSilClick() {
@@ -85,26 +93,19 @@ void PolynomialPage::ToremeniTapClick() {
 
 void PolynomialPage::CoxhedlininQiymetiniTapClick() {
   const std::string polynomial = FieldText(ui.Edit43);
+  // The value of x is a number whatever the polynomial: a letter's value is x as typed.
+  const Extended x = ParseFloat(FieldText(ui.Edit44));
   if (IsSingleLetter(polynomial)) {
     Working working = LetterValueSteps(polynomial, FieldText(ui.Edit44));
     SetCaption(ui.Label51, ui.Edit44->text());
     ShowWorking(std::move(working));
     return;
   }
-  const Extended x = ParseFloat(FieldText(ui.Edit44));
   const std::vector<double> numbers = ReadPolynomialNumbers(polynomial);
   const Extended value = PolynomialValue(numbers, x);
   Working working = PolynomialValueSteps(numbers, x, value);
   SetCaption(ui.Label51, QString::fromStdString(FormatGeneral15(value)));
   ShowWorking(std::move(working));
-}
-
-void PolynomialPage::Edit43KeyPress(QChar& key) {
-  FilterKey(key, PolynomialKeys, ui.CoxhedliniSil, EnterKey::Dropped);
-}
-
-void PolynomialPage::Edit44KeyPress(QChar& key) {
-  FilterKey(key, SignedNumberNoEnterKeys, ui.CoxhedlininQiymetiniTap, EnterKey::Dropped);
 }
 
 }  // namespace kalkora

@@ -18,11 +18,10 @@ class PolynomialPage : public Page {
   void ToremeniTapClick();
   void CoxhedlininQiymetiniTapClick();
 
-  void Edit43KeyPress(QChar& key);
-  void Edit44KeyPress(QChar& key);
-
  private:
   Ui::PolynomialPage ui;
+  Results* derivative_ = nullptr;
+  Results* value_ = nullptr;
 };
 
 }  // namespace kalkora

@@ -46,13 +46,16 @@ ProgressionsPage::ProgressionsPage(Platform& platform, QWidget* parent) : Page(p
   // Bound to clicks: unchecking the other box from a handler runs no handler of its own.
   Bind(ui.TntCheckBox7, &QCheckBox::clicked, &ProgressionsPage::TntCheckBox7Click);
   Bind(ui.TntCheckBox8, &QCheckBox::clicked, &ProgressionsPage::TntCheckBox8Click);
-  BindSolve(ui.NciHeddveCemleri, &QPushButton::clicked, &ProgressionsPage::NciHeddveCemleriClick);
+  Results* terms =
+      Answers({ui.Edit27, ui.Edit28, ui.Edit29}, {ui.Label33, ui.ListBox1, ui.Label35});
+  BindSolve(ui.NciHeddveCemleri, &QPushButton::clicked, &ProgressionsPage::NciHeddveCemleriClick,
+            terms);
   Bind(ui.HeddlerinSiyahisiniTemizle, &QPushButton::clicked,
        &ProgressionsPage::HeddlerinSiyahisiniTemizleClick);
-  BindSolve(ui.UpDown2, &UpDown::Click, &ProgressionsPage::UpDown2Click);
-  BindKeys(ui.Edit27, &ProgressionsPage::Edit27KeyPress);
-  BindKeys(ui.Edit28, &ProgressionsPage::Edit28KeyPress);
-  BindKeys(ui.Edit29, &ProgressionsPage::Edit29KeyPress);
+  BindSolve(ui.UpDown2, &UpDown::Click, &ProgressionsPage::UpDown2Click, terms);
+  BindField(ui.Edit27, {.keys = DigitKeys, .next = ui.Edit28});
+  BindField(ui.Edit28, {.keys = DigitKeys, .next = ui.Edit29});
+  BindField(ui.Edit29, {.keys = DigitKeys, .next = ui.NciHeddveCemleri});
 }
 
 void ProgressionsPage::ChooseKind(ProgressionKind kind) {
@@ -111,18 +114,6 @@ void ProgressionsPage::HeddlerinSiyahisiniTemizleClick() {
 
 void ProgressionsPage::UpDown2Click() {
   NciHeddveCemleriClick();
-}
-
-void ProgressionsPage::Edit27KeyPress(QChar& key) {
-  FilterKey(key, DigitKeys, ui.Edit28, EnterKey::Dropped);
-}
-
-void ProgressionsPage::Edit28KeyPress(QChar& key) {
-  FilterKey(key, DigitKeys, ui.Edit29, EnterKey::Dropped);
-}
-
-void ProgressionsPage::Edit29KeyPress(QChar& key) {
-  FilterKey(key, DigitKeys, ui.NciHeddveCemleri, EnterKey::Dropped);
 }
 
 }  // namespace kalkora

@@ -18,10 +18,6 @@ class ProgressionsPage : public Page {
   void HeddlerinSiyahisiniTemizleClick();
   void UpDown2Click();
 
-  void Edit27KeyPress(QChar& key);
-  void Edit28KeyPress(QChar& key);
-  void Edit29KeyPress(QChar& key);
-
  private:
   // A click on either kind's box: the other is unchecked and the page starts afresh.
   void ChooseKind(ProgressionKind kind);

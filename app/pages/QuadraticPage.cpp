@@ -26,11 +26,14 @@ QuadraticPage::QuadraticPage(Platform& platform, QWidget* parent) : Page(platfor
   for (QLabel* result : {ui.x1, ui.x2, ui.TntLabel10})
     OfferCopy(result);
 
+  roots_ = Answers({ui.a, ui.b, ui.c}, {ui.x1, ui.x2, ui.TntLabel10, ui.Diskriminant});
   BindSolve(ui.Tenliyinkoklerinitap, &QPushButton::clicked,
-            &QuadraticPage::TenliyinkoklerinitapClick);
-  BindKeys(ui.a, &QuadraticPage::aKeyPress);
-  BindKeys(ui.b, &QuadraticPage::bKeyPress);
-  BindKeys(ui.c, &QuadraticPage::cKeyPress);
+            &QuadraticPage::TenliyinkoklerinitapClick, roots_);
+  // Every key typed into a coefficient forgets the roots first, even one the filter drops.
+  const auto forget = [this] { ForgetRoots(); };
+  BindField(ui.a, {.keys = SignedNumberKeys, .next = ui.b, .resets = forget});
+  BindField(ui.b, {.keys = SignedNumberKeys, .next = ui.c, .resets = forget});
+  BindField(ui.c, {.keys = SignedNumberKeys, .next = ui.Tenliyinkoklerinitap, .resets = forget});
 }
 
 void QuadraticPage::Start() {
@@ -70,21 +73,6 @@ void QuadraticPage::ForgetRoots() {
   SetCaption(ui.x1, QStringLiteral("x1=..."));
   SetCaption(ui.x2, QStringLiteral("x2=..."));
   ForgetWorking();
-}
-
-void QuadraticPage::aKeyPress(QChar& key) {
-  ForgetRoots();
-  FilterKey(key, SignedNumberKeys, ui.b, EnterKey::Dropped);
-}
-
-void QuadraticPage::bKeyPress(QChar& key) {
-  ForgetRoots();
-  FilterKey(key, SignedNumberKeys, ui.c, EnterKey::Dropped);
-}
-
-void QuadraticPage::cKeyPress(QChar& key) {
-  ForgetRoots();
-  FilterKey(key, SignedNumberKeys, ui.Tenliyinkoklerinitap, EnterKey::Dropped);
 }
 
 }  // namespace kalkora

@@ -15,15 +15,13 @@ class QuadraticPage : public Page {
   void Start();
 
   void TenliyinkoklerinitapClick();
-  void aKeyPress(QChar& key);
-  void bKeyPress(QChar& key);
-  void cKeyPress(QChar& key);
 
  private:
   // What every key typed into a coefficient does first, even one the filter drops.
   void ForgetRoots();
 
   Ui::QuadraticPage ui;
+  Results* roots_ = nullptr;
 };
 
 }  // namespace kalkora

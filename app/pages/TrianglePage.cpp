@@ -24,13 +24,18 @@ TrianglePage::TrianglePage(Platform& platform, QWidget* parent) : Page(platform,
   for (QLabel* label : findChildren<QLabel*>())
     label->adjustSize();
 
-  BindSolve(ui.UcbucaginHelli, &QPushButton::clicked, &TrianglePage::UcbucaginHelliClick);
-  BindKeys(ui.Edit22, &TrianglePage::Edit22KeyPress);
-  BindKeys(ui.Edit23, &TrianglePage::Edit23KeyPress);
-  BindKeys(ui.Edit24, &TrianglePage::Edit24KeyPress);
+  BindSolve(ui.UcbucaginHelli, &QPushButton::clicked, &TrianglePage::UcbucaginHelliClick,
+            Answers({ui.Edit22, ui.Edit23, ui.Edit24},
+                    {ui.Edit32, ui.Edit33, ui.Edit34, ui.Edit35, ui.Edit36, ui.Edit37, ui.Edit38,
+                     ui.Edit39, ui.Edit40, ui.Edit41, ui.Edit42}));
+  BindField(ui.Edit22, {.keys = SignedNumberKeys, .next = ui.Edit23});
+  BindField(ui.Edit23, {.keys = SignedNumberKeys, .next = ui.Edit24});
+  BindField(ui.Edit24, {.keys = SignedNumberKeys});
+  // The segments are read-only: no character changes them, while copying and selecting work
+  // as in any field.
   for (QLineEdit* segment : {ui.Edit34, ui.Edit35, ui.Edit36, ui.Edit37, ui.Edit38, ui.Edit39,
                              ui.Edit40, ui.Edit41, ui.Edit42}) {
-    BindKeys(segment, &TrianglePage::SegmentKeyPress);
+    BindField(segment, {.keys = SignedNumberKeys});
   }
 }
 
@@ -58,24 +63,6 @@ void TrianglePage::UcbucaginHelliClick() {
   for (std::size_t i = 0; i < 3; ++i)
     put(bisectors[i], t.bisectors[i]);
   ShowWorking(std::move(working));
-}
-
-void TrianglePage::Edit22KeyPress(QChar& key) {
-  FilterKey(key, SignedNumberKeys, ui.Edit23, EnterKey::Dropped);
-}
-
-void TrianglePage::Edit23KeyPress(QChar& key) {
-  FilterKey(key, SignedNumberKeys, ui.Edit24, EnterKey::Dropped);
-}
-
-void TrianglePage::Edit24KeyPress(QChar& key) {
-  FilterKey(key, SignedNumberKeys, nullptr, EnterKey::Dropped);
-}
-
-void TrianglePage::SegmentKeyPress(QChar& key) {
-  // The fields are read-only: what the filter lets through changes nothing, and the control
-  // characters (Ctrl+C among them) are swallowed with the rest.
-  key = QChar();
 }
 
 }  // namespace kalkora

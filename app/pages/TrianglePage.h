@@ -15,12 +15,6 @@ class TrianglePage : public Page {
 
   void UcbucaginHelliClick();
 
-  void Edit22KeyPress(QChar& key);
-  void Edit23KeyPress(QChar& key);
-  void Edit24KeyPress(QChar& key);
-  // Edit34KeyPress to Edit42KeyPress: the nine segment fields take no character at all.
-  void SegmentKeyPress(QChar& key);
-
  private:
   Ui::TrianglePage ui;
 };

@@ -31,9 +31,9 @@ bool QtLauncher::StartDetached(const QString& program, const QStringList& argume
   return QProcess::startDetached(program, arguments);
 }
 
-void OpenCp1251Text(Launcher& launcher, const QString& path) {
+bool OpenCp1251Text(Launcher& launcher, const QString& path) {
 #ifdef Q_OS_WIN
-  launcher.StartDetached(QStringLiteral("notepad.exe"), {path});
+  return launcher.StartDetached(QStringLiteral("notepad.exe"), {path});
 #else
   // Linux editors take a file for UTF-8 unless told otherwise; each has its own option.
   struct Editor {
@@ -54,10 +54,9 @@ void OpenCp1251Text(Launcher& launcher, const QString& path) {
     if (program.isEmpty()) continue;
     // An argument list, not a command line: the path goes whole, whatever it holds (it is
     // absolute, so it is never taken for an option).
-    launcher.StartDetached(program, editor.options + QStringList{path});
-    return;
+    return launcher.StartDetached(program, editor.options + QStringList{path});
   }
-  launcher.OpenFile(path);
+  return launcher.OpenFile(path);
 #endif
 }
 

@@ -33,7 +33,7 @@ class QtLauncher final : public Launcher {
 
 // Opens a Windows-1251 text file for reading: in the first installed editor that takes the
 // encoding on its command line (gedit, pluma, xed, mousepad, kwrite, kate), otherwise with the
-// desktop's opener; on Windows in Notepad. Returns at once; the outcome is not looked at.
-void OpenCp1251Text(Launcher& launcher, const QString& path);
+// desktop's opener; on Windows in Notepad. Returns at once, false when nothing could be started.
+bool OpenCp1251Text(Launcher& launcher, const QString& path);
 
 }  // namespace kalkora

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "app/widgets/UniformListView.h"
+#include "app/widgets/UpDown.h"
 
 namespace kalkora {
 
@@ -37,6 +38,16 @@ void NameFieldsByTheirLabels(QWidget* root) {
     if (nearest == nullptr) continue;
     label->setBuddy(nearest);
     named.insert(nearest);
+  }
+  // A spinner's arrows say which field they step.
+  for (UpDown* spinner : root->findChildren<UpDown*>()) {
+    const QLineEdit* field = spinner->Field();
+    if (field == nullptr) continue;
+    QString name = field->accessibleName();
+    for (const QLabel* label : labels) {
+      if (name.isEmpty() && label->buddy() == field) name = label->text().trimmed();
+    }
+    spinner->NameArrows(name);
   }
 }
 

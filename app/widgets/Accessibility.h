@@ -7,7 +7,8 @@ class QWidget;
 namespace kalkora {
 
 // Gives every entry field under `root` that has no name yet the label just before it on its line
-// (the "N=" before N's field) as its buddy, which is where screen readers take a field's name.
+// (the "N=" before N's field) as its buddy, which is where screen readers take a field's name;
+// a spinner's arrows are named "Больше" and "Меньше", with the field they step.
 void NameFieldsByTheirLabels(QWidget* root);
 
 // Makes UniformListView known to screen readers as a list of its rows on screen, with the current

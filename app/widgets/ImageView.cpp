@@ -32,10 +32,17 @@ QImage ImageView::Image() const {
   return raster_ == nullptr ? QImage() : Shared(*raster_).copy();
 }
 
+void ImageView::SetFaded(bool faded) {
+  if (faded == faded_) return;
+  faded_ = faded;
+  update();
+}
+
 void ImageView::paintEvent(QPaintEvent*) {
   if (raster_ == nullptr) return;
   QPainter painter(this);
   painter.drawImage(0, 0, Shared(*raster_));
+  if (faded_) painter.fillRect(rect(), QColor(255, 255, 255, 150));
 }
 
 void ImageView::mouseMoveEvent(QMouseEvent* event) {

@@ -17,6 +17,9 @@ class ImageView : public QWidget {
   void SetRaster(const Raster* raster);
   // A copy of the picture as it is shown; a null image without a raster.
   QImage Image() const;
+  // A picture that no longer answers its fields is shown faded; copies and saves are unfaded.
+  void SetFaded(bool faded);
+  bool Faded() const { return faded_; }
 
  Q_SIGNALS:
   // The pointer moved to pixel (x, y) of the image.
@@ -28,6 +31,7 @@ class ImageView : public QWidget {
 
  private:
   const Raster* raster_ = nullptr;
+  bool faded_ = false;
 };
 
 }  // namespace kalkora

@@ -25,6 +25,7 @@ UpDown::UpDown(QWidget* parent)
     : QWidget(parent), up_(MakeArrow(this, Qt::UpArrow)), down_(MakeArrow(this, Qt::DownArrow)) {
   connect(up_, &QToolButton::clicked, this, [this] { Step(+1); });
   connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
+  NameArrows({});
   resize(kSpinnerWidth, 21);
 }
 
@@ -34,6 +35,16 @@ void UpDown::Associate(QLineEdit* edit) {
   edit->resize(field.width() - kSpinnerWidth, field.height());
   setGeometry(field.right() + 1 - kSpinnerWidth, field.top(), kSpinnerWidth, field.height());
   edit->installEventFilter(this);
+}
+
+void UpDown::NameArrows(const QString& field) {
+  up_->setAccessibleName(QStringLiteral("Больше"));
+  down_->setAccessibleName(QStringLiteral("Меньше"));
+  if (field.isEmpty()) return;
+  up_->setAccessibleDescription(
+      QStringLiteral("Увеличить на единицу число в поле «%1»").arg(field));
+  down_->setAccessibleDescription(
+      QStringLiteral("Уменьшить на единицу число в поле «%1»").arg(field));
 }
 
 void UpDown::SetRange(int minimum, int maximum) {

@@ -23,6 +23,9 @@ class UpDown : public QWidget {
   void SetEnds(Ends ends);
   void SetPosition(int position);
   int Position() const { return position_; }
+  QLineEdit* Field() const { return edit_; }
+  // What screen readers call the arrows: "Больше" and "Меньше", for the field named `field`.
+  void NameArrows(const QString& field);
 
   // One step up (+1) or down (-1) from the number in the field.
   void Step(int direction);

@@ -106,6 +106,7 @@ class WindowTest : public ::testing::Test {
     return found;
   }
   int CurrentPage() const { return form->Cebr()->currentIndex(); }
+  void ShowPage(PageId id) const { form->ShowPage(id); }
 
   FakeDialogs dialogs;
   FakeLauncher launcher;

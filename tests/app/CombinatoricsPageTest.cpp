@@ -14,7 +14,7 @@ class CombinatoricsPageTest : public WindowTest {
   void SetUp() override {
     WindowTest::SetUp();
     QApplication::setActiveWindow(form.get());
-    form->Cebr()->setCurrentIndex(6);
+    ShowPage(PageId::Combinatorics);
   }
   QLineEdit* Field(const char* name) { return Find<QLineEdit>(name); }
   void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }

@@ -28,7 +28,7 @@ QAction* Entry(QWidget* widget, const QString& text) {
 class CopyTest : public WindowTest {};
 
 TEST_F(CopyTest, TheGraphPictureSavesAsPngAndAsSvgFromThePoints) {
-  form->Cebr()->setCurrentIndex(4);
+  ShowPage(PageId::Graph);
   auto* image = Find<ImageView>("Image3");
   const QTemporaryDir folder;
   const auto click = [&](const char* button) { Find<QAbstractButton>(button)->click(); };
@@ -83,7 +83,7 @@ TEST_F(CopyTest, TheGraphPictureSavesAsPngAndAsSvgFromThePoints) {
 }
 
 struct CopyCase {
-  int page;
+  PageId page;
   const char* steps;  // in order, "Field=text" types into a field and "Button" clicks it
   const char* result;
   int row;  // the list row selected, or with a minus sign the current row without a selection
@@ -93,18 +93,19 @@ struct CopyCase {
 TEST_F(CopyTest, ResultsCopyWhatTheyShow) {
   const QString nothing = u"(nothing copied)"_s;
   const CopyCase cases[] = {
-      {0, "Edit5=12 Edit9=18 EBOBveEKOB", "Label13", 0, "НОД(12,18)=6"},
-      {0, "", "SadeEdedlerinSiyahisi", 0, "(nothing copied)"},
-      {0, "Edit46=20 SadeEdedler", "SadeEdedlerinSiyahisi", 3, "7"},
-      {1, "a=1 b=-3 c=2 Tenliyinkoklerinitap", "x2", 0, "x2=1,00"},
-      {3, "TntCheckBox7 Edit27=4 Edit28=3 Edit29=2 NciHeddveCemleri", "ListBox1", -2, "n=3:  8"},
-      {5, "Edit43=3*x^2+5*x^1 ToremeniTap", "Label25", 0, "f'(x)=6x^1+5x^0"},
-      {9, "", "Neticeler", 1, "0,1 Сантиметр"},
+      {PageId::NaturalNumbers, "Edit5=12 Edit9=18 EBOBveEKOB", "Label13", 0, "НОД(12,18)=6"},
+      {PageId::NaturalNumbers, "", "SadeEdedlerinSiyahisi", 0, "(nothing copied)"},
+      {PageId::NaturalNumbers, "Edit46=20 SadeEdedler", "SadeEdedlerinSiyahisi", 3, "7"},
+      {PageId::Quadratic, "a=1 b=-3 c=2 Tenliyinkoklerinitap", "x2", 0, "x2=1,00"},
+      {PageId::Progressions, "TntCheckBox7 Edit27=4 Edit28=3 Edit29=2 NciHeddveCemleri", "ListBox1",
+       -2, "n=3:  8"},
+      {PageId::Polynomial, "Edit43=3*x^2+5*x^1 ToremeniTap", "Label25", 0, "f'(x)=6x^1+5x^0"},
+      {PageId::Converter, "", "Neticeler", 1, "0,1 Сантиметр"},
   };
   for (const CopyCase& c : cases) {
     SCOPED_TRACE(c.result);
-    form->Cebr()->setCurrentIndex(c.page);
-    QWidget* page = form->Cebr()->widget(c.page);
+    ShowPage(c.page);
+    QWidget* page = form->PageWidget(c.page);
     for (const QString& step : QString::fromLatin1(c.steps).split(u' ', Qt::SkipEmptyParts)) {
       const QStringList field = step.split(u'=');
       if (field.size() == 2) {

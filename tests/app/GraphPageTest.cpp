@@ -22,7 +22,7 @@ class GraphPageTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    form->Cebr()->setCurrentIndex(4);
+    ShowPage(PageId::Graph);
     page = Find<GraphPage>("TntTabSheet5");
   }
 

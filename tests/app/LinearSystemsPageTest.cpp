@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -32,7 +33,7 @@ class LinearSystemsPageTest : public WindowTest {
   void SetUp() override {
     WindowTest::SetUp();
     QApplication::setActiveWindow(form.get());
-    form->Cebr()->setCurrentIndex(2);
+    ShowPage(PageId::LinearSystems);
     page = Find<LinearSystemsPage>("TntTabSheet3");
     page->SetProgramFolder(folder.path());
   }
@@ -82,9 +83,8 @@ TEST_F(LinearSystemsPageTest, SolvesAndReportsWhatIsMissing) {
   Click("TntCheckBox2");
   Click("HellET");
   EXPECT_EQ(Results(), (QStringList{u"x=1,00"_s, u"y=2,00"_s, u"z=3,00"_s}));
-  Type(Field("Edit15"), u"5"_s);  // a right-hand side other than the last: no reset
-  EXPECT_EQ(Results(), (QStringList{u"x=1,00"_s, u"y=2,00"_s, u"z=3,00"_s}));
-  Type(Field("Edit16"), u"a"_s);
+  // Every field's key resets the results, the right-hand sides' too.
+  Type(Field("Edit15"), u"a"_s);
   EXPECT_EQ(Results(), (QStringList{u"x=..."_s, u"y=..."_s, u"z=..."_s}));
   Fill({u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s, u"9"_s, u"1"_s, u"2"_s,
         u"3"_s});
@@ -127,13 +127,22 @@ TEST_F(LinearSystemsPageTest, ClearingAndTheKeysThatResetTheResults) {
 }
 
 TEST_F(LinearSystemsPageTest, TheReportIsTheSystemAsShownInWindows1251) {
-  Click("Saxla");
-  EXPECT_EQ(Report().count("\r\n"), 4);
+  Click("Saxla");  // no system chosen: nothing to report
+  EXPECT_EQ(dialogs.messages, QStringList{u"Выберите число неизвестного"_s});
+  EXPECT_EQ(Report(), "<none>");
   Click("TntCheckBox1");
   Fill({u"1"_s, u"1"_s, u""_s, u"1"_s, u"-1"_s, u""_s, u"3"_s, u"1"_s});
   Click("HellET");
   Click("Saxla");
   EXPECT_TRUE(Report().endsWith("1x+1y=3\r\n1x-1y=1\r\n\r\nx=2,00\r\ny=1,00\r\n"));
+  EXPECT_EQ(Find<QStatusBar>("StatusBar1")->currentMessage(),
+            u"Отчёт сохранён: "_s + QDir::toNativeSeparators(page->ReportPath()));
+  // Unticking the box leaves no system: the good report stays.
+  const QByteArray good = Report();
+  Click("TntCheckBox1");
+  Click("Saxla");
+  EXPECT_EQ(Report(), good);
+  EXPECT_EQ(dialogs.messages.size(), 2);
   EXPECT_TRUE(
       Report().startsWith("<<\xCA\xE0\xEB\xEA\xEE\xF0\xE0"
                           "1.0>>\r\n"));
@@ -163,9 +172,10 @@ TEST_F(LinearSystemsPageTest, AReadOnlyProgramFolderSendsTheReportToTheDataFolde
   const QString data =
       QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/kalkora"_s;
   EXPECT_EQ(page->ReportPath(), data + u"/Решение СЛУ.txt"_s);
+  Click("TntCheckBox1");
   Click("Saxla");
   EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u' ').toStdString();
-  EXPECT_EQ(Report().count("\r\n"), 4);
+  EXPECT_EQ(Report().count("\r\n"), 9);
   Click("Ac");
   EXPECT_EQ(launcher.files, QStringList{page->ReportPath()});
   QDir(data).removeRecursively();
@@ -185,9 +195,43 @@ TEST_F(LinearSystemsPageTest, TheEditorTakesTheEncodingOnItsCommandLine) {
   EXPECT_EQ(launcher.commands[1], (QStringList{u"/usr/bin/kate"_s, u"--encoding"_s,
                                                u"windows-1251"_s, page->ReportPath()}));
   launcher.installed.clear();
-  Click("Ac");
+  Click("Ac");  // no editor, and the desktop's opener fails too: the report's path is told
   EXPECT_EQ(launcher.commands.size(), 2u);
   EXPECT_EQ(launcher.files, QStringList{page->ReportPath()});
+  ASSERT_EQ(dialogs.messages.size(), 1);
+  EXPECT_THAT(dialogs.messages[0].toStdString(),
+              HasSubstr(QDir::toNativeSeparators(page->ReportPath()).toStdString()));
+}
+
+TEST_F(LinearSystemsPageTest, APastedFieldIsTypedSoTheReportNeverMixesTwoSystems) {
+  Click("TntCheckBox1");
+  Fill({u"1"_s, u"2"_s, u""_s, u"3"_s, u"4"_s, u""_s, u"5"_s, u"6"_s});
+  Click("HellET");
+  ASSERT_EQ(Results().mid(0, 2), (QStringList{u"x=-1,00"_s, u"y=2,00"_s}));
+  Field("Edit2")->selectAll();
+  ASSERT_TRUE(PasteIntoField(Field("Edit2"), u"100"_s));
+  EXPECT_EQ(Results().mid(0, 2), (QStringList{u"x=..."_s, u"y=..."_s}));
+  Field("Edit3")->selectAll();
+  PasteIntoField(Field("Edit3"), u"2\r\n\r\nx=42"_s);  // no line of its own in the report
+  EXPECT_EQ(Field("Edit3")->text(), u"242");
+  Click("Saxla");
+  EXPECT_TRUE(Report().endsWith("100x+3y=5\r\n242x+4y=6\r\n\r\nx=...\r\ny=...\r\n"));
+}
+
+TEST_F(LinearSystemsPageTest, AReportFolderThatCannotBeMadeIsAnError) {
+  QStandardPaths::setTestModeEnabled(true);
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  ASSERT_TRUE(QDir().mkpath(data));
+  QFile blocker(data + u"/kalkora"_s);  // a file where the folder would go
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  page->SetProgramFolder(folder.path() + u"/missing"_s);
+  Click("TntCheckBox1");
+  Click("Saxla");
+  blocker.remove();
+  QStandardPaths::setTestModeEnabled(false);
+  ASSERT_EQ(dialogs.errors.size(), 1);
+  EXPECT_THAT(dialogs.errors[0].toStdString(), HasSubstr("Не удалось создать папку для отчёта"));
 }
 
 TEST_F(LinearSystemsPageTest, TheWorkingFollowsSolvesAndSaysWhyDeltaZeroHasNoSolution) {

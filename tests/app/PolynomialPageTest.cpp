@@ -20,7 +20,7 @@ class PolynomialPageTest : public WindowTest {
   void SetUp() override {
     WindowTest::SetUp();
     QApplication::setActiveWindow(form.get());
-    form->Cebr()->setCurrentIndex(5);
+    ShowPage(PageId::Polynomial);
     polynomial = Find<QLineEdit>("Edit43");
     x = Find<QLineEdit>("Edit44");
   }

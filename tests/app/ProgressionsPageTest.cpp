@@ -19,7 +19,7 @@ class ProgressionsPageTest : public WindowTest {
   void SetUp() override {
     WindowTest::SetUp();
     QApplication::setActiveWindow(form.get());
-    form->Cebr()->setCurrentIndex(3);
+    ShowPage(PageId::Progressions);
     list = Find<UniformListView>("ListBox1");
   }
   QLineEdit* Field(const char* name) { return Find<QLineEdit>(name); }

@@ -52,7 +52,7 @@ TEST_F(ShellTest, StartsOnTheFirstPageWithTheTenPagesInOrder) {
     EXPECT_EQ(cebr->widget(i)->objectName(), QString::fromLatin1(pages[i].sheet)) << i;
     EXPECT_EQ(cebr->tabText(i), QString::fromUtf16(pages[i].caption)) << i;
   }
-  EXPECT_EQ(CurrentPage(), 0);
+  EXPECT_EQ(CurrentPage(), PageIndex(PageId::NaturalNumbers));
   EXPECT_TRUE(cebr->widget(0)->isVisible());
 }
 
@@ -60,21 +60,21 @@ TEST_F(ShellTest, EachToolBarButtonSelectsItsPage) {
   const struct {
     const char* button;
     const char16_t* hint;
-    int page;
+    PageId page;
   } buttons[] = {
-      {"TntToolButton1", u"Натуральные числа", 0},
-      {"TntToolButton2", u"квадратные уранений", 1},
-      {"TntToolButton3", u"системы линейных уравнений", 2},
-      {"TntToolButton4", u"прогрессии", 3},
-      {"TntToolButton5", u"график функций", 4},
-      {"TntToolButton7", u"Производная многочлена", 5},
-      {"TntToolButton6", u"комбинаторика", 6},
-      {"TntToolButton9", u"треугольник", 7},
-      {"TntToolButton10", u"окружность и круг", 8},
-      {"TntToolButton11", u"дополнение", 9},
+      {"TntToolButton1", u"Натуральные числа", PageId::NaturalNumbers},
+      {"TntToolButton2", u"квадратные уранений", PageId::Quadratic},
+      {"TntToolButton3", u"системы линейных уравнений", PageId::LinearSystems},
+      {"TntToolButton4", u"прогрессии", PageId::Progressions},
+      {"TntToolButton5", u"график функций", PageId::Graph},
+      {"TntToolButton7", u"Производная многочлена", PageId::Polynomial},
+      {"TntToolButton6", u"комбинаторика", PageId::Combinatorics},
+      {"TntToolButton9", u"треугольник", PageId::Triangle},
+      {"TntToolButton10", u"окружность и круг", PageId::Circle},
+      {"TntToolButton11", u"дополнение", PageId::Converter},
   };
   // Start from the last page so that every click really changes the page.
-  form->Cebr()->setCurrentIndex(9);
+  ShowPage(PageId::Converter);
   for (const auto& entry : buttons) {
     auto* button = Find<QToolButton>(entry.button);
     ASSERT_NE(button, nullptr);
@@ -83,7 +83,7 @@ TEST_F(ShellTest, EachToolBarButtonSelectsItsPage) {
     EXPECT_EQ(button->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_FALSE(button->icon().isNull()) << entry.button;
     QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_EQ(CurrentPage(), entry.page) << entry.button;
+    EXPECT_EQ(CurrentPage(), PageIndex(entry.page)) << entry.button;
   }
 }
 
@@ -148,12 +148,12 @@ TEST_F(ShellTest, MainMenuHoldsItsItemsInOrder) {
 }
 
 TEST_F(ShellTest, ClosingAsksAndNoKeepsEverything) {
-  form->Cebr()->setCurrentIndex(4);
+  ShowPage(PageId::Graph);
   dialogs.answers = {false};
   EXPECT_FALSE(form->close());
   EXPECT_EQ(dialogs.questions, QStringList{u"Подтверждение|Вы действительно хотите выйти?"_s});
   EXPECT_TRUE(form->isVisible());
-  EXPECT_EQ(CurrentPage(), 4);
+  EXPECT_EQ(CurrentPage(), PageIndex(PageId::Graph));
 
   // "Выход" asks the same question.
   dialogs.answers = {false};
@@ -170,18 +170,18 @@ TEST_F(ShellTest, ClosingWithYesEnds) {
 }
 
 TEST_F(ShellTest, OnlyTheFirstActivationSelectsTheFirstPage) {
-  form->Cebr()->setCurrentIndex(6);
+  ShowPage(PageId::Combinatorics);
   form->hide();
   form->show();
   QApplication::processEvents();
-  EXPECT_EQ(CurrentPage(), 6);
+  EXPECT_EQ(CurrentPage(), PageIndex(PageId::Combinatorics));
 }
 
 TEST_F(ShellTest, AboutBoxLeavesTheCurrentPageShowing) {
-  form->Cebr()->setCurrentIndex(3);
+  ShowPage(PageId::Progressions);
   Find<QAction>("N4")->trigger();
   EXPECT_EQ(dialogs.shownDialogs, QStringList{u"AboutBox"_s});
-  EXPECT_EQ(CurrentPage(), 3);
+  EXPECT_EQ(CurrentPage(), PageIndex(PageId::Progressions));
   EXPECT_TRUE(form->Cebr()->widget(3)->isVisible());
 }
 
@@ -231,7 +231,7 @@ TEST_F(ShellTest, CalculatorAndUpdatePageGoThroughTheLauncher) {
 }
 
 TEST_F(ShellTest, ErrorReportKeepsWhatTheHandlerWroteAndThePage) {
-  form->Cebr()->setCurrentIndex(2);
+  ShowPage(PageId::LinearSystems);
   QString written;
   RunGuarded(dialogs, form.get(), [&] {
     written = u"partial"_s;
@@ -242,7 +242,7 @@ TEST_F(ShellTest, ErrorReportKeepsWhatTheHandlerWroteAndThePage) {
   EXPECT_EQ(written, u"partial");
   EXPECT_EQ(dialogs.errors, (QStringList{u"'12a' is not a valid integer value."_s,
                                          u"Out of memory."_s, u"Division by zero."_s}));
-  EXPECT_EQ(CurrentPage(), 2);
+  EXPECT_EQ(CurrentPage(), PageIndex(PageId::LinearSystems));
 }
 
 // Shows each real box in turn and reads it back while it is open.

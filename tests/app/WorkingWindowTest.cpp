@@ -31,7 +31,7 @@ TEST_F(WorkingWindowTest, FollowsThePageInFrontAndItsSolves) {
   EXPECT_EQ(window->Text(),
             u"Натуральные числа\n"_s + QString::fromUtf8(kNothingSolvedYet) + u'\n');
 
-  form->Cebr()->setCurrentIndex(1);
+  ShowPage(PageId::Quadratic);
   Find<QLineEdit>("a")->setText(u"0"_s);
   QTest::mouseClick(Find<QPushButton>("Tenliyinkoklerinitap"), Qt::LeftButton);
   EXPECT_EQ(window->Text(),
@@ -44,10 +44,10 @@ TEST_F(WorkingWindowTest, FollowsThePageInFrontAndItsSolves) {
   EXPECT_TRUE(window->Text().contains(u"= 2,00\n"_s)) << window->Text().toStdString();
 
   // Back on a page with nothing solved, and the quadratic working is still there on return.
-  form->Cebr()->setCurrentIndex(6);
+  ShowPage(PageId::Combinatorics);
   EXPECT_TRUE(window->Text().startsWith(u"Комбинаторика\n"_s));
   const QString quadratic = window->Text();
-  form->Cebr()->setCurrentIndex(1);
+  ShowPage(PageId::Quadratic);
   EXPECT_NE(window->Text(), quadratic);
   EXPECT_TRUE(window->Text().contains(u"= 2,00\n"_s));
   // A key typed forgets the roots, and the working with them.
