@@ -7,13 +7,15 @@
 //                        each, its ...Steps functions that write the worked solution
 //   steps/               the worked solution: lines of prose and formulas, and their plain text
 //   app/                 the window: this shell (TForm1), the about box (OProqramme), the
-//                        working window (WorkingWindow, "Ход решения"),
-//                        pages/ (one class per page), widgets/ (key filter, spinner),
+//                        working window (WorkingWindow, "Ход решения"), the table of pages
+//                        (PageTable), pages/ (one class per page), widgets/ (field rules,
+//                        greyed stale results, spinner),
 //                        platform/ (message boxes, file dialogs, other programs, and
 //                        Files: the one save routine and the one file reader)
 //
-// How a click flows: a page binds each control's signal to one of its handlers under the
-// system's name (EBOBveEKOBClick). The handler reads its fields with ParseInteger or ParseFloat,
+// How a click flows: a page gives each entry field a rule (BindField: its keys, where Enter
+// moves, what a key resets), which every way of typing or pasting goes through, and binds each
+// control's signal to one of its handlers under the system's name (EBOBveEKOBClick). The handler reads its fields with ParseInteger or ParseFloat,
 // calls the plain functions of its subsystem, and writes the texts back into its controls; a
 // handler that solves (bound with BindSolve) then hands its working to ShowWorking, which the
 // working window shows while its page is in front. An error raised on the way ends the handler

@@ -127,7 +127,7 @@ BENCHMARK(BM_CoreFirstPrimeStartingWith)->Unit(benchmark::kMillisecond);
 // "Найдите" for 2147483647 arithmetic terms: the terms and the sum at once, a screenful of rows.
 void BM_WindowProgressionOfTwoBillionTerms(benchmark::State& state) {
   Window window;
-  window.form.Cebr()->setCurrentIndex(3);
+  window.form.ShowPage(kalkora::PageId::Progressions);
   QTest::mouseClick(window.Find<QCheckBox>("TntCheckBox7"), Qt::LeftButton);
   for (const char* name : {"Edit27", "Edit28", "Edit29"})
     window.Find<QLineEdit>(name)->setText(u"2147483647"_s);
@@ -158,7 +158,7 @@ BENCHMARK(BM_CoreProgressionOfTwoBillionTerms)->Unit(benchmark::kMicrosecond);
 // "Вычислить" for the largest combination the fields allow.
 void BM_WindowCombinationOf999(benchmark::State& state) {
   Window window;
-  window.form.Cebr()->setCurrentIndex(6);
+  window.form.ShowPage(kalkora::PageId::Combinatorics);
   window.Find<QLineEdit>("Edit18")->setText(u"500"_s);
   window.Find<QLineEdit>("Edit19")->setText(u"999"_s);
   auto* compute = window.Find<QPushButton>("Kombinezon");
@@ -176,7 +176,7 @@ BENCHMARK(BM_CoreCombinationOf999)->Unit(benchmark::kMicrosecond);
 // "Решить" for 3, 4, 5: eleven values written into their fields.
 void BM_WindowTriangle(benchmark::State& state) {
   Window window;
-  window.form.Cebr()->setCurrentIndex(7);
+  window.form.ShowPage(kalkora::PageId::Triangle);
   window.Find<QLineEdit>("Edit22")->setText(u"3"_s);
   window.Find<QLineEdit>("Edit23")->setText(u"4"_s);
   window.Find<QLineEdit>("Edit24")->setText(u"5"_s);
@@ -197,7 +197,7 @@ void BM_WindowCramer3(benchmark::State& state, const char* button, bool working)
   Window window;
   QTemporaryDir folder;
   window.Find<kalkora::LinearSystemsPage>("TntTabSheet3")->SetProgramFolder(folder.path());
-  window.form.Cebr()->setCurrentIndex(2);
+  window.form.ShowPage(kalkora::PageId::LinearSystems);
   QTest::mouseClick(window.Find<QCheckBox>("TntCheckBox2"), Qt::LeftButton);
   const char* names[] = {"Edit2",  "Edit3",  "Edit4",  "Edit6",  "Edit7",  "Edit8",
                          "Edit10", "Edit11", "Edit12", "Edit14", "Edit15", "Edit16"};
@@ -235,7 +235,7 @@ void BM_WindowSaveWorkingPdf(benchmark::State& state) {
   Window window;
   QTemporaryDir folder;
   window.dialogs.file = folder.filePath(u"ход.pdf"_s);
-  window.form.Cebr()->setCurrentIndex(2);
+  window.form.ShowPage(kalkora::PageId::LinearSystems);
   QTest::mouseClick(window.Find<QCheckBox>("TntCheckBox2"), Qt::LeftButton);
   QTest::mouseClick(window.Find<QAbstractButton>("HellET"), Qt::LeftButton);
   window.OpenWorking();
@@ -249,7 +249,7 @@ BENCHMARK(BM_WindowSaveWorkingPdf)->Unit(benchmark::kMillisecond);
 // "f'(x)=?" and "Вычислить" for a polynomial of twenty terms.
 void BM_WindowPolynomial(benchmark::State& state, const char* button, bool working) {
   Window window;
-  window.form.Cebr()->setCurrentIndex(5);
+  window.form.ShowPage(kalkora::PageId::Polynomial);
   QString polynomial;
   for (int e = 20; e >= 1; --e)
     polynomial += QString::number(e % 7 + 1) + u"*x^"_s + QString::number(e) + u'+';
@@ -316,7 +316,7 @@ const char* GraphStep(std::int64_t points) {
 
 void BM_WindowGraph(benchmark::State& state) {
   Window window;
-  window.form.Cebr()->setCurrentIndex(4);
+  window.form.ShowPage(kalkora::PageId::Graph);
   window.Find<QLineEdit>("XStart")->setText(u"0,5"_s);
   window.Find<QLineEdit>("XEnd")->setText(u"7"_s);
   window.Find<QLineEdit>("StepEd")->setText(QString::fromLatin1(GraphStep(state.range(0))));
@@ -350,7 +350,7 @@ BENCHMARK(BM_CoreGraph)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond
 // One repaint of the graph page with the default graph drawn.
 void BM_WindowGraphPageRepaint(benchmark::State& state) {
   Window window;
-  window.form.Cebr()->setCurrentIndex(4);
+  window.form.ShowPage(kalkora::PageId::Graph);
   QTest::mouseClick(window.Find<QPushButton>("QrafikiQur"), Qt::LeftButton);
   auto* page = window.Find<QWidget>("TntTabSheet5");
   for (auto _ : state)
