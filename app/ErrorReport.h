@@ -1,14 +1,15 @@
 // The default error report: every handler runs through RunGuarded, so no exception ever
-// crosses the event loop; the message is shown with a full stop by the usual rule.
+// crosses the event loop; the message is shown in Russian (ReportedText) with a full stop by the
+// usual rule.
 #pragma once
 
 #include <QObject>
 #include <QString>
 #include <QWidget>
 #include <exception>
-#include <new>
 #include <type_traits>
 
+#include "app/Messages.h"
 #include "app/platform/Dialogs.h"
 #include "common/Errors.h"
 
@@ -26,10 +27,9 @@ template <typename Handler>
 void RunGuarded(Dialogs& dialogs, QWidget* parent, Handler&& handler) noexcept {
   try {
     handler();
-  } catch (const std::bad_alloc&) {
-    ReportError(dialogs, parent, QStringLiteral("Out of memory"));
   } catch (const std::exception& e) {
-    ReportError(dialogs, parent, QString::fromUtf8(e.what()));
+    // std::bad_alloc included: ReportedText names it.
+    ReportError(dialogs, parent, ReportedText(e));
   }
 }
 
