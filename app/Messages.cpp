@@ -194,7 +194,7 @@ QString FileErrorText(int error) {
     case ENAMETOOLONG:
       return QStringLiteral("слишком длинное имя файла");
     case EIO:
-      return QStringLiteral("ошибка ввода-вывода: диск не читается или не пишется");
+      return QStringLiteral("ошибка ввода-вывода на устройстве");
     case EMFILE:
     case ENFILE:
       return QStringLiteral("открыто слишком много файлов");
