@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <new>
 #include <string>
-#include <vector>
 
 #include "common/Cp1251.h"
 #include "common/Errors.h"
