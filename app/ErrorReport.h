@@ -1,14 +1,15 @@
 // The default error report: every handler runs through RunGuarded, so no exception ever
-// crosses the event loop; the message is shown with a full stop by the usual rule.
+// crosses the event loop; the message is shown in Russian (ReportedText) with a full stop by the
+// usual rule.
 #pragma once
 
 #include <QObject>
 #include <QString>
 #include <QWidget>
 #include <exception>
-#include <new>
 #include <type_traits>
 
+#include "app/Messages.h"
 #include "app/platform/Dialogs.h"
 #include "common/Errors.h"
 
@@ -18,13 +19,6 @@ namespace kalkora {
 // so letters, digits and "?" get one while ".", "!" and "'" do not.
 QString WithFullStop(const QString& message);
 
-// The text the default error report shows for `error`, before its full stop.
-inline QString ReportedText(const std::exception& error) {
-  if (dynamic_cast<const std::bad_alloc*>(&error) != nullptr)
-    return QStringLiteral("Out of memory");
-  return QString::fromUtf8(error.what());
-}
-
 // Shows `message` in the default error report.
 void ReportError(Dialogs& dialogs, QWidget* parent, const QString& message);
 
@@ -33,10 +27,9 @@ template <typename Handler>
 void RunGuarded(Dialogs& dialogs, QWidget* parent, Handler&& handler) noexcept {
   try {
     handler();
-  } catch (const std::bad_alloc&) {
-    ReportError(dialogs, parent, QStringLiteral("Out of memory"));
   } catch (const std::exception& e) {
-    ReportError(dialogs, parent, QString::fromUtf8(e.what()));
+    // std::bad_alloc included: ReportedText names it.
+    ReportError(dialogs, parent, ReportedText(e));
   }
 }
 

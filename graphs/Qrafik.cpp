@@ -352,8 +352,7 @@ std::string Evaluation::Run(std::string_view formula) {
   if (!text_.empty() && text_.front() == '~') text_.front() = '-';
   // An exponent letter left over means that the rewriting took the digits on its two sides
   // for two numbers: the text would read as a number it never computed.
-  if (text_.find_first_of("Ee") != std::string::npos)
-    throw ConvertError("'" + text_ + "' is not a valid floating point value");
+  if (text_.find_first_of("Ee") != std::string::npos) throw ConvertError(NumberKind::Float, text_);
   return std::move(text_);
 }
 

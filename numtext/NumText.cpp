@@ -39,12 +39,12 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-[[noreturn]] void FailInteger(std::string_view text) {
-  throw ConvertError("'" + std::string(text) + "' is not a valid integer value");
+[[noreturn]] void FailInteger(std::string_view text, bool outOfRange = false) {
+  throw ConvertError(NumberKind::Integer, text, outOfRange);
 }
 
-[[noreturn]] void FailFloat(std::string_view text) {
-  throw ConvertError("'" + std::string(text) + "' is not a valid floating point value");
+[[noreturn]] void FailFloat(std::string_view text, bool outOfRange = false) {
+  throw ConvertError(NumberKind::Float, text, outOfRange);
 }
 
 // Made once and never freed: strtold_l needs it for every conversion of the run.
@@ -277,7 +277,7 @@ std::int32_t ParseInteger(std::string_view text) {
     if (!IsDigit(text[i])) FailInteger(text);
     magnitude = std::min(magnitude * 10 + static_cast<std::uint64_t>(text[i] - '0'), kBeyondRange);
   }
-  if (magnitude > (negative ? 2147483648u : 2147483647u)) FailInteger(text);
+  if (magnitude > (negative ? 2147483648u : 2147483647u)) FailInteger(text, true);
   const auto bits = static_cast<std::uint32_t>(magnitude);
   return static_cast<std::int32_t>(negative ? 0u - bits : bits);
 }
@@ -354,7 +354,7 @@ Extended ParseFloat(std::string_view text) {
   const std::int64_t topPlace = place(first) + exponent;
   const std::int64_t lowPlace = place(last - 1) + exponent;
   // LDBL_MAX is about 1.19e4932 and half the smallest subnormal about 1.8e-4951.
-  if (topPlace > 4932) FailFloat(text);
+  if (topPlace > 4932) FailFloat(text, true);
   if (topPlace < -4952) return negative ? -0.0L : 0.0L;
 
   const std::int64_t count = topPlace - lowPlace + 1;
@@ -387,7 +387,7 @@ Extended ParseFloat(std::string_view text) {
   normalised.append(exponentText,
                     std::to_chars(exponentText, exponentText + sizeof exponentText, lowPlace).ptr);
   const Extended value = strtold_l(normalised.c_str(), nullptr, CLocale());
-  if (std::isinf(value)) FailFloat(text);
+  if (std::isinf(value)) FailFloat(text, true);
   return value;
 }
 

@@ -15,7 +15,10 @@ namespace kalkora::testing {
 namespace {
 
 QString FloatMessage(const QString& text) {
-  return u'\'' + text + u"' is not a valid floating point value."_s;
+  return u'«' + text + u"» — не число."_s;
+}
+QString PointMessage(const QString& text) {
+  return u'«' + text + u"» — не число: дробную часть отделяют запятой."_s;
 }
 
 class ConverterPageTest : public WindowTest {
@@ -168,7 +171,7 @@ TEST_F(ConverterPageTest, TextThatIsNoNumberReportsAtThatKeystroke) {
     const char16_t* last;
   } cases[] = {
       {u"-3", {FloatMessage(u"-"_s)}, u"-3 Миллиметр", u"-9,72132209980557E-20 Парсек"},
-      {u"2.5", {FloatMessage(u"2."_s), FloatMessage(u"2.5"_s)}, u"2 Миллиметр", nullptr},
+      {u"2.5", {PointMessage(u"2."_s), PointMessage(u"2.5"_s)}, u"2 Миллиметр", nullptr},
       {u"1,2,3", {FloatMessage(u"1,2,"_s), FloatMessage(u"1,2,3"_s)}, u"1,2 Миллиметр", nullptr},
       {u"4-", {FloatMessage(u"4-"_s)}, u"4 Миллиметр", nullptr},
       {u"-0", {FloatMessage(u"-"_s)}, u"0 Миллиметр", u"0 Парсек"},
@@ -194,7 +197,7 @@ TEST_F(ConverterPageTest, PastedTextIsReadLikeTypedText) {
   const QStringList before = Lines();
   Paste(u"7.5"_s);
   EXPECT_EQ(edit->text(), u"7.5");
-  EXPECT_EQ(dialogs.errors, QStringList{FloatMessage(u"7.5"_s)});
+  EXPECT_EQ(dialogs.errors, QStringList{PointMessage(u"7.5"_s)});
   EXPECT_EQ(Lines(), before);
 
   Paste(u" 7,5E2 "_s);  // the filter would not let these be typed, but they read as a number
@@ -207,7 +210,8 @@ TEST_F(ConverterPageTest, OverflowKeepsThePreviousResults) {
   ClickUnit(15);  // parsec: the product overflows
   const QStringList parsecs = Lines();
   Paste(u"1E4932"_s);
-  EXPECT_EQ(dialogs.errors, QStringList{u"Floating point overflow."_s});
+  EXPECT_EQ(dialogs.errors,
+            QStringList{u"Переполнение: в вычислении получилось слишком большое число."_s});
   EXPECT_EQ(Lines(), parsecs);
   // The click reads the same text again: in metres the quotients overflow, and the parsec
   // lines must not stand under the metre chosen now.
@@ -221,7 +225,7 @@ TEST_F(ConverterPageTest, OverflowKeepsThePreviousResults) {
   EXPECT_EQ(metres[0], u"1000 Миллиметр");
   Paste(u"1E4930"_s);  // the product fits, the quotient into angstroms does not
   EXPECT_EQ(dialogs.errors.size(), 3);
-  EXPECT_EQ(dialogs.errors.back(), u"Floating point overflow.");
+  EXPECT_EQ(dialogs.errors.back(), u"Переполнение: в вычислении получилось слишком большое число.");
   EXPECT_EQ(Lines(), metres);
 
   Paste(u"1E4920"_s);

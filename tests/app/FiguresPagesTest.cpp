@@ -83,7 +83,7 @@ TEST_F(FiguresPagesTest, ARejectedOrFailedSolveChangesNothing) {
   Enter({{"a", u"1"_s}, {"c", u"1.5"_s}});
   Click("Tenliyinkoklerinitap");
   EXPECT_EQ(dialogs.messages, QStringList(3, u"если a=0, то эта не квадратное уранение"_s));
-  EXPECT_EQ(dialogs.errors, QStringList{u"'1.5' is not a valid floating point value."_s});
+  EXPECT_EQ(dialogs.errors, QStringList{u"«1.5» — не число: дробную часть отделяют запятой."_s});
   EXPECT_EQ((QStringList{Label("x1")->text(), Label("x2")->text(), Field("Diskriminant")->text()}),
             solved);
   EXPECT_EQ(CurrentPage(), PageIndex(PageId::Quadratic));
@@ -106,7 +106,7 @@ TEST_F(FiguresPagesTest, TriangleSolvesAndKeepsItsResultsWhenRejected) {
   Enter({{"Edit22", u"0"_s}, {"Edit23", u"1"_s}, {"Edit24", u"1"_s}});
   Click("UcbucaginHelli");
   EXPECT_EQ(dialogs.messages, QStringList{u"Треугольника с такими сторонами не существует!"_s});
-  EXPECT_EQ(dialogs.errors, QStringList{u"Invalid floating point operation."_s});
+  EXPECT_EQ(dialogs.errors, QStringList{u"Результат вычисления не определён."_s});
   EXPECT_EQ(results(), solved);
 }
 
@@ -144,7 +144,7 @@ TEST_F(FiguresPagesTest, CircleHalvesAreIndependent) {
   EXPECT_EQ(Label("Label23")->text(), u"S=3,14E04");
   Enter({{"Edit26", u"2.5"_s}});
   Click("DaireninSahesiniTap");
-  EXPECT_EQ(dialogs.errors, QStringList{u"'2.5' is not a valid floating point value."_s});
+  EXPECT_EQ(dialogs.errors, QStringList{u"«2.5» — не число: дробную часть отделяют запятой."_s});
   EXPECT_EQ(Label("Label23")->text(), u"S=3,14E04");
 }
 

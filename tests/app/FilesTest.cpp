@@ -7,12 +7,16 @@
 #include <gtest/gtest.h>
 #include <linux/capability.h>
 #include <sys/mount.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
@@ -74,9 +78,9 @@ bool AsPlainUser(const std::function<void()>& work) {
 // A file system of 16 KiB on a folder of its own, gone again at the end of the test.
 class SmallDisk {
  public:
-  SmallDisk() {
-    if (::mount("tmpfs", QFile::encodeName(folder_.path()).constData(), "tmpfs", 0, "size=16k") ==
-        0) {
+  explicit SmallDisk(unsigned long flags = 0) {
+    if (::mount("tmpfs", QFile::encodeName(folder_.path()).constData(), "tmpfs", flags,
+                "size=16k") == 0) {
       mounted_ = true;
     } else {
       reason_ = std::strerror(errno);
@@ -99,6 +103,11 @@ class SmallDisk {
   std::string reason_;
 };
 
+// What a failed save of `path` says, for the reason given.
+std::string Unsaved(const QString& path, const std::string& reason) {
+  return "Не удалось сохранить «" + path.toStdString() + "»: " + reason;
+}
+
 const std::string kOld(2000, 'o');
 const std::string kNew(13150, 'n');  // the default graph's size
 
@@ -107,9 +116,7 @@ TEST(SaveFileTest, AFullDiskKeepsTheOldFileAndSaysSo) {
   if (!disk.Mounted()) GTEST_SKIP() << "cannot mount a small tmpfs here: " << disk.Reason();
   const QString name = disk.File(QStringLiteral("g.grf"));
   Put(name, kOld);
-  const std::string message = Save(name, kNew);
-  EXPECT_NE(message, "saved");
-  EXPECT_FALSE(message.empty());
+  EXPECT_EQ(Save(name, kNew), Unsaved(name, "на диске не осталось места"));
   EXPECT_TRUE(Content(name) == kOld);
   EXPECT_EQ(disk.Files(), QStringList{QStringLiteral("g.grf")});
   // A file that fits is saved.
@@ -137,16 +144,97 @@ TEST(SaveFileTest, InAFolderThatTakesNoNewFileTheFileIsWrittenInPlace) {
     notWritable = Save(readOnly, "x");
   })) << "cannot give up root's permissions";
   disk.SetWritable(true);
-  EXPECT_NE(tooBig, "saved");
+  EXPECT_EQ(tooBig, Unsaved(shared, "на диске не осталось места"));
   EXPECT_TRUE(oldContentBack);
   EXPECT_EQ(fits, "saved");
   EXPECT_EQ(shorter, "saved");
   EXPECT_EQ(Content(shared), "short");
-  EXPECT_NE(newFile, "saved");
-  EXPECT_NE(notWritable, "saved");
+  EXPECT_EQ(newFile,
+            Unsaved(disk.File(QStringLiteral("new.grf")), "нет доступа к файлу или папке"));
+  EXPECT_EQ(notWritable, Unsaved(readOnly, "нет доступа к файлу или папке"));
   EXPECT_TRUE(Content(readOnly) == kOld);
   EXPECT_EQ(disk.Files(),
             (QStringList{QStringLiteral("read-only.grf"), QStringLiteral("shared.grf")}));
+}
+
+TEST(SaveFileTest, ARefusedSaveSaysWhyAndNamesTheFile) {
+  QTemporaryDir folder;
+  const QString file = folder.filePath(QStringLiteral("file"));
+  Put(file, kOld);
+  const QString longName = folder.filePath(QString(300, u'n'));
+  const QString fifo = folder.filePath(QStringLiteral("fifo.grf"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+  const QString linkToFifo = folder.filePath(QStringLiteral("link.grf"));
+  ASSERT_TRUE(QFile::link(fifo, linkToFifo));
+  // Special files of the test's own: a save that wrongly replaced one harms nothing else.
+  const QString socketFile = folder.filePath(QStringLiteral("socket"));
+  const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::strncpy(address.sun_path, QFile::encodeName(socketFile).constData(),
+               sizeof address.sun_path - 1);
+  ASSERT_EQ(::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  ::close(socket);
+  const struct {
+    QString path;
+    std::string message;
+  } cases[] = {
+      {folder.filePath(QStringLiteral("no/such/folder/g.grf")), "нет такого файла или папки"},
+      {file + QStringLiteral("/g.grf"), "часть пути — не папка"},
+      {folder.path(), "это папка, а не файл"},
+      {fifo, "это не обычный файл, а именованный канал"},
+      {linkToFifo, "это не обычный файл, а именованный канал"},
+      {socketFile, "это не обычный файл, а сокет"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Save(c.path, "new"), Unsaved(c.path, c.message));
+  }
+  const QString device = folder.filePath(QStringLiteral("null"));
+  if (::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+    EXPECT_EQ(Save(device, "new"), Unsaved(device, "это не обычный файл, а устройство"));
+    EXPECT_FALSE(QFileInfo(device).isFile());
+    QFile::remove(device);
+  }
+  // A name that would turn the message round is shown with the character written out.
+  EXPECT_EQ(
+      Save(folder.filePath(QStringLiteral("\u202Eno/g.grf")), "new"),
+      Unsaved(folder.filePath(QStringLiteral("<U+202E>no/g.grf")), "нет такого файла или папки"));
+  // A long path keeps its start and its end.
+  const std::string tooLong = Save(longName, "new");
+  EXPECT_EQ(tooLong.substr(tooLong.rfind(':')), ": слишком длинное имя файла");
+  EXPECT_EQ(QString::fromStdString(tooLong).section(u'«', 1).section(u'»', 0, 0),
+            folder.path().left(20) + u'…' + QString(40, u'n'));
+  // The pipe and the link are where they were, and nothing was left beside them.
+  struct stat status {};
+  ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &status), 0);
+  EXPECT_TRUE(S_ISFIFO(status.st_mode));
+  EXPECT_TRUE(QFileInfo(linkToFifo).isSymLink());
+  EXPECT_EQ(QDir(folder.path())
+                .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot | QDir::Hidden),
+            (QStringList{QStringLiteral("fifo.grf"), QStringLiteral("file"),
+                         QStringLiteral("link.grf"), QStringLiteral("socket")}));
+}
+
+TEST(SaveFileTest, ALinkedFileTakesTheContentAndKeepsItsPermissions) {
+  QTemporaryDir folder;
+  const QString file = folder.filePath(QStringLiteral("real.grf"));
+  Put(file, kOld);
+  ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), 0640), 0);
+  const QString link = folder.filePath(QStringLiteral("link.grf"));
+  ASSERT_TRUE(QFile::link(QStringLiteral("real.grf"), link));
+  EXPECT_EQ(Save(link, "new"), "saved");
+  EXPECT_TRUE(QFileInfo(link).isSymLink());
+  EXPECT_EQ(Content(file), "new");
+  struct stat status {};
+  ASSERT_EQ(::stat(QFile::encodeName(file).constData(), &status), 0);
+  EXPECT_EQ(status.st_mode & 07777, 0640u);
+}
+
+TEST(SaveFileTest, AReadOnlyDiskSaysSo) {
+  SmallDisk disk(MS_RDONLY);
+  if (!disk.Mounted()) GTEST_SKIP() << "cannot mount a read-only tmpfs here: " << disk.Reason();
+  const QString name = disk.File(QStringLiteral("g.grf"));
+  EXPECT_EQ(Save(name, "new"), Unsaved(name, "диск доступен только для чтения"));
 }
 
 TEST(ReadRegularFileTest, ReadsUpToItsLimitAndNoFolder) {
@@ -160,6 +248,18 @@ TEST(ReadRegularFileTest, ReadsUpToItsLimitAndNoFolder) {
   EXPECT_EQ(ReadRegularFile(file, 10, bytes), FileRead::Read);
   EXPECT_EQ(bytes, "0123456789");
   EXPECT_EQ(ReadRegularFile(file, 9, bytes), FileRead::TooLarge);
+}
+
+TEST(ReadRegularFileTest, AReadErrorSaysWhyAndNamesTheFile) {
+  // A regular file whose first bytes cannot be read: this process's memory at address 0.
+  std::string bytes;
+  try {
+    ReadRegularFile(QStringLiteral("/proc/self/mem"), 100, bytes);
+    ADD_FAILURE() << "read " << bytes.size() << " bytes";
+  } catch (const InOutError& e) {
+    EXPECT_STREQ(e.what(),
+                 "Не удалось прочитать «/proc/self/mem»: ошибка ввода-вывода на устройстве");
+  }
 }
 
 }  // namespace

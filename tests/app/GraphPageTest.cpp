@@ -125,14 +125,14 @@ TEST_F(GraphPageTest, AFailedBuildKeepsThePointsSoFarAndDrawsNothing) {
   Field("FormEd")->setText(u"1/(x-1)"_s);
   Field("StepEd")->setText(u"0,5"_s);
   Click("QrafikiQur");
-  EXPECT_EQ(dialogs.errors, QStringList{u"Floating point division by zero."_s});
+  EXPECT_EQ(dialogs.errors, QStringList{u"Деление на ноль."_s});
   EXPECT_EQ(page->State().PointsY[5], 1 / (0.5L - 1));
   EXPECT_TRUE(page->State().GraphDrawn);
   EXPECT_EQ(Count(kBlue), kGraphWidth * kGraphHeight);
 
   Field("XEnd")->setText(u"4.5"_s);
   Click("QrafikiQur");
-  EXPECT_EQ(dialogs.errors.back(), u"'4.5' is not a valid floating point value.");
+  EXPECT_EQ(dialogs.errors.back(), u"«4.5» — не число: дробную часть отделяют запятой.");
 }
 
 TEST_F(GraphPageTest, ReadOutFollowsTheMouseOnlyWhileAGraphIsDrawn) {
@@ -220,7 +220,8 @@ TEST_F(GraphPageTest, AReadOutBeyondTheRangeOfNumbersIsNotShownAndRaisesNothing)
   Field("XStart")->setText(u"-1E4932"_s);
   Field("XEnd")->setText(u"1E4932"_s);
   Click("QrafikiQur");
-  EXPECT_EQ(dialogs.errors, QStringList{u"Floating point overflow."_s});
+  EXPECT_EQ(dialogs.errors,
+            QStringList{u"Переполнение: в вычислении получилось слишком большое число."_s});
   ASSERT_TRUE(page->State().GraphDrawn);
   MoveMouse(150, 100);
   MoveMouse(151, 101);
@@ -255,7 +256,7 @@ TEST_F(GraphPageTest, FilesThatCannotBeReadOrWritten) {
   Field("XStart")->setText(u"-7"_s);
   dialogs.fileNames = {shortFile};
   Click("QrafikiAc");
-  EXPECT_EQ(dialogs.errors, QStringList{u"Read beyond end of file."_s});
+  EXPECT_EQ(dialogs.errors, QStringList{u"Файл кончился раньше, чем ожидалось."_s});
   EXPECT_EQ(Read("XStart"), u"-7");
   EXPECT_EQ(Read("FormEd"), u"x^4-4*x^3");
 

@@ -100,7 +100,7 @@ TEST_F(LinearSystemsPageTest, SolvesAndReportsWhatIsMissing) {
   Click("HellET");
   EXPECT_EQ(dialogs.messages, (QStringList{u"Выберите число неизвестного"_s,
                                            u"нет решение системы"_s, u"Введите коэфициенты"_s}));
-  EXPECT_EQ(dialogs.errors, QStringList{u"'1.5' is not a valid floating point value."_s});
+  EXPECT_EQ(dialogs.errors, QStringList{u"«1.5» — не число: дробную часть отделяют запятой."_s});
   EXPECT_EQ(Caption("Label17") + Caption("Label18"), u"x=2,00y=1,00");
 }
 

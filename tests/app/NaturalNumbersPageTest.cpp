@@ -100,7 +100,7 @@ TEST_F(NaturalNumbersPageTest, BothZeroShowTheGcdThenReportDivisionByZero) {
   Click("EBOBveEKOB");
   EXPECT_EQ(Label("Label13")->text(), u"0,0)=0");
   EXPECT_EQ(Label("Label12")->text(), u"1234567,10)=12345670");
-  EXPECT_EQ(dialogs.errors, QStringList{u"Division by zero."_s});
+  EXPECT_EQ(dialogs.errors, QStringList{u"Деление на ноль."_s});
   EXPECT_EQ(Label("Label13")->x(), 102);
 }
 
@@ -110,13 +110,14 @@ TEST_F(NaturalNumbersPageTest, UnreadableNumberKeepsOldCaptionsAtTheNormalEdges)
   Click("EBOBveEKOB");
   Enter("Edit9", u"12a"_s);
   Click("EBOBveEKOB");
-  EXPECT_EQ(dialogs.errors, QStringList{u"'12a' is not a valid integer value."_s});
+  EXPECT_EQ(dialogs.errors, QStringList{u"«12a» — не целое число."_s});
   EXPECT_EQ(Label("Label12")->text(), u"1234567,10)=12345670");
   EXPECT_EQ(Label("TntLabel14")->x(), 70);
   EXPECT_EQ(Label("Label12")->x(), 102);
   Enter("Edit5", u"2147483648"_s);
   Click("EBOBveEKOB");
-  EXPECT_EQ(dialogs.errors.back(), u"'2147483648' is not a valid integer value.");
+  EXPECT_EQ(dialogs.errors.back(),
+            u"«2147483648» — целое число вне пределов от −2147483648 до 2147483647.");
 }
 
 TEST_F(NaturalNumbersPageTest, FactorisationLinesAndHistory) {
@@ -151,7 +152,7 @@ TEST_F(NaturalNumbersPageTest, UnreadableFactorisationLeavesTheLabelEmpty) {
   Click("SadeVuruqlaraAyir");
   Enter("Edit45", QString());
   Click("SadeVuruqlaraAyir");
-  EXPECT_EQ(dialogs.errors, QStringList{u"'' is not a valid integer value."_s});
+  EXPECT_EQ(dialogs.errors, QStringList{u"Поле не заполнено: нужно целое число."_s});
   EXPECT_EQ(Label("Label55")->text(), u"");
   EXPECT_EQ(Label("Label55")->x(), 53);
   EXPECT_EQ(History().size(), 1);
@@ -287,7 +288,7 @@ TEST_F(NaturalNumbersPageTest, UnreadablePrimesLimitLeavesTheListEmpty) {
   Click("SadeEdedler");
   Enter("Edit46", u"abc"_s);
   Click("SadeEdedler");
-  EXPECT_EQ(dialogs.errors, QStringList{u"'abc' is not a valid integer value."_s});
+  EXPECT_EQ(dialogs.errors, QStringList{u"«abc» — не целое число."_s});
   EXPECT_EQ(PrimeCount(), 0);
 }
 

@@ -62,11 +62,11 @@ TEST_F(PolynomialPageTest, DerivativeValueAndClearing) {
   Click("ToremeniTap");
   Click("CoxhedlininQiymetiniTap");
   EXPECT_EQ(dialogs.messages, QStringList{u"Вы не правильно ввели многочлена"_s});
-  EXPECT_EQ(dialogs.errors, QStringList{u"'+x' is not a valid floating point value."_s});
+  EXPECT_EQ(dialogs.errors, QStringList{u"«+x» — не число."_s});
   polynomial->setText(u"2*x^-1"_s);
   x->setText(u"0"_s);
   Click("CoxhedlininQiymetiniTap");
-  EXPECT_EQ(dialogs.errors.back(), u"Floating point division by zero.");
+  EXPECT_EQ(dialogs.errors.back(), u"Деление на ноль.");
   EXPECT_EQ(Caption("Label25") + u'|' + Caption("Label51"), u"6x^1+5x^0|22");
 
   // One letter: the derivative is 1 and the value is x as typed.

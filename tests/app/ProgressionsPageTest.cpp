@@ -116,7 +116,8 @@ TEST_F(ProgressionsPageTest, FieldsTakeDigitsAndEnterWalksToTheButton) {
 TEST_F(ProgressionsPageTest, AGeometricOverflowKeepsTheRowsBeforeItAndTheOldSum) {
   Click("TntCheckBox8");
   Compute(u"20000"_s, u"2"_s, u"1"_s);
-  EXPECT_EQ(dialogs.errors, QStringList{u"Floating point overflow."_s});
+  EXPECT_EQ(dialogs.errors,
+            QStringList{u"Переполнение: в вычислении получилось слишком большое число."_s});
   EXPECT_EQ(list->model()->rowCount(), 16383);
   EXPECT_TRUE(Caption("Label33").startsWith(u"b(16383)="));
   EXPECT_EQ(Caption("Label35"), u"S=0");

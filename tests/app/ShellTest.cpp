@@ -235,13 +235,13 @@ TEST_F(ShellTest, ErrorReportKeepsWhatTheHandlerWroteAndThePage) {
   QString written;
   RunGuarded(dialogs, form.get(), [&] {
     written = u"partial"_s;
-    throw ConvertError("'12a' is not a valid integer value");
+    throw ConvertError(NumberKind::Integer, "12a");
   });
   RunGuarded(dialogs, form.get(), [] { throw std::bad_alloc(); });
   RunGuarded(dialogs, form.get(), [] { throw IntDivError(); });
   EXPECT_EQ(written, u"partial");
-  EXPECT_EQ(dialogs.errors, (QStringList{u"'12a' is not a valid integer value."_s,
-                                         u"Out of memory."_s, u"Division by zero."_s}));
+  EXPECT_EQ(dialogs.errors, (QStringList{u"«12a» — не целое число."_s, u"Недостаточно памяти."_s,
+                                         u"Деление на ноль."_s}));
   EXPECT_EQ(CurrentPage(), PageIndex(PageId::LinearSystems));
 }
 
@@ -300,8 +300,9 @@ TEST(FullStopTest, AppendedOnlyAfterCharactersAboveTheFullStop) {
     const char16_t* message;
     const char16_t* shown;
   } cases[] = {
-      {u"Floating point overflow", u"Floating point overflow."},
-      {u"'' is not a valid integer value", u"'' is not a valid integer value."},
+      {u"Деление на ноль", u"Деление на ноль."},
+      {u"«12a» — не целое число", u"«12a» — не целое число."},
+      {u"Не удалось сохранить «/tmp/a»", u"Не удалось сохранить «/tmp/a»."},
       {u"Ends with a digit 7", u"Ends with a digit 7."},
       {u"Вопрос?", u"Вопрос?."},
       {u"Неверный шаг", u"Неверный шаг."},
