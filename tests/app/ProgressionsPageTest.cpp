@@ -2,8 +2,10 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include "app/pages/Page.h"
 #include "app/pages/ProgressionListModel.h"
@@ -120,6 +122,37 @@ TEST_F(ProgressionsPageTest, AGeometricOverflowKeepsTheRowsBeforeItAndTheOldSum)
   EXPECT_EQ(list->model()->rowCount(), 16383);
   EXPECT_TRUE(Caption("Label33").startsWith(u"b(16383)="));
   EXPECT_EQ(Caption("Label35"), u"S=0");
+}
+
+// The rows and pixels above the last of two billion rows leave the 32-bit range.
+TEST_F(ProgressionsPageTest, TheLastOfTwoBillionRowsStaysUnderEndPageDownTheWheelAndClicks) {
+  Click("TntCheckBox7");
+  Compute(u"2147483647"_s, u"1"_s, u"1"_s);
+  constexpr int kLast = 2147483646;
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_End);
+  QTest::keyClick(list, Qt::Key_PageDown);
+  EXPECT_EQ(list->currentIndex().row(), kLast);
+  const int top = list->TopRow();
+  EXPECT_EQ(top, kLast + 1 - list->verticalScrollBar()->pageStep());
+  const QPointF inside(5, 5);
+  QWheelEvent down(inside, list->viewport()->mapToGlobal(inside), {}, {0, -120}, Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(list->viewport(), &down);
+  EXPECT_EQ(list->TopRow(), top);
+  // A click picks the row drawn under it, at the top and at the bottom of the screen.
+  const int height = list->RowHeight();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, height / 2));
+  EXPECT_EQ(list->currentIndex().row(), top);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    QPoint(5, (kLast - top) * height + height / 2));
+  EXPECT_EQ(list->currentIndex().row(), kLast);
+  EXPECT_EQ(list->selectionModel()->selectedRows(), QModelIndexList{list->currentIndex()});
+  EXPECT_EQ(list->currentIndex().data().toString(), u"n=2147483647:  2147483647");
+  QTest::keyClick(list, Qt::Key_PageDown);
+  QTest::keyClick(list, Qt::Key_Down);
+  EXPECT_EQ(list->currentIndex().row(), kLast);
+  EXPECT_EQ(list->TopRow(), top);
 }
 
 TEST_F(ProgressionsPageTest, TwoBillionTermsAreExactAndTypingFindsARow) {
