@@ -31,7 +31,8 @@ Progression::Progression(ProgressionKind kind, std::int32_t first, std::int32_t 
   // A ratio of -1, 0 or 1, or a first term of 0, repeats its terms: they and their sums have a
   // closed form that is exact, as every value stays far below 2^64. Any other ratio overflows
   // within about 16,500 terms, which are multiplied out here.
-  if (kind != ProgressionKind::Geometric || first == 0 || std::abs(step) <= 1) return;
+  // Compared, not std::abs: the lowest 32-bit step has no absolute value in 32 bits.
+  if (kind != ProgressionKind::Geometric || first == 0 || (step >= -1 && step <= 1)) return;
   const auto q = static_cast<Extended>(step);
   Extended term = first;
   Extended sum = first;
@@ -101,7 +102,10 @@ std::string TermCaption(const Progression& progression, std::int64_t i,
 }
 
 std::string SumCaption(const Progression& progression, std::string_view nAsTyped) {
-  return "Сумма " + std::string(nAsTyped) + " членов;\rS=" + progression.SumText();
+  // After an overflow the sum is that of the terms there are, and it says how many.
+  const std::string count =
+      progression.Overflowed() ? std::to_string(progression.Count()) : std::string(nAsTyped);
+  return "Сумма " + count + " членов;\rS=" + progression.SumText();
 }
 
 }  // namespace kalkora

@@ -18,7 +18,7 @@ class Progression {
   // The first n terms (n >= 1) from the first term and the difference (arithmetic) or the ratio
   // (geometric). Arithmetic terms are exact (64-bit terms, 128-bit sums). Geometric terms follow
   // t(i) = t(i-1) * q and S(i) = S(i-1) + t(i) in 80-bit arithmetic; a term or running sum beyond
-  // its range ends the terms before it.
+  // its range ends the terms before it, so the sum of the terms there are is always a number.
   Progression(ProgressionKind kind, std::int32_t first, std::int32_t step, std::int64_t n);
 
   ProgressionKind Kind() const { return kind_; }
@@ -52,7 +52,8 @@ std::string ProgressionRow(const Progression& progression, std::int64_t i);
 // The n-th term's line: "a(1)=" or "b(1)=" with the first term as typed, else "a(i)=" + term i.
 std::string TermCaption(const Progression& progression, std::int64_t i,
                         std::string_view firstAsTyped);
-// "Сумма " + n as typed + " членов;", a carriage return, "S=" + the sum.
+// "Сумма " + n as typed + " членов;", a carriage return, "S=" + the sum; after an overflow the
+// count and the sum of the terms there are.
 std::string SumCaption(const Progression& progression, std::string_view nAsTyped);
 
 }  // namespace kalkora

@@ -1,47 +1,55 @@
 #include "app/pages/ProgressionListModel.h"
 
 #include <algorithm>
+#include <limits>
+#include <utility>
 
 namespace kalkora {
 
+namespace {
+
+// n is a 32-bit count, so the rows fit an int.
+int Rows(const Progression& progression) {
+  return static_cast<int>(
+      std::min<std::int64_t>(progression.Count(), std::numeric_limits<int>::max()));
+}
+
+}  // namespace
+
 void ProgressionListModel::Write(std::shared_ptr<const Progression> progression) {
-  const std::int64_t rows = progression->Count();
   const int before = rowCount();
-  // Computations no longer than this one are hidden under it for good.
-  while (!layers_.empty() && layers_.back().rows <= rows)
-    layers_.pop_back();
-  // The same terms over rows that already show them change nothing (a spinner stepping down).
-  const bool same = !layers_.empty() && layers_.back().progression->SameTermsAs(*progression);
-  if (!same) layers_.push_back({std::move(progression), rows});
-  const int after = rowCount();
-  if (after > before) {
+  const int after = Rows(*progression);
+  // The same terms over the rows both have change nothing there (a spinner stepping).
+  const bool same = progression_ && progression_->SameTermsAs(*progression);
+  // Rows go or come at the end only, so the rows before them keep their selection.
+  if (after < before) {
+    beginRemoveRows({}, after, before - 1);
+    progression_ = std::move(progression);
+    endRemoveRows();
+  } else if (after > before) {
     beginInsertRows({}, before, after - 1);
+    progression_ = std::move(progression);
     endInsertRows();
+  } else {
+    progression_ = std::move(progression);
   }
-  if (!same && before > 0) {
-    Q_EMIT dataChanged(index(0), index(static_cast<int>(std::min<std::int64_t>(rows, before)) - 1));
-  }
+  const int common = std::min(before, after);
+  if (!same && common > 0) Q_EMIT dataChanged(index(0), index(common - 1));
 }
 
 void ProgressionListModel::Clear() {
   beginResetModel();
-  layers_.clear();
+  progression_.reset();
   endResetModel();
 }
 
 int ProgressionListModel::rowCount(const QModelIndex& parent) const {
-  // The oldest computation is the longest; n is a 32-bit count, so rows fit an int.
-  return parent.isValid() || layers_.empty() ? 0 : static_cast<int>(layers_.front().rows);
+  return parent.isValid() || !progression_ ? 0 : Rows(*progression_);
 }
 
 QVariant ProgressionListModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
-  // The newest computation that reaches the row: lengths decrease towards the newest.
-  const std::int64_t row = index.row();
-  const auto reaching = std::partition_point(
-      layers_.begin(), layers_.end(), [row](const Layer& layer) { return layer.rows > row; });
-  const Layer& layer = *(reaching - 1);
-  return QString::fromStdString(ProgressionRow(*layer.progression, row + 1));
+  return QString::fromStdString(ProgressionRow(*progression_, index.row() + std::int64_t{1}));
 }
 
 int ProgressionListModel::FirstRowStartingWith(const QString& prefix) const {

@@ -1,12 +1,9 @@
-// The rows of the progressions' terms list, made only for the rows on screen. A computation
-// writes rows 0 to n - 1 over what was there; rows below them that a longer computation wrote
-// before stay until the list is emptied, so the list is a stack of computations whose lengths
-// decrease from the oldest to the newest, and a row shows the newest one that reaches it.
+// The rows of the progressions' terms list, made only for the rows on screen: the terms of the
+// last computation, row i - 1 showing term i, and nothing per row.
 #pragma once
 
 #include <QAbstractListModel>
 #include <memory>
-#include <vector>
 
 #include "app/widgets/UniformListView.h"
 #include "numbers/Progressions.h"
@@ -18,8 +15,8 @@ class ProgressionListModel : public QAbstractListModel, public PrefixSearch {
  public:
   using QAbstractListModel::QAbstractListModel;
 
-  // Writes the progression's rows 0 to Count() - 1; rows already there change their text in
-  // place, so a selected row stays selected.
+  // Shows the progression's rows 0 to Count() - 1 and no others. Rows that both computations
+  // have change their text in place, so a selected row that is still there stays selected.
   void Write(std::shared_ptr<const Progression> progression);
   void Clear();
 
@@ -29,11 +26,7 @@ class ProgressionListModel : public QAbstractListModel, public PrefixSearch {
   int FirstRowStartingWith(const QString& prefix) const override;
 
  private:
-  struct Layer {
-    std::shared_ptr<const Progression> progression;
-    std::int64_t rows;
-  };
-  std::vector<Layer> layers_;
+  std::shared_ptr<const Progression> progression_;
 };
 
 }  // namespace kalkora

@@ -101,11 +101,11 @@ void ProgressionsPage::NciHeddveCemleriClick() {
   rows_.Write(progression);
   SetCaption(ui.Label33,
              QString::fromStdString(TermCaption(*progression, progression->Count(), firstText)));
-  // The rows before the term that overflowed stay, and the sum keeps its old text.
-  if (progression->Overflowed()) ThrowOverflow();
-  Working working = ProgressionSteps(*progression, first, step);
+  // After an overflow the list ends before the term that overflowed; the sum is that of the
+  // rows it holds, and the overflow is still reported.
   SetCaption(ui.Label35, texts::Shown(QString::fromStdString(SumCaption(*progression, nText))));
-  ShowWorking(std::move(working));
+  if (progression->Overflowed()) ThrowOverflow();
+  ShowWorking(ProgressionSteps(*progression, first, step));
 }
 
 void ProgressionsPage::HeddlerinSiyahisiniTemizleClick() {

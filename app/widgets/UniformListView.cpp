@@ -10,6 +10,13 @@
 
 namespace kalkora {
 
+namespace {
+
+// Qt adds the vertical offset to positions in the viewport; this bound leaves them room.
+constexpr qint64 kOffsetBound = qint64{1} << 30;
+
+}  // namespace
+
 UniformListView::UniformListView(QWidget* parent) : QAbstractItemView(parent) {
   setSelectionMode(SingleSelection);
   setSelectionBehavior(SelectRows);
@@ -20,17 +27,29 @@ UniformListView::UniformListView(QWidget* parent) : QAbstractItemView(parent) {
   InstallUniformListAccessibility();
 }
 
+void UniformListView::setModel(QAbstractItemModel* model) {
+  QObject::disconnect(rowsRemoved_);
+  QAbstractItemView::setModel(model);
+  // The view has no handler of its own for removed rows: the scroll range shrinks here.
+  if (model != nullptr) {
+    rowsRemoved_ = connect(model, &QAbstractItemModel::rowsRemoved, this, [this] {
+      updateGeometries();
+      viewport()->update();
+    });
+  }
+}
+
 void UniformListView::SetRowHeight(int height) {
   rowHeight_ = std::max(1, height);
   updateGeometries();
   viewport()->update();
 }
 
-int UniformListView::RowCount() const {
+qint64 UniformListView::RowCount() const {
   return model() ? model()->rowCount(rootIndex()) : 0;
 }
 
-int UniformListView::VisibleRows() const {
+qint64 UniformListView::VisibleRows() const {
   return std::max(1, viewport()->height() / rowHeight_);
 }
 
@@ -39,7 +58,11 @@ int UniformListView::TopRow() const {
 }
 
 int UniformListView::verticalOffset() const {
-  return TopRow() * rowHeight_;
+  // The pixels above the top row do not fit an int for two billion rows. Qt only takes the
+  // difference of two offsets, to follow a pressed point while the list scrolls, so measuring
+  // from the top row of the last press gives the same differences within a bounded value.
+  const qint64 pixels = (TopRow() - pressTopRow_) * rowHeight_;
+  return static_cast<int>(std::clamp(pixels, -kOffsetBound, kOffsetBound));
 }
 
 QModelIndex UniformListView::indexAt(const QPoint& point) const {
@@ -60,26 +83,29 @@ QRect UniformListView::visualRect(const QModelIndex& index) const {
 
 void UniformListView::scrollTo(const QModelIndex& index, ScrollHint hint) {
   if (!index.isValid()) return;
-  const int row = index.row();
-  const int visible = VisibleRows();
-  QScrollBar* bar = verticalScrollBar();
+  const qint64 row = index.row();
+  const qint64 visible = VisibleRows();
+  const qint64 top = TopRow();
+  qint64 target = top;
   switch (hint) {
     case PositionAtTop:
-      bar->setValue(row);
+      target = row;
       break;
     case PositionAtBottom:
-      bar->setValue(row - visible + 1);
+      target = row - visible + 1;
       break;
     case PositionAtCenter:
-      bar->setValue(row - visible / 2);
+      target = row - visible / 2;
       break;
     case EnsureVisible:
-      if (row < TopRow())
-        bar->setValue(row);
-      else if (row >= TopRow() + visible)
-        bar->setValue(row - visible + 1);
+      if (row < top)
+        target = row;
+      else if (row >= top + visible)
+        target = row - visible + 1;
       break;
   }
+  QScrollBar* bar = verticalScrollBar();
+  bar->setValue(static_cast<int>(std::clamp<qint64>(target, bar->minimum(), bar->maximum())));
 }
 
 void UniformListView::reset() {
@@ -111,11 +137,11 @@ void UniformListView::keyboardSearch(const QString& search) {
 }
 
 QModelIndex UniformListView::moveCursor(CursorAction action, Qt::KeyboardModifiers) {
-  const int count = RowCount();
+  const qint64 count = RowCount();
   if (count == 0) return {};
-  const int current = currentIndex().isValid() ? currentIndex().row() : -1;
-  const int page = VisibleRows();
-  int row = current;
+  const qint64 current = currentIndex().isValid() ? currentIndex().row() : -1;
+  const qint64 page = VisibleRows();
+  qint64 row = current;
   switch (action) {
     case MoveUp:
     case MovePrevious:
@@ -140,7 +166,7 @@ QModelIndex UniformListView::moveCursor(CursorAction action, Qt::KeyboardModifie
     default:
       break;
   }
-  return model()->index(std::clamp(row, 0, count - 1), 0, rootIndex());
+  return model()->index(static_cast<int>(std::clamp<qint64>(row, 0, count - 1)), 0, rootIndex());
 }
 
 void UniformListView::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags flags) {
@@ -150,24 +176,24 @@ void UniformListView::setSelection(const QRect& rect, QItemSelectionModel::Selec
 
 QRegion UniformListView::visualRegionForSelection(const QItemSelection& selection) const {
   QRegion region;
-  const int top = TopRow();
-  const int bottom = top + VisibleRows();
+  const qint64 top = TopRow();
+  const qint64 bottom = top + VisibleRows();
   for (const QItemSelectionRange& range : selection) {
-    const int first = std::max(range.top(), top);
-    const int last = std::min(range.bottom(), bottom);
-    for (int row = first; row <= last; ++row) {
-      region += visualRect(model()->index(row, 0, rootIndex()));
+    const qint64 first = std::max<qint64>(range.top(), top);
+    const qint64 last = std::min<qint64>(range.bottom(), bottom);
+    for (qint64 row = first; row <= last; ++row) {
+      region += visualRect(model()->index(static_cast<int>(row), 0, rootIndex()));
     }
   }
   return region;
 }
 
 void UniformListView::updateGeometries() {
-  const int count = RowCount();
+  const qint64 count = RowCount();
   QScrollBar* bar = verticalScrollBar();
-  const int visible = VisibleRows();
-  bar->setRange(0, std::max(0, count - visible));
-  bar->setPageStep(visible);
+  const qint64 visible = VisibleRows();
+  bar->setRange(0, static_cast<int>(std::max<qint64>(0, count - visible)));
+  bar->setPageStep(static_cast<int>(visible));
   bar->setSingleStep(1);
   QAbstractItemView::updateGeometries();
 }
@@ -175,10 +201,10 @@ void UniformListView::updateGeometries() {
 void UniformListView::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
   if (!model()) return;
-  const int count = RowCount();
-  const int top = TopRow();
-  const int first = top + event->rect().top() / rowHeight_;
-  const int last = std::min(count - 1, top + event->rect().bottom() / rowHeight_);
+  const qint64 count = RowCount();
+  const qint64 top = TopRow();
+  const qint64 first = top + std::max(0, event->rect().top()) / rowHeight_;
+  const qint64 last = std::min(count - 1, top + event->rect().bottom() / rowHeight_);
   // The state every row starts from, as other lists draw theirs: enabled, active, and whether
   // the focus came by keyboard (which is when the style draws the focus frame).
   QStyleOptionViewItem base;
@@ -187,10 +213,12 @@ void UniformListView::paintEvent(QPaintEvent* event) {
   if (isActiveWindow()) base.state |= QStyle::State_Active;
   const QModelIndex current = currentIndex();
   const bool focused = hasFocus() || viewport()->hasFocus();
-  for (int row = first; row <= last; ++row) {
-    const QModelIndex index = model()->index(row, 0, rootIndex());
+  for (qint64 row = first; row <= last; ++row) {
+    const QModelIndex index = model()->index(static_cast<int>(row), 0, rootIndex());
     QStyleOptionViewItem option = base;
-    option.rect = QRect(0, (row - top) * rowHeight_, viewport()->width(), rowHeight_);
+    // Rows on screen only: their place fits an int.
+    option.rect =
+        QRect(0, static_cast<int>((row - top) * rowHeight_), viewport()->width(), rowHeight_);
     if (selectionModel() && selectionModel()->isSelected(index)) {
       option.state |= QStyle::State_Selected;
     }
@@ -219,6 +247,11 @@ void UniformListView::rowsAboutToBeRemoved(const QModelIndex& parent, int start,
 void UniformListView::resizeEvent(QResizeEvent* event) {
   QAbstractItemView::resizeEvent(event);
   updateGeometries();
+}
+
+void UniformListView::mousePressEvent(QMouseEvent* event) {
+  pressTopRow_ = TopRow();
+  QAbstractItemView::mousePressEvent(event);
 }
 
 }  // namespace kalkora

@@ -22,6 +22,7 @@ class UniformListView : public QAbstractItemView {
  public:
   explicit UniformListView(QWidget* parent = nullptr);
 
+  void setModel(QAbstractItemModel* model) override;
   void SetRowHeight(int height);
   int RowHeight() const { return rowHeight_; }
   // The first row on screen.
@@ -49,12 +50,16 @@ class UniformListView : public QAbstractItemView {
                    const QList<int>& roles) override;
   void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
   void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
-  int RowCount() const;
-  int VisibleRows() const;
+  qint64 RowCount() const;
+  qint64 VisibleRows() const;
 
   int rowHeight_ = 13;
+  // The top row when the mouse was last pressed: the vertical offset is measured from it.
+  qint64 pressTopRow_ = 0;
+  QMetaObject::Connection rowsRemoved_;
   QString typed_;
   QElapsedTimer lastKey_;
 };

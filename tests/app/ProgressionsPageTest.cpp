@@ -2,8 +2,11 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include "app/pages/Page.h"
 #include "app/pages/ProgressionListModel.h"
@@ -66,16 +69,25 @@ TEST_F(ProgressionsPageTest, TheBoxesChooseTheKindAndStartAfresh) {
   EXPECT_EQ(list->model()->rowCount(), 0);
 }
 
-TEST_F(ProgressionsPageTest, RowsOfALongerRunStayBelowAShorterOneAndKeepTheSelection) {
+TEST_F(ProgressionsPageTest, ANewRunShowsOnlyItsOwnRowsAndKeepsTheSelectedRow) {
   Click("TntCheckBox7");
   Compute(u"8"_s, u"1"_s, u"1"_s);
   list->setCurrentIndex(list->model()->index(2, 0));
   Compute(u"5"_s, u"3"_s, u"2"_s);
-  EXPECT_EQ(Rows(0, 8), (QStringList{u"n=1:   2"_s, u"n=2:  5"_s, u"n=3:  8"_s, u"n=4:  11"_s,
-                                     u"n=5:  14"_s, u"n=6:  6"_s, u"n=7:  7"_s, u"n=8:  8"_s}));
+  EXPECT_EQ(Rows(0, 8),
+            (QStringList{u"n=1:   2"_s, u"n=2:  5"_s, u"n=3:  8"_s, u"n=4:  11"_s, u"n=5:  14"_s}));
   EXPECT_EQ(list->currentIndex().row(), 2);
+  EXPECT_TRUE(list->selectionModel()->isRowSelected(2, {}));
   EXPECT_EQ(Caption("Label33"), u"a(5)=14");
   EXPECT_EQ(Caption("Label35"), u"Сумма 5 членов;\nS=40");
+  // Scrolled to the end of two billion rows, then three: the list scrolls no further than them.
+  Compute(u"2147483647"_s, u"3"_s, u"2"_s);
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_End);
+  Compute(u"3"_s, u"3"_s, u"2"_s);
+  EXPECT_EQ(Rows(0, 4), (QStringList{u"n=1:   2"_s, u"n=2:  5"_s, u"n=3:  8"_s}));
+  EXPECT_EQ(list->verticalScrollBar()->maximum(), 0);
+  EXPECT_EQ(list->TopRow(), 0);
   Compute(u"1"_s, u"0"_s, u"007"_s);
   EXPECT_EQ(Caption("Label33"), u"a(1)=007");
   EXPECT_EQ(Rows(0, 1), QStringList{u"n=1:   7"_s});
@@ -113,14 +125,46 @@ TEST_F(ProgressionsPageTest, FieldsTakeDigitsAndEnterWalksToTheButton) {
   EXPECT_EQ(Field("Edit28")->text(), u"0");
 }
 
-TEST_F(ProgressionsPageTest, AGeometricOverflowKeepsTheRowsBeforeItAndTheOldSum) {
+TEST_F(ProgressionsPageTest, AGeometricOverflowShowsTheSumOfTheRowsBeforeIt) {
   Click("TntCheckBox8");
+  Compute(u"10"_s, u"2"_s, u"1"_s);
   Compute(u"20000"_s, u"2"_s, u"1"_s);
   EXPECT_EQ(dialogs.errors,
             QStringList{u"Переполнение: в вычислении получилось слишком большое число."_s});
   EXPECT_EQ(list->model()->rowCount(), 16383);
-  EXPECT_TRUE(Caption("Label33").startsWith(u"b(16383)="));
-  EXPECT_EQ(Caption("Label35"), u"S=0");
+  EXPECT_EQ(Caption("Label33"), u"b(16383)=2,97432873839308E4931");
+  EXPECT_EQ(Caption("Label35"), u"Сумма 16383 членов;\nS=5,94865747678616E4931");
+}
+
+// The rows and pixels above the last of two billion rows leave the 32-bit range.
+TEST_F(ProgressionsPageTest, TheLastOfTwoBillionRowsStaysUnderEndPageDownTheWheelAndClicks) {
+  Click("TntCheckBox7");
+  Compute(u"2147483647"_s, u"1"_s, u"1"_s);
+  constexpr int kLast = 2147483646;
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_End);
+  QTest::keyClick(list, Qt::Key_PageDown);
+  EXPECT_EQ(list->currentIndex().row(), kLast);
+  const int top = list->TopRow();
+  EXPECT_EQ(top, kLast + 1 - list->verticalScrollBar()->pageStep());
+  const QPointF inside(5, 5);
+  QWheelEvent down(inside, list->viewport()->mapToGlobal(inside), {}, {0, -120}, Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(list->viewport(), &down);
+  EXPECT_EQ(list->TopRow(), top);
+  // A click picks the row drawn under it, at the top and at the bottom of the screen.
+  const int height = list->RowHeight();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, height / 2));
+  EXPECT_EQ(list->currentIndex().row(), top);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    QPoint(5, (kLast - top) * height + height / 2));
+  EXPECT_EQ(list->currentIndex().row(), kLast);
+  EXPECT_EQ(list->selectionModel()->selectedRows(), QModelIndexList{list->currentIndex()});
+  EXPECT_EQ(list->currentIndex().data().toString(), u"n=2147483647:  2147483647");
+  QTest::keyClick(list, Qt::Key_PageDown);
+  QTest::keyClick(list, Qt::Key_Down);
+  EXPECT_EQ(list->currentIndex().row(), kLast);
+  EXPECT_EQ(list->TopRow(), top);
 }
 
 TEST_F(ProgressionsPageTest, TwoBillionTermsAreExactAndTypingFindsARow) {
@@ -138,23 +182,25 @@ TEST_F(ProgressionsPageTest, TwoBillionTermsAreExactAndTypingFindsARow) {
   EXPECT_EQ(Rows(1499999999, 1), QStringList{u"n=1500000000:  1499999999"_s});
 }
 
-// The row rule on its own, over a billion rows.
-TEST(ProgressionListModelTest, ANewerShorterRunCoversOnlyItsRows) {
+// The row rule on its own, over two billion rows.
+TEST(ProgressionListModelTest, TheRowsAreTheLastRunsAndTheSameTermsChangeNothing) {
   ProgressionListModel model;
+  QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
   const auto run = [](std::int32_t first, std::int64_t n) {
     return std::make_shared<const Progression>(ProgressionKind::Arithmetic, first, 1, n);
   };
-  model.Write(run(0, 1000000000));
-  model.Write(run(100, 10));
-  model.Write(run(100, 5));  // the same terms over rows that show them: nothing changes
-  model.Write(run(200, 3));
   const auto row = [&model](int r) { return model.index(r).data().toString(); };
-  EXPECT_EQ(model.rowCount(), 1000000000);
-  EXPECT_EQ(row(0), u"n=1:   200");
-  EXPECT_EQ(row(3), u"n=4:  103");
-  EXPECT_EQ(row(9), u"n=10:  109");
-  EXPECT_EQ(row(10), u"n=11:  10");
-  EXPECT_EQ(row(999999999), u"n=1000000000:  999999999");
+  model.Write(run(0, 2147483647));
+  EXPECT_EQ(row(2147483646), u"n=2147483647:  2147483646");
+  model.Write(run(100, 10));
+  EXPECT_EQ(model.rowCount(), 10);
+  EXPECT_EQ(changed.count(), 1);
+  model.Write(run(100, 10));  // the same rows: the view stays as it is
+  model.Write(run(100, 12));  // two more of the same terms: only they come
+  EXPECT_EQ(changed.count(), 1);
+  EXPECT_EQ(model.rowCount(), 12);
+  EXPECT_EQ(row(0), u"n=1:   100");
+  EXPECT_EQ(row(11), u"n=12:  111");
   EXPECT_EQ(model.FirstRowStartingWith(u"11"_s), 10);
   EXPECT_EQ(model.FirstRowStartingWith(u"01"_s), -1);
   EXPECT_EQ(model.FirstRowStartingWith(u"2000000000"_s), -1);

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "numtext/NumText.h"
 
 namespace kalkora {
@@ -44,7 +42,8 @@ TEST(ProgressionsTest, ArithmeticTermsAndSumsAreExactBeyond32Bits) {
 // Every term and sum against t(i) = t(i-1) * q and S(i) = S(i-1) + t(i) computed one by one:
 // the repeating ratios by their closed form, the others from every 64th term.
 TEST(ProgressionsTest, GeometricTermsFollowTheRecurrence) {
-  for (const std::int32_t q : {-1, 0, 1, 3, -2, 7}) {
+  // The lowest ratio has no 32-bit absolute value: it is no repeating ratio either.
+  for (const std::int32_t q : {-1, 0, 1, 3, -2, 7, kMin, kMax}) {
     for (const std::int32_t b1 : {0, 5, -7, kMin}) {
       const Progression progression(ProgressionKind::Geometric, b1, q, 300);
       Extended term = b1;
@@ -64,11 +63,25 @@ TEST(ProgressionsTest, GeometricTermsFollowTheRecurrence) {
 }
 
 TEST(ProgressionsTest, GeometricOverflowEndsTheTermsBeforeIt) {
-  // 2^16383 is the largest power of two; the sum reaches 2^16384 - 1 one term earlier.
-  const Progression doubling(ProgressionKind::Geometric, 1, 2, 20000);
-  EXPECT_TRUE(doubling.Overflowed());
-  EXPECT_EQ(doubling.Count(), 16383);
-  EXPECT_EQ(doubling.TermText(16383), FormatGeneral15(std::ldexp(1.0L, 16382)));
+  // 2^16383 is the largest power of two: for q = 2 the sum reaches 2^16384 - 1 one term
+  // earlier, for q = -2 the term (-2)^16384 overflows while the sum is a third of it. The sum
+  // shown is that of the terms there are, (2^16383 - 1) and (1 - 2^16384) / 3.
+  const struct {
+    std::int32_t q;
+    std::int64_t count;
+    const char* last;
+    const char* caption;
+  } cases[] = {
+      {2, 16383, "2,97432873839308E4931", "Сумма 16383 членов;\rS=5,94865747678616E4931"},
+      {-2, 16384, "-5,94865747678616E4931", "Сумма 16384 членов;\rS=-3,96577165119077E4931"},
+  };
+  for (const auto& c : cases) {
+    const Progression overflowing(ProgressionKind::Geometric, 1, c.q, 20000);
+    EXPECT_TRUE(overflowing.Overflowed()) << c.q;
+    EXPECT_EQ(overflowing.Count(), c.count) << c.q;
+    EXPECT_EQ(overflowing.TermText(c.count), c.last) << c.q;
+    EXPECT_EQ(SumCaption(overflowing, "20000"), c.caption) << c.q;
+  }
   // Two billion repeating terms cost nothing, and their sum is exact.
   const Progression same(ProgressionKind::Geometric, kMax, 1, kMax);
   EXPECT_FALSE(same.Overflowed());
