@@ -325,7 +325,7 @@ TEST_F(NaturalNumbersPageTest, SolvesShowTheirWorkingAndAFailedOneSaysWhy) {
   Enter("Edit9", u"0"_s);
   Click("EBOBveEKOB");
   EXPECT_EQ(page->CurrentWorking().state, Working::State::Failed);
-  EXPECT_EQ(page->CurrentWorking().failure, "Division by zero");
+  EXPECT_EQ(page->CurrentWorking().failure, "Деление на ноль");
 }
 
 }  // namespace
