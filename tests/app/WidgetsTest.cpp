@@ -1,14 +1,18 @@
-// The key filter and the spinner, on plain fields outside the main window.
+// The key filter, the spinner and the result label, on plain widgets outside the main window.
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "app/widgets/CopyMenu.h"
 #include "app/widgets/KeyFilter.h"
+#include "app/widgets/ResultLabel.h"
 #include "app/widgets/UpDown.h"
 #include "numtext/KeySets.h"
 #include "tests/app/AppTest.h"
@@ -214,6 +218,67 @@ TEST_F(UpDownTest, TextThatIsNoNumberStepsFromTheLastPosition) {
   spinner->Step(+1);
   EXPECT_EQ(field->text(), u"32500");
   EXPECT_EQ(clicks.count(), 4);
+}
+
+// A result label low in a box 300 wide: short captions keep their one line, a caption that
+// needs more lines than the room below holds shows the lines that fit whole, cut with "…".
+TEST(ResultLabelTest, ShowsTheLinesThatFitAndEndsACutOneWithAnEllipsis) {
+  QString terms;
+  for (int i = 1; i <= 4000; ++i)
+    terms += (i > 1 ? u"+"_s : QString()) + QString::number(i) + u"x^"_s + QString::number(i - 1);
+  const struct {
+    QString caption;
+    int below;  // the room from the label's top to the box's bottom edge, in lines
+    bool cut;
+  } cases[] = {
+      {u"4x^3+2x"_s, 3, false}, {terms.left(90), 3, false}, {terms, 3, true},
+      {terms, 1, true},         {terms.left(90), 1, true},
+  };
+  for (const auto& c : cases) {
+    QWidget box;
+    auto* label = new ResultLabel(&box);
+    OfferCopy(label);
+    label->SetBreakBeforeSigns(true);
+    const int line = label->fontMetrics().height();
+    box.resize(300, 40 + c.below * line + 6);
+    label->move(20, 40);
+    box.show();
+    label->setText(c.caption);
+    label->adjustSize();
+    const std::string name =
+        (c.caption.left(12) + u" in "_s + QString::number(c.below)).toStdString();
+
+    const QStringList all = label->Lines(), shown = label->ShownLines();
+    EXPECT_EQ(label->IsCut(), c.cut) << name;
+    EXPECT_EQ(label->height(), shown.size() * line) << name;
+    EXPECT_LE(label->geometry().bottom(), box.height() - 6) << name;
+    EXPECT_TRUE(label->text() == c.caption) << name;
+    for (const QString& text : shown)
+      EXPECT_LE(label->fontMetrics().horizontalAdvance(text), 300 - 6 - 20) << name;
+    if (c.cut) {
+      EXPECT_EQ(shown.size(), c.below) << name;
+      EXPECT_TRUE(shown.back().endsWith(u'…')) << name;
+      EXPECT_TRUE(all[shown.size() - 1].startsWith(shown.back().chopped(1))) << name;
+      EXPECT_TRUE(label->toolTip() == c.caption) << name;
+      // Pointing at the label shows the whole caption.
+      QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), label->mapToGlobal(QPoint(2, 2)));
+      QApplication::sendEvent(label, &hover);
+      EXPECT_TRUE(QToolTip::text() == c.caption) << name;
+      QToolTip::hideText();
+    } else {
+      EXPECT_EQ(shown, all) << name;
+      EXPECT_EQ(label->toolTip(), QString()) << name;
+    }
+    // "Копировать" takes the whole caption, however much of it is shown.
+    label->actions().front()->trigger();
+    EXPECT_TRUE(QApplication::clipboard()->text() == c.caption) << name;
+
+    // A short caption after a cut one is shown whole again, without the tooltip.
+    label->setText(u"0"_s);
+    label->adjustSize();
+    EXPECT_EQ(label->ShownLines(), QStringList{u"0"_s}) << name;
+    EXPECT_EQ(label->toolTip(), QString()) << name;
+  }
 }
 
 }  // namespace
