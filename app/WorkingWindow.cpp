@@ -48,7 +48,7 @@ void WorkingView::SetLines(std::vector<WorkingLine> lines) {
 void WorkingView::LayOut() {
   wrap_ = WrapWidth();
   layout_ = LayOutWorking(lines_, fonts_, std::max(100, wrap_ - 2 * kMargin));
-  // Formulas never break: a wide one widens the view, and the scroll area scrolls it.
+  // A fraction or root wider than the view widens it, and the scroll area scrolls it.
   setMinimumSize(static_cast<int>(std::ceil(layout_.width)) + 2 * kMargin,
                  static_cast<int>(std::ceil(layout_.height)) + 2 * kMargin);
 }

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <string>
 
 #include "app/WorkingWindow.h"
 #include "app/widgets/FormulaLayout.h"
@@ -93,8 +95,64 @@ TEST(FormulaLayoutTest, LongLinesBreakBetweenEqualitiesAndNeverInsideOne) {
   // Two lines, the second starting with its "=" further in.
   ASSERT_EQ(formula.lines.size(), 2u);
   EXPECT_GT(formula.lines[1].left, formula.lines[0].left);
-  // With no room at all each word takes a line of its own, and "y = -27," is one word.
-  EXPECT_EQ(LayOutWorking({working.lines[1]}, fonts, 1).lines.size(), 6u);
+  // At the width of its widest word the sentence takes several lines, none of them breaking a
+  // word or the equality "y = -27," (a word of its own).
+  double widest = 0;
+  for (const char* word :
+       {"Наименьшее ", "и ", "наибольшее ", "значения: ", "y = -27, ", "y = 48."})
+    widest = std::max(widest, LayOutFormula(Formula(word), fonts).width);
+  const WorkingLayout prose = LayOutWorking({working.lines[1]}, fonts, widest);
+  EXPECT_GT(prose.lines.size(), 2u);
+  std::string joined;
+  bool equalityWhole = false;
+  for (const WorkingLayout::Line& line : prose.lines) {
+    joined += PlainText(line.shown);
+    equalityWhole = equalityWhole || PlainText(line.shown).find("y = -27,") != std::string::npos;
+  }
+  EXPECT_EQ(joined, PlainText(working.lines[1].formula));
+  EXPECT_TRUE(equalityWhole);
+}
+
+TEST(FormulaLayoutTest, RunsWiderThanTheWidthBreakBetweenCharacters) {
+  const FormulaFonts fonts(17);
+  std::string digits;
+  for (int i = 0; i < 32767; ++i)
+    digits += static_cast<char>('0' + (i * 7 + i / 10) % 10);
+  std::string letters;
+  for (int i = 0; i < 3000; ++i)
+    letters += i % 2 == 0 ? "ж" : "·";
+  const struct {
+    const char* name;
+    WorkingLine line;
+    double width;
+  } cases[] = {
+      {"a formula with a number",
+       {WorkingLine::Kind::Formula, Formula() << Var("x") << " = " << digits},
+       500},
+      {"a formula with an index",
+       {WorkingLine::Kind::Formula,
+        Formula() << Var("S") << Sub(Var("n")) << " = " << digits.substr(0, 3000)},
+       260},
+      {"prose with a number",
+       {WorkingLine::Kind::Prose,
+        Formula("Число перестановок равно " + digits.substr(0, 5000) + ".")},
+       300},
+      {"prose of letters", {WorkingLine::Kind::Prose, Formula(letters)}, 200},
+  };
+  for (const auto& c : cases) {
+    const WorkingLayout layout = LayOutWorking({c.line}, fonts, c.width);
+    EXPECT_GT(layout.lines.size(), 5u) << c.name;
+    EXPECT_LE(layout.width, c.width) << c.name;
+    std::string joined;
+    for (const WorkingLayout::Line& line : layout.lines) {
+      EXPECT_LE(line.left + line.box.width, c.width) << c.name;
+      const std::string text = PlainText(line.shown);
+      // Cut between characters, never inside one.
+      EXPECT_EQ(QString::fromStdString(text).toStdString(), text) << c.name;
+      joined += text;
+    }
+    EXPECT_EQ(joined, PlainText(c.line.formula)) << c.name;
+  }
 }
 
 }  // namespace
