@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPageLayout>
@@ -168,9 +169,12 @@ QByteArray WorkingWindow::Pdf() const {
 }
 
 void WorkingWindow::PdfSaxlaClick() {
-  const QString path = platform_.dialogs.GetSaveFileName(
-      this, QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("Ход решения.pdf"));
+  QString path = platform_.dialogs.GetSaveFileName(this, QStringLiteral("Документ PDF (*.pdf)"),
+                                                   QStringLiteral("Ход решения.pdf"));
   if (path.isEmpty()) return;
+  // A name without an extension gets the document's own; any other extension is the user's.
+  if (QFileInfo(path).suffix().isEmpty())
+    path += path.endsWith(u'.') ? QStringLiteral("pdf") : QStringLiteral(".pdf");
   const QByteArray pdf = Pdf();
   SaveFile(path, std::string_view(pdf.constData(), static_cast<size_t>(pdf.size())));
 }

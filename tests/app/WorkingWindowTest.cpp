@@ -1,6 +1,7 @@
 // The working window: opened from the menu, following the page in front, copied and saved.
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -78,6 +79,26 @@ TEST_F(WorkingWindowTest, CopiesAsTextAndSavesAsPdf) {
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
   EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
   EXPECT_EQ(dialogs.fileDialogs.back(), u"save|Документ PDF (*.pdf)|Ход решения.pdf"_s);
+  EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(WorkingWindowTest, APdfNameWithoutExtensionGetsOne) {
+  WorkingWindow* window = Open();
+  const struct {
+    const char16_t* chosen;
+    const char16_t* saved;
+  } cases[] = {
+      {u"ход", u"ход.pdf"},
+      {u"ход.", u"ход.pdf"},
+      {u"отчёт.PDF", u"отчёт.PDF"},
+      {u"решение.txt", u"решение.txt"},
+  };
+  for (const auto& c : cases) {
+    QTemporaryDir dir;
+    dialogs.fileNames = {dir.filePath(QString::fromUtf16(c.chosen))};
+    window->PdfSaxlaClick();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QString::fromUtf16(c.saved)});
+  }
   EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
