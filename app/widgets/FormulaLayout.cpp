@@ -335,9 +335,9 @@ qsizetype FittingLength(const QString& text, qsizetype from, const QFontMetricsF
 }
 
 // Cuts `piece` into runs for lines `room` wide, the first run for the `firstRoom` left on the
-// line it starts on: between its nodes, and inside its texts between two characters. Every run
-// but the first holds at least one character or node, so the cutting always ends; the first is
-// empty when nothing fits where it starts.
+// line it starts on: between its nodes, and inside its texts between two characters (dropping
+// the spaces that would begin a run). Every run but the first holds at least one character or
+// node, so the cutting always ends; the first is empty when nothing fits where it starts.
 std::vector<Formula> SplitToFit(const Formula& piece, const FormulaFonts& fonts, double firstRoom,
                                 double room) {
   std::vector<Formula> runs(1);
@@ -372,7 +372,9 @@ std::vector<Formula> SplitToFit(const Formula& piece, const FormulaFonts& fonts,
       runs.back() << part.toStdString();
       used += metrics.horizontalAdvance(part);
       from += length;
-      if (from < text.size()) nextRun();
+      // Spaces where the line breaks are not carried to the next one.
+      if (QStringView(text).sliced(from).trimmed().isEmpty()) break;
+      nextRun();
     }
   }
   return runs;
