@@ -282,7 +282,7 @@ void TForm1::HellinGedisiClick() {
     working_ = new WorkingWindow(platform_, this);
     connect(working_, &WorkingWindow::Closed, this, [this] { hellinGedisi_->setChecked(false); });
   }
-  working_->ShowBeside();
+  working_->ShowBeside(ui.Cebr->currentWidget());
   hellinGedisi_->setChecked(true);
   FollowPage();
 }

@@ -3,8 +3,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMargins>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "app/platform/Platform.h"
@@ -39,6 +43,18 @@ class WorkingView : public QWidget {
   WorkingLayout layout_;
 };
 
+// Where the working window goes, as its geometry inside the frame. `screen` is the room on the
+// main window's screen, `mainFrame` the main window with its frame, `controls` where the main
+// window has the controls it must leave visible; `wanted` and `minimum` are sizes inside the
+// frame, whose margins are `frame`. Beside the main window at the wanted size where there is
+// room, on the right or else on the left; else the largest place beside, below or above it,
+// shrunk to the room there but no smaller than the minimum; else over the main window, at the
+// minimum size where it hides the fewest controls and the least of them, grown toward the wanted
+// size as far as it can without hiding more.
+QRect PlaceWorkingWindow(const QRect& screen, const QRect& mainFrame,
+                         const std::vector<QRect>& controls, QSize wanted, QSize minimum,
+                         const QMargins& frame);
+
 class WorkingWindow : public QWidget {
   Q_OBJECT
  public:
@@ -46,8 +62,10 @@ class WorkingWindow : public QWidget {
 
   // Shows `working` of the page captioned `caption`.
   void Present(const QString& caption, const Working& working);
-  // Opens the window beside the main one, or on top of it when the screen has no room.
-  void ShowBeside();
+  // Opens the window beside the main one if it can, else where it hides the fewest controls of
+  // `page` and of the menu and toolbar above it (the main window's whole inside when there is
+  // no page); once the user has moved or sized it, where the user left it.
+  void ShowBeside(const QWidget* page = nullptr);
 
   QString Text() const;  // what "Копировать" puts on the clipboard
   QByteArray Pdf() const;
@@ -64,6 +82,9 @@ class WorkingWindow : public QWidget {
  private:
   Platform& platform_;
   QWidget* mainWindow_;
+  QRect placed_;  // where it was last put
+  // Where the user moved or sized it: it opens there again for the rest of the run.
+  std::optional<QRect> kept_;
   std::vector<WorkingLine> lines_;
   WorkingView* view_;
   QScrollArea* scroll_;

@@ -313,6 +313,106 @@ std::vector<Formula> BreakablePieces(const Formula& formula) {
   });
 }
 
+// The most UTF-16 units of `text` from `from` on that are at most `room` wide, never half of a
+// surrogate pair: found by doubling and then halving the length, since a longer run of text is
+// never narrower, so that a run of thousands of characters is measured a few times a line.
+qsizetype FittingLength(const QString& text, qsizetype from, const QFontMetricsF& metrics,
+                        double room) {
+  const qsizetype rest = text.size() - from;
+  const auto fits = [&](qsizetype n) {
+    return metrics.horizontalAdvance(text.mid(from, n)) <= room;
+  };
+  qsizetype good = 0, bad = rest + 1;
+  for (qsizetype n = 1; bad > rest && good < rest; n = std::min(2 * n, rest)) {
+    (fits(n) ? good : bad) = n;
+  }
+  while (bad - good > 1) {
+    const qsizetype middle = good + (bad - good) / 2;
+    (fits(middle) ? good : bad) = middle;
+  }
+  if (good > 0 && good < rest && text[from + good].isLowSurrogate()) --good;
+  return good;
+}
+
+// Cuts `piece` into runs for lines `room` wide, the first run for the `firstRoom` left on the
+// line it starts on: between its nodes, and inside its texts between two characters (dropping
+// the spaces that would begin a run). Every run but the first holds at least one character or
+// node, so the cutting always ends; the first is empty when nothing fits where it starts.
+std::vector<Formula> SplitToFit(const Formula& piece, const FormulaFonts& fonts, double firstRoom,
+                                double room) {
+  std::vector<Formula> runs(1);
+  double used = 0;
+  const auto roomLeft = [&] { return (runs.size() == 1 ? firstRoom : room) - used; };
+  // Whether the run may close before it holds anything.
+  const auto mayClose = [&] { return !runs.back().empty() || runs.size() == 1; };
+  const auto nextRun = [&] {
+    runs.emplace_back();
+    used = 0;
+  };
+  const QFontMetricsF& metrics = fonts.Text(0).metrics;
+  for (const FormulaNode& node : piece.nodes()) {
+    if (node.kind != FormulaNode::Kind::Text) {
+      const double width = LayOutFormula(Formula(node), fonts).width;
+      if (width > roomLeft() && mayClose()) nextRun();
+      runs.back() << node;
+      used += width;
+      continue;
+    }
+    const QString text = Q(node.text);
+    for (qsizetype from = 0; from < text.size();) {
+      qsizetype length = FittingLength(text, from, metrics, roomLeft());
+      if (length == 0) {
+        if (mayClose()) {
+          nextRun();
+          continue;
+        }
+        length = text[from].isHighSurrogate() && from + 1 < text.size() ? 2 : 1;
+      }
+      const QString part = text.mid(from, length);
+      runs.back() << part.toStdString();
+      used += metrics.horizontalAdvance(part);
+      from += length;
+      // Spaces where the line breaks are not carried to the next one.
+      if (QStringView(text).sliced(from).trimmed().isEmpty()) break;
+      nextRun();
+    }
+  }
+  return runs;
+}
+
+// A line being filled: laid-out pieces side by side on one baseline, and what they show.
+struct LineFill {
+  FormulaBox box;
+  Pieces pieces;  // each piece with its offset from the line's left end
+  Formula shown;
+
+  bool empty() const { return pieces.empty(); }
+
+  // Appends `piece`, laid out from `source`, after a space `gap` wide (none when 0).
+  void Add(double gap, FormulaBox piece, const Formula& source) {
+    if (gap > 0) shown << " ";
+    shown << source;
+    box.width += gap;
+    box.ascent = std::max(box.ascent, piece.ascent);
+    box.descent = std::max(box.descent, piece.descent);
+    const double at = box.width;
+    box.width += piece.width;
+    pieces.emplace_back(at, std::move(piece));
+  }
+
+  // The line's box, which paints every piece at its place; the fill is empty again.
+  WorkingLayout::Line Finish(double top, double left) {
+    box.paint = [placed = std::make_shared<Pieces>(std::move(pieces))](QPainter& painter,
+                                                                       QPointF at) {
+      for (const auto& [x, piece] : *placed)
+        piece.paint(painter, {at.x() + x, at.y()});
+    };
+    WorkingLayout::Line line{std::move(box), top, left, std::move(shown)};
+    *this = LineFill();
+    return line;
+  }
+};
+
 }  // namespace
 
 WorkingLayout LayOutWorking(const std::vector<WorkingLine>& lines, const FormulaFonts& fonts,
@@ -320,75 +420,89 @@ WorkingLayout LayOutWorking(const std::vector<WorkingLine>& lines, const Formula
   WorkingLayout layout;
   const double em = fonts.Em(0);
   double y = 0;
+  const auto push = [&](WorkingLayout::Line line) {
+    layout.width = std::max(layout.width, line.left + line.box.width);
+    layout.lines.push_back(std::move(line));
+  };
   for (const WorkingLine& line : lines) {
     if (line.kind == WorkingLine::Kind::Heading) {
       if (y > 0) y += em * 0.6;
       FormulaBox box = TextBox(Q(PlainText(line.formula)), fonts.Heading(), 0);
-      layout.lines.push_back({box, y, 0});
-      layout.width = std::max(layout.width, box.width);
-      y += box.height() + em * 0.3;
+      const double height = box.height();
+      push({std::move(box), y, 0, line.formula});
+      y += height + em * 0.3;
       continue;
     }
     if (line.kind == WorkingLine::Kind::Formula) {
       const double indent = em * 1.2, further = em * 2.4;
-      const auto put = [&](const FormulaBox& box, double left) {
-        layout.lines.push_back({box, y + em * 0.15, left});
-        layout.width = std::max(layout.width, left + box.width);
-        y += box.height() + em * 0.45;
+      const auto put = [&](WorkingLayout::Line laid) {
+        const double height = laid.box.height();
+        push(std::move(laid));
+        y += height + em * 0.45;
       };
       FormulaBox whole = LayOutFormula(line.formula, fonts);
       if (indent + whole.width <= width) {
-        put(whole, indent);
+        put({std::move(whole), y + em * 0.15, indent, line.formula});
         continue;
       }
-      // Too wide: as many pieces on a line as fit, one too wide alone still whole. Widths add
-      // up, so each piece is measured once however long the formula is.
+      // Too wide: as many pieces on a line as fit. Widths add up, so each piece is measured
+      // once however long the formula is.
       const double space = fonts.Text(0).Width(QStringLiteral(" "));
-      Formula current;
-      double left = indent, used = 0;
+      LineFill current;
+      double left = indent;
+      const auto nextLine = [&] {
+        put(current.Finish(y + em * 0.15, left));
+        left = further;
+      };
       for (const Formula& piece : BreakablePieces(line.formula)) {
-        const double pieceWidth = LayOutFormula(piece, fonts).width;
-        if (!current.empty() && left + used + space + pieceWidth > width) {
-          put(LayOutFormula(current, fonts), left);
-          left = further;
-          current = Formula();
-          used = 0;
+        FormulaBox box = LayOutFormula(piece, fonts);
+        const double gap = current.empty() ? 0 : space;
+        if (left + current.box.width + gap + box.width <= width) {
+          current.Add(gap, std::move(box), piece);
+          continue;
         }
-        if (!current.empty()) {
-          current << " ";
-          used += space;
+        if (further + box.width <= width) {
+          if (!current.empty()) nextLine();
+          current.Add(0, std::move(box), piece);
+          continue;
         }
-        current << piece;
-        used += pieceWidth;
+        // Too wide for any line: it fills the rest of this line and goes on under it.
+        const std::vector<Formula> runs =
+            SplitToFit(piece, fonts, width - left - current.box.width - gap, width - further);
+        for (size_t i = 0; i < runs.size(); ++i) {
+          if (i > 0 && !current.empty()) nextLine();
+          if (!runs[i].empty())
+            current.Add(i == 0 ? gap : 0, LayOutFormula(runs[i], fonts), runs[i]);
+        }
       }
-      put(LayOutFormula(current, fonts), left);
+      if (!current.empty()) nextLine();
       continue;
     }
     // Prose: words fill the width and go on under it.
-    FormulaBox current;
-    Pieces pieces;
+    LineFill current;
     const auto flush = [&] {
-      if (pieces.empty()) return;
-      current.paint = [placed = std::make_shared<Pieces>(std::move(pieces))](QPainter& painter,
-                                                                             QPointF at) {
-        for (const auto& [x, piece] : *placed)
-          piece.paint(painter, {at.x() + x, at.y()});
-      };
-      layout.width = std::max(layout.width, current.width);
-      const double height = current.height();
-      layout.lines.push_back({std::move(current), y, 0});
-      y += height + em * 0.15;
-      current = FormulaBox();
-      pieces.clear();
+      if (current.empty()) return;
+      WorkingLayout::Line laid = current.Finish(y, 0);
+      y += laid.box.height() + em * 0.15;
+      push(std::move(laid));
     };
     for (const Formula& word : Words(line.formula)) {
       FormulaBox box = LayOutFormula(word, fonts);
-      if (!pieces.empty() && current.width + box.width > width) flush();
-      const double at = current.width;
-      current.width += box.width;
-      current.ascent = std::max(current.ascent, box.ascent);
-      current.descent = std::max(current.descent, box.descent);
-      pieces.emplace_back(at, std::move(box));
+      if (current.box.width + box.width <= width) {
+        current.Add(0, std::move(box), word);
+        continue;
+      }
+      if (box.width <= width) {
+        flush();
+        current.Add(0, std::move(box), word);
+        continue;
+      }
+      // A word wider than the width: it fills the rest of the line and goes on under it.
+      const std::vector<Formula> runs = SplitToFit(word, fonts, width - current.box.width, width);
+      for (size_t i = 0; i < runs.size(); ++i) {
+        if (i > 0) flush();
+        if (!runs[i].empty()) current.Add(0, LayOutFormula(runs[i], fonts), runs[i]);
+      }
     }
     flush();
     y += em * 0.3;

@@ -58,13 +58,16 @@ class FormulaFonts {
 // One formula on one line.
 FormulaBox LayOutFormula(const Formula& formula, const FormulaFonts& fonts, int level = 0);
 
-// A working's lines laid out one under another within `width` (prose wraps between words,
-// formulas never break), with the vertical offset of each line's top.
+// A working's lines laid out one under another within `width`, with the vertical offset of each
+// line's top. Prose wraps between words, a formula too wide before its "=", "+" and "−"; a run
+// that is wider than the width even so (a number of thousands of digits) is cut between two
+// characters. Only a single fraction, root or determinant wider than the width sticks out.
 struct WorkingLayout {
   struct Line {
     FormulaBox box;
     double top = 0;
     double left = 0;
+    Formula shown;  // the part of the working this line shows
   };
   std::vector<Line> lines;
   double width = 0;   // the widest line

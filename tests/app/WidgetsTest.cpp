@@ -1,4 +1,4 @@
-// The field rules and the spinner, on plain fields outside the main window.
+// The field rules, the spinner and the result label, on plain widgets outside the main window.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -11,7 +11,10 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include "app/pages/PageStyle.h"
+#include "app/widgets/CopyMenu.h"
 #include "app/widgets/Field.h"
+#include "app/widgets/ResultLabel.h"
 #include "app/widgets/UpDown.h"
 #include "numtext/KeySets.h"
 #include "tests/app/AppTest.h"
@@ -287,6 +290,54 @@ TEST_F(UpDownTest, TextThatIsNoNumberStepsFromTheLastPosition) {
   spinner->Step(+1);
   EXPECT_EQ(field->text(), u"32500");
   EXPECT_EQ(clicks.count(), 4);
+}
+
+// A result label low in a box 300 wide: short captions keep their lines, a caption that needs
+// more lines than the room below holds shows the lines that fit whole, cut with "…".
+TEST(ResultLabelTest, ShowsTheLinesThatFitAndEndsACutOneWithAnEllipsis) {
+  QString terms;
+  for (int i = 1; i <= 4000; ++i)
+    terms += (i > 1 ? u"+"_s : QString()) + QString::number(i) + u"x^"_s + QString::number(i - 1);
+  const struct {
+    QString caption;
+    int below;  // the room from the label's top to the box's bottom edge, in lines
+    bool cut;
+  } cases[] = {{u"4x^3+2x"_s, 3, false},
+               {terms.left(90), 3, false},
+               {terms, 3, true},
+               {terms, 1, true},
+               {terms.left(90), 1, true}};
+  for (const auto& c : cases) {
+    QWidget box;
+    auto* label = new ResultLabel(&box);
+    OfferCopy(label);
+    label->SetBreakBeforeSigns(true);
+    const int line = label->fontMetrics().height();
+    box.resize(300, 40 + c.below * line + 6);
+    label->move(20, 40);
+    box.show();
+    SetCaption(label, c.caption);
+    const std::string name = c.caption.left(12).toStdString() + " in " + std::to_string(c.below);
+
+    const QStringList all = label->Lines(), shown = label->ShownLines();
+    EXPECT_EQ(label->IsCut(), c.cut) << name;
+    EXPECT_EQ(label->height(), shown.size() * line) << name;
+    EXPECT_LE(label->geometry().bottom(), box.height() - 6) << name;
+    for (const QString& text : shown)
+      EXPECT_LE(label->fontMetrics().horizontalAdvance(text), 300 - 6 - 20) << name;
+    EXPECT_EQ(shown.size(), c.cut ? c.below : all.size()) << name;
+    EXPECT_EQ(shown.back().endsWith(u'…'), c.cut) << name;
+    EXPECT_TRUE(all[shown.size() - 1].startsWith(c.cut ? shown.back().chopped(1) : shown.back()));
+    // The whole caption stays the label's text: the tooltip and "Копировать" give all of it.
+    EXPECT_TRUE(label->toolTip() == (c.cut ? c.caption : QString())) << name;
+    label->actions().front()->trigger();
+    EXPECT_TRUE(QApplication::clipboard()->text() == c.caption) << name;
+
+    // A short caption after a cut one is shown whole again, without the tooltip.
+    SetCaption(label, u"0"_s);
+    EXPECT_EQ(label->ShownLines(), QStringList{u"0"_s}) << name;
+    EXPECT_EQ(label->toolTip(), QString()) << name;
+  }
 }
 
 }  // namespace

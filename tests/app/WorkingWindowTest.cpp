@@ -1,12 +1,19 @@
 // The working window: opened from the menu, following the page in front, copied and saved.
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <iterator>
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "app/WorkingWindow.h"
 #include "app/widgets/FormulaLayout.h"
@@ -79,6 +86,112 @@ TEST_F(WorkingWindowTest, CopiesAsTextAndSavesAsPdf) {
   EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
+TEST_F(WorkingWindowTest, APdfNameWithoutExtensionGetsOne) {
+  WorkingWindow* window = Open();
+  const std::pair<QString, QString> chosenAndSaved[] = {{u"ход"_s, u"ход.pdf"_s},
+                                                        {u"ход."_s, u"ход.pdf"_s},
+                                                        {u"отчёт.PDF"_s, u"отчёт.PDF"_s},
+                                                        {u"решение.txt"_s, u"решение.txt"_s}};
+  for (const auto& [chosen, saved] : chosenAndSaved) {
+    QTemporaryDir dir;
+    dialogs.fileNames = {dir.filePath(chosen)};
+    window->PdfSaxlaClick();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{saved});
+  }
+}
+
+TEST_F(WorkingWindowTest, OpensAgainWhereTheUserLeftIt) {
+  WorkingWindow* window = Open();
+  const QRect placed = window->geometry();
+  Find<QAction>("HellinGedisi")->trigger();
+  Open();
+  EXPECT_EQ(window->geometry(), placed);
+  const QRect moved(placed.topLeft() + QPoint(-40, 25), placed.size() - QSize(60, 30));
+  window->setGeometry(moved);
+  Find<QAction>("HellinGedisi")->trigger();
+  form->move(form->pos() + QPoint(15, 10));  // the main window moves meanwhile
+  Open();
+  EXPECT_EQ(window->geometry(), moved);
+}
+
+// The controls of two pages: the quadratic equations' fields, roots and button right of their
+// picture, and the polynomial's field, keys, buttons, results and note filling the page.
+const std::vector<QRect> kQuadratic = {
+    {421, 57, 113, 11}, {357, 91, 14, 11},   {357, 117, 15, 11},  {357, 144, 14, 11},
+    {379, 88, 81, 24},  {379, 114, 81, 24},  {379, 140, 81, 24},  {511, 104, 27, 11},
+    {511, 129, 27, 11}, {360, 184, 114, 11}, {497, 180, 111, 21}, {375, 284, 210, 28}};
+const std::vector<QRect> kPolynomial = {{24, 34, 372, 24},   {62, 70, 188, 124}, {266, 70, 130, 70},
+                                        {24, 208, 376, 44},  {24, 284, 372, 30}, {24, 332, 53, 11},
+                                        {436, 228, 203, 120}};
+
+TEST(PlaceWorkingWindowTest, BesideWhereThereIsRoomElseHidingTheFewestControls) {
+  const QMargins frame(4, 28, 4, 4);
+  const QSize wanted(560, 520), minimum(300, 220);
+  enum Where { kRight, kLeft, kBelow, kLeast };  // of the page's controls, or the least hidden
+  const struct {
+    QRect screen;
+    QPoint main;
+    const std::vector<QRect>& page;
+    Where where;
+    bool whole, offMain;  // at the wanted size; clear of the main window
+  } cases[] = {
+      {{0, 0, 1920, 1040}, {611, 260}, kPolynomial, kRight, true, true},   // centred
+      {{0, 0, 1920, 1040}, {1223, 100}, kPolynomial, kLeft, true, true},   // at the right edge
+      {{0, 0, 1366, 736}, {334, 108}, kQuadratic, kRight, false, true},    // centred
+      {{0, 0, 1366, 736}, {0, 108}, kQuadratic, kRight, true, true},       // at the left edge
+      {{0, 0, 1366, 736}, {669, 0}, kPolynomial, kLeft, true, true},       // at the right edge
+      {{0, 0, 1280, 800}, {290, 140}, kPolynomial, kRight, false, false},  // over its edge
+      {{0, 0, 1024, 1280}, {163, 0}, kPolynomial, kBelow, true, true},     // upright
+      {{0, 0, 913, 512}, {108, 0}, kQuadratic, kLeft, false, false},       // 1366x768 at 1.5
+      {{0, 0, 913, 512}, {108, 0}, kPolynomial, kLeast, false, false},
+      {{0, 0, 683, 384}, {-3, 0}, kQuadratic, kLeft, false, false},  // 1366x768 at 2
+      {{0, 0, 683, 384}, {-3, 0}, kPolynomial, kLeast, false, false},
+      {{1366, 0, 683, 384}, {1366, 0}, kPolynomial, kLeast, false, false},  // a second screen
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    const auto& c = cases[i];
+    const QRect mainFrame(c.main, QSize(697, 519));
+    // The page lies under the menu, the toolbar and the tabs, which are controls too.
+    std::vector<QRect> controls{{c.main + QPoint(4, 28), QSize(689, 82)}};
+    QRect page;
+    for (const QRect& control : c.page) {
+      controls.push_back(control.translated(c.main + QPoint(17, 110)));
+      page |= controls.back();
+    }
+    const QRect placed = PlaceWorkingWindow(c.screen, mainFrame, controls, wanted, minimum, frame);
+    const QRect outer = placed.marginsAdded(frame);
+    const auto hidden = [&](const QRect& place) {
+      std::pair<int, qint64> hides{0, 0};
+      for (const QRect& control : controls) {
+        const QRect part = place.intersected(control);
+        hides.first += part.isEmpty() ? 0 : 1;
+        hides.second += part.isEmpty() ? 0 : qint64{part.width()} * part.height();
+      }
+      return hides;
+    };
+    EXPECT_TRUE(c.screen.contains(outer)) << i;
+    EXPECT_TRUE(placed.width() >= minimum.width() && placed.height() >= minimum.height()) << i;
+    EXPECT_EQ(placed.size() == wanted, c.whole) << i;
+    EXPECT_EQ(outer.intersects(mainFrame), !c.offMain) << i;
+    EXPECT_TRUE(c.where != kRight || outer.left() > page.right()) << i;
+    EXPECT_TRUE(c.where != kLeft || outer.right() < page.left()) << i;
+    EXPECT_TRUE(c.where != kBelow || outer.top() > page.bottom()) << i;
+    if (c.where != kLeast) {
+      EXPECT_EQ(hidden(outer).first, 0) << i;
+      continue;
+    }
+    // No place of the least size anywhere on the screen hides fewer controls, or less of them,
+    // and growing it hid no more.
+    const QSize size = minimum.grownBy(frame);
+    std::pair<int, qint64> least{std::numeric_limits<int>::max(), 0};
+    for (int y = c.screen.top(); y + size.height() - 1 <= c.screen.bottom(); ++y) {
+      for (int x = c.screen.left(); x + size.width() - 1 <= c.screen.right(); ++x)
+        least = std::min(least, hidden(QRect(QPoint(x, y), size)));
+    }
+    EXPECT_EQ(hidden(outer), least) << i;
+  }
+}
+
 TEST(FormulaLayoutTest, LongLinesBreakBetweenEqualitiesAndNeverInsideOne) {
   const FormulaFonts fonts(17);
   Working working;
@@ -93,8 +206,43 @@ TEST(FormulaLayoutTest, LongLinesBreakBetweenEqualitiesAndNeverInsideOne) {
   // Two lines, the second starting with its "=" further in.
   ASSERT_EQ(formula.lines.size(), 2u);
   EXPECT_GT(formula.lines[1].left, formula.lines[0].left);
-  // With no room at all each word takes a line of its own, and "y = -27," is one word.
-  EXPECT_EQ(LayOutWorking({working.lines[1]}, fonts, 1).lines.size(), 6u);
+  // At the width of its widest word the sentence takes lines of whole words, "y = -27, " one.
+  double widest = 0;
+  for (const char* word : {"Наименьшее ", "наибольшее ", "значения: "})
+    widest = std::max(widest, LayOutFormula(Formula(word), fonts).width);
+  std::string joined;
+  for (const WorkingLayout::Line& line : LayOutWorking({working.lines[1]}, fonts, widest).lines)
+    joined += PlainText(line.shown) + '|';
+  EXPECT_NE(joined.find("|y = -27, |"), std::string::npos) << joined;
+  joined.erase(std::remove(joined.begin(), joined.end(), '|'), joined.end());
+  EXPECT_EQ(joined, PlainText(working.lines[1].formula));
+}
+
+TEST(FormulaLayoutTest, RunsWiderThanTheWidthBreakBetweenCharacters) {
+  const FormulaFonts fonts(17);
+  std::string digits, letters;
+  for (int i = 0; i < 32767; ++i)
+    digits += static_cast<char>('0' + (i * 7 + i / 10) % 10);
+  for (int i = 0; i < 3000; ++i)
+    letters += i % 2 == 0 ? "ж" : "·";
+  const std::pair<WorkingLine, double> cases[] = {
+      {{WorkingLine::Kind::Formula, Formula() << Var("x") << " = " << digits}, 500},
+      {{WorkingLine::Kind::Prose, Formula("Ответ: " + digits.substr(0, 5000) + ".")}, 300},
+      {{WorkingLine::Kind::Prose, Formula(letters)}, 200},
+  };
+  for (const auto& [line, width] : cases) {
+    const WorkingLayout layout = LayOutWorking({line}, fonts, width);
+    EXPECT_GT(layout.lines.size(), 5u) << width;
+    std::string joined;
+    for (const WorkingLayout::Line& laid : layout.lines) {
+      EXPECT_LE(laid.left + laid.box.width, width) << width;
+      const std::string text = PlainText(laid.shown);
+      // Cut between characters, never inside one.
+      EXPECT_EQ(QString::fromStdString(text).toStdString(), text) << width;
+      joined += text;
+    }
+    EXPECT_EQ(joined, PlainText(line.formula)) << width;
+  }
 }
 
 }  // namespace
