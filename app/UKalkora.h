@@ -15,12 +15,13 @@
 //
 // How a click flows: a page gives each entry field a rule (BindField: its keys, where Enter
 // moves, what a key resets), which every way of typing or pasting goes through, and binds each
-// control's signal to one of its handlers under the system's name (EBOBveEKOBClick). The handler reads its fields with ParseInteger or ParseFloat,
-// calls the plain functions of its subsystem, and writes the texts back into its controls; a
-// handler that solves (bound with BindSolve) then hands its working to ShowWorking, which the
-// working window shows while its page is in front. An error raised on the way ends the handler
-// and reaches the default error report (ErrorReport.h), and the page's working says the solve
-// failed; boxes and dialogs go through Dialogs, so tests can answer them.
+// control's signal to one of its handlers under the system's name (EBOBveEKOBClick). The handler
+// reads its fields with ParseInteger or ParseFloat, calls the plain functions of its subsystem, and
+// writes the texts back into its controls; a handler that solves (bound with BindSolve) then hands
+// its working to ShowWorking, which the working window shows while its page is in front. An error
+// raised on the way ends the handler and reaches the default error report (ErrorReport.h), and the
+// page's working says the solve failed; boxes and dialogs go through Dialogs, so tests can answer
+// them.
 #pragma once
 
 #include <QMainWindow>

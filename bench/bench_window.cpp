@@ -22,6 +22,7 @@
 #include "app/WorkingWindow.h"
 #include "app/pages/LinearSystemsPage.h"
 #include "app/platform/Platform.h"
+#include "app/widgets/Field.h"
 #include "app/widgets/FormulaLayout.h"
 #include "app/widgets/UniformListView.h"
 #include "equations/Cramer.h"
@@ -267,6 +268,52 @@ BENCHMARK_CAPTURE(BM_WindowPolynomial, DerivativeWithWorking, "ToremeniTap", tru
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_WindowPolynomial, Value, "CoxhedlininQiymetiniTap", false)
     ->Unit(benchmark::kMicrosecond);
+
+// A polynomial of 4,000 terms (36,000 characters) put into the field, and "f'(x)=?". Arg 0:
+// pasted through the field's rule, as typing it would be; 1: pasted, then derived (the label
+// shows the lines that fit and ends with "…"); 2: only set by the program, Qt's own cost of
+// taking so long a text.
+void BM_WindowLongPolynomial(benchmark::State& state) {
+  Window window;
+  window.form.ShowPage(kalkora::PageId::Polynomial);
+  QString polynomial;
+  for (int e = 1; e <= 4000; ++e)
+    polynomial += u"1*x^"_s + QString::number(e) + u'+';
+  polynomial.chop(1);
+  auto* field = window.Find<QLineEdit>("Edit43");
+  auto* click = window.Find<QPushButton>("ToremeniTap");
+  for (auto _ : state) {
+    field->selectAll();
+    if (state.range(0) == 2) {
+      field->setText(polynomial);
+    } else if (!kalkora::PasteIntoField(field, polynomial)) {
+      state.SkipWithError("the paste was refused");
+    }
+    if (state.range(0) == 1) window.ClickAndShow(click, false);
+    window.form.repaint();
+  }
+}
+BENCHMARK(BM_WindowLongPolynomial)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+void BM_CoreLongPolynomialDerivative(benchmark::State& state) {
+  std::string polynomial;
+  for (int e = 1; e <= 4000; ++e)
+    polynomial += "1*x^" + std::to_string(e) + '+';
+  polynomial.pop_back();
+  for (auto _ : state)
+    benchmark::DoNotOptimize(kalkora::Derivative(polynomial));
+}
+BENCHMARK(BM_CoreLongPolynomialDerivative)->Unit(benchmark::kMillisecond);
+
+void BM_CoreLongPolynomialDerivativeSteps(benchmark::State& state) {
+  std::string polynomial;
+  for (int e = 1; e <= 4000; ++e)
+    polynomial += "1*x^" + std::to_string(e) + '+';
+  polynomial.pop_back();
+  for (auto _ : state)
+    benchmark::DoNotOptimize(kalkora::DerivativeSteps(polynomial));
+}
+BENCHMARK(BM_CoreLongPolynomialDerivativeSteps)->Unit(benchmark::kMillisecond);
 
 void BM_CorePolynomialDerivative(benchmark::State& state) {
   std::string polynomial;

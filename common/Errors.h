@@ -31,12 +31,7 @@ class ConvertError : public Error {
  public:
   // `outOfRange`: the text writes a number, but one beyond what the kind holds.
   ConvertError(NumberKind kind, std::string_view text, bool outOfRange = false)
-      : Error("'" + std::string(text) +
-              (kind == NumberKind::Integer ? "' is not a valid integer value"
-                                           : "' is not a valid floating point value")),
-        kind_(kind),
-        text_(text),
-        outOfRange_(outOfRange) {}
+      : Error(Message(kind, text)), kind_(kind), text_(text), outOfRange_(outOfRange) {}
 
   NumberKind Kind() const noexcept { return kind_; }
   // The text as it was read: UTF-8 field text, or the graph evaluator's Windows-1251 text.
@@ -44,6 +39,8 @@ class ConvertError : public Error {
   bool OutOfRange() const noexcept { return outOfRange_; }
 
  private:
+  static std::string Message(NumberKind kind, std::string_view text);
+
   NumberKind kind_;
   std::string text_;
   bool outOfRange_;

@@ -78,6 +78,9 @@ QChar TypedChar(const QKeyEvent& event) {
 FieldInput::FieldInput(QLineEdit* field, FieldRule rule)
     : QObject(field), field_(field), rule_(std::move(rule)) {
   field->installEventFilter(this);
+  // Qt's own default of 32767 is no limit of the field's: such a field takes the longest text.
+  constexpr int kQtDefaultLength = 32767;
+  if (field->maxLength() == kQtDefaultLength) field->setMaxLength(kLongestFieldText);
 }
 
 void InstallField(QLineEdit* field, FieldRule rule) {

@@ -40,6 +40,10 @@ struct FieldRule {
   std::function<void()> resets = {};
 };
 
+// What a field without a length limit of its own takes at most: the longest formula a graph file
+// holds, and room for a polynomial of thousands of terms.
+inline constexpr int kLongestFieldText = 65535;
+
 // Gives `field` its rule; a field has one rule, and a second call replaces it.
 void InstallField(QLineEdit* field, FieldRule rule);
 // Whether the field has a rule yet.

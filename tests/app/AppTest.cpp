@@ -1,5 +1,6 @@
 #include "tests/app/AppTest.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
@@ -22,6 +23,10 @@ void WindowTest::TearDown() {
   form->hide();
   form.reset();
   QApplication::processEvents();
+}
+
+void WindowTest::Click(const char* name) const {
+  QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton);
 }
 
 void Type(QWidget* widget, const QString& text) {

@@ -105,6 +105,9 @@ class WindowTest : public ::testing::Test {
     if (found == nullptr) ADD_FAILURE() << "no control named " << name;
     return found;
   }
+  QLineEdit* Field(const char* name) const { return Find<QLineEdit>(name); }
+  // A click on a button as the user makes it.
+  void Click(const char* name) const;
   int CurrentPage() const { return form->Cebr()->currentIndex(); }
   void ShowPage(PageId id) const { form->ShowPage(id); }
 

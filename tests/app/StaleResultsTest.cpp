@@ -26,10 +26,6 @@ class StaleResultsTest : public WindowTest {
     WindowTest::SetUp();
     QApplication::setActiveWindow(form.get());
   }
-  QLineEdit* Field(const char* name) { return Find<QLineEdit>(name); }
-  void Click(const char* button) {
-    QTest::mouseClick(Find<QAbstractButton>(button), Qt::LeftButton);
-  }
   void Enter(std::initializer_list<std::pair<const char*, const char16_t*>> texts) {
     for (const auto& [name, text] : texts)
       Field(name)->setText(QString::fromUtf16(text));
