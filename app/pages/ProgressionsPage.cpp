@@ -1,7 +1,6 @@
 #include "app/pages/ProgressionsPage.h"
 
 #include <memory>
-#include <utility>
 
 #include "app/Fonts.h"
 #include "app/Texts.h"
