@@ -2,6 +2,8 @@
 //
 // How the program is laid out:
 //   common/, numtext/    errors, checked 80-bit arithmetic, number text, key filter sets
+//   exact/               exact values (GMP): a typed decimal as the rational it writes, a + b·√r,
+//                        exact signs, and the number formats written from exact values
 //   formulas/ numbers/ equations/ geometry/ polynomials/ graphs/ units/
 //                        the plain computations of each page: no Qt, tested on their own; beside
 //                        each, its ...Steps functions that write the worked solution

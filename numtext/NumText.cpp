@@ -220,15 +220,26 @@ Rounded RoundHalfUp(Decimal18 value, long long keep) {
   return result;
 }
 
+// Rounded digits as the layouts take them: d1 ... dcount, |x| = 0.d1...dcount × 10^exponent.
+struct Digits {
+  const char* digits;
+  int count;
+  long long exponent;
+};
+
+Digits Of(const Rounded& r) {
+  return {r.digits, r.count, r.exponent};
+}
+
 // d1[,d2...dn]E[-]exponent, the exponent written with at least `minExponentDigits` digits.
-void AppendScientific(std::string& out, const Rounded& r, int minExponentDigits) {
+void AppendScientific(std::string& out, const Digits& r, int minExponentDigits) {
   out += r.digits[0];
   if (r.count > 1) {
     out += ',';
     out.append(r.digits + 1, static_cast<std::size_t>(r.count - 1));
   }
   out += 'E';
-  int exponent = r.exponent - 1;
+  long long exponent = r.exponent - 1;
   if (exponent < 0) {
     out += '-';
     exponent = -exponent;
@@ -242,14 +253,55 @@ void AppendScientific(std::string& out, const Rounded& r, int minExponentDigits)
 }
 
 // The digits before the separator: at least "0", zero padded when the digits run out.
-void AppendIntegerPart(std::string& out, const Rounded& r) {
+void AppendIntegerPart(std::string& out, const Digits& r) {
   if (r.exponent <= 0) {
     out += '0';
     return;
   }
-  const int shown = std::min(r.count, r.exponent);
+  const long long shown = std::min<long long>(r.count, r.exponent);
   out.append(r.digits, static_cast<std::size_t>(shown));
   out.append(static_cast<std::size_t>(r.exponent - shown), '0');
+}
+
+// 15 significant digits at most, plain between 0,0001 and 999999999999999, else exponent form.
+std::string General15(const Digits& r, bool negative) {
+  if (r.count == 0) return "0";
+  std::string out;
+  out.reserve(24);
+  if (negative) out += '-';
+  if (r.exponent > 15 || r.exponent < -3) {
+    AppendScientific(out, r, 1);
+  } else if (r.exponent <= 0) {
+    out += "0,";
+    out.append(static_cast<std::size_t>(-r.exponent), '0');
+    out.append(r.digits, static_cast<std::size_t>(r.count));
+  } else {
+    AppendIntegerPart(out, r);
+    if (r.count > r.exponent) {
+      out += ',';
+      out.append(r.digits + r.exponent, static_cast<std::size_t>(r.count - r.exponent));
+    }
+  }
+  return out;
+}
+
+// Exactly `decimals` decimals, or exponent form beyond `precision` integer digits.
+std::string Fixed(const Digits& r, bool negative, int precision, int decimals) {
+  std::string out;
+  if (r.count != 0 && negative) out += '-';
+  if (r.count != 0 && r.exponent > precision) {
+    AppendScientific(out, r, decimals);
+    return out;
+  }
+  AppendIntegerPart(out, r);
+  if (decimals > 0) {
+    out += ',';
+    // Decimal n (counting from 1) is digit exponent + n - 1 (counting from 0) of the digits.
+    for (long long i = r.exponent; i < r.exponent + decimals; ++i) {
+      out += i >= 0 && i < r.count ? r.digits[i] : '0';
+    }
+  }
+  return out;
 }
 
 const char* NonFiniteText(Extended value) {
@@ -399,24 +451,7 @@ std::string FormatInteger(std::int32_t value) {
 std::string FormatGeneral15(Extended value) {
   if (!std::isfinite(value)) return NonFiniteText(value);
   if (value == 0) return "0";
-  const Rounded r = RoundHalfUp(ToDecimal18(value), 15);
-  std::string out;
-  out.reserve(24);
-  if (std::signbit(value)) out += '-';
-  if (r.exponent > 15 || r.exponent < -3) {
-    AppendScientific(out, r, 1);
-  } else if (r.exponent <= 0) {
-    out += "0,";
-    out.append(static_cast<std::size_t>(-r.exponent), '0');
-    out.append(r.digits, static_cast<std::size_t>(r.count));
-  } else {
-    AppendIntegerPart(out, r);
-    if (r.count > r.exponent) {
-      out += ',';
-      out.append(r.digits + r.exponent, static_cast<std::size_t>(r.count - r.exponent));
-    }
-  }
-  return out;
+  return General15(Of(RoundHalfUp(ToDecimal18(value), 15)), std::signbit(value));
 }
 
 std::string FormatFixed(Extended value, int precision, int decimals) {
@@ -430,21 +465,22 @@ std::string FormatFixed(Extended value, int precision, int decimals) {
     r = RoundHalfUp(
         exact, std::min<long long>(precision, static_cast<long long>(exact.exponent) + decimals));
   }
-  std::string out;
-  if (r.count != 0 && std::signbit(value)) out += '-';
-  if (r.count != 0 && r.exponent > precision) {
-    AppendScientific(out, r, decimals);
-    return out;
-  }
-  AppendIntegerPart(out, r);
-  if (decimals > 0) {
-    out += ',';
-    // Decimal n (counting from 1) is digit exponent + n - 1 (counting from 0) of the digits.
-    for (long long i = r.exponent; i < static_cast<long long>(r.exponent) + decimals; ++i) {
-      out += i >= 0 && i < r.count ? r.digits[i] : '0';
-    }
-  }
-  return out;
+  return Fixed(Of(r), std::signbit(value), precision, decimals);
+}
+
+int FixedDigits(long long exponent, int precision, int decimals) {
+  return static_cast<int>(
+      std::min<long long>(std::max(precision, 1), exponent + std::max(decimals, 0)));
+}
+
+std::string LayOutGeneral15(const DecimalDigits& value) {
+  return General15({value.digits.data(), static_cast<int>(value.digits.size()), value.exponent},
+                   value.negative);
+}
+
+std::string LayOutFixed(const DecimalDigits& value, int precision, int decimals) {
+  return Fixed({value.digits.data(), static_cast<int>(value.digits.size()), value.exponent},
+               value.negative, std::max(precision, 1), std::max(decimals, 0));
 }
 
 }  // namespace kalkora

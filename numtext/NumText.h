@@ -25,4 +25,20 @@ std::string FormatGeneral15(Extended value);
 // Writes exactly `decimals` decimals, or exponent form beyond `precision` integer digits.
 std::string FormatFixed(Extended value, int precision, int decimals);
 
+// A number already rounded to the digits it shows: |x| = 0.d1 d2 ... dn × 10^exponent, with no
+// trailing zeros (no digits at all for a value that rounded to zero). Exact values are written
+// through these, in the same layouts as the 80-bit ones.
+struct DecimalDigits {
+  std::string digits;
+  long long exponent = 0;
+  bool negative = false;
+};
+// How many significant digits FormatGeneral15 shows: at most 15.
+inline constexpr int kGeneralDigits = 15;
+// How many significant digits FormatFixed shows of a value whose exponent is `exponent`: the
+// digits down to the last decimal, but never more than the precision (zero or fewer: none).
+int FixedDigits(long long exponent, int precision, int decimals);
+std::string LayOutGeneral15(const DecimalDigits& value);
+std::string LayOutFixed(const DecimalDigits& value, int precision, int decimals);
+
 }  // namespace kalkora
