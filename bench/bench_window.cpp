@@ -231,6 +231,84 @@ void BM_CoreCramer3WithSteps(benchmark::State& state) {
 }
 BENCHMARK(BM_CoreCramer3WithSteps)->Unit(benchmark::kMicrosecond);
 
+// The worst click of each page the exact answers touch, for fields of 15 digits: the fields are
+// filled once, then the button is clicked over and over (with the working window closed).
+struct WorstCase {
+  kalkora::PageId page;
+  const char* box;  // a check box clicked first, or nullptr
+  std::vector<std::pair<const char*, const char16_t*>> fields;
+  const char* button;
+};
+
+void BM_WindowWorstCase(benchmark::State& state, const WorstCase& c) {
+  Window window;
+  QTemporaryDir folder;
+  window.Find<kalkora::LinearSystemsPage>("TntTabSheet3")->SetProgramFolder(folder.path());
+  window.form.ShowPage(c.page);
+  if (c.box != nullptr) QTest::mouseClick(window.Find<QCheckBox>(c.box), Qt::LeftButton);
+  for (const auto& [name, text] : c.fields)
+    window.Find<QLineEdit>(name)->setText(QString::fromUtf16(text));
+  auto* click = window.Find<QAbstractButton>(c.button);
+  for (auto _ : state)
+    window.ClickAndShow(click, false);
+  if (!window.dialogs.errors.isEmpty()) state.SkipWithError("the click failed");
+}
+BENCHMARK_CAPTURE(
+    BM_WindowWorstCase, Quadratic,
+    WorstCase{kalkora::PageId::Quadratic,
+              nullptr,
+              {{"a", u"0,00000000001234"}, {"b", u"737000000000,123"}, {"c", u"-76200000,0000045"}},
+              "Tenliyinkoklerinitap"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WindowWorstCase, Cramer3,
+                  WorstCase{kalkora::PageId::LinearSystems,
+                            "TntCheckBox2",
+                            {{"Edit2", u"123456789,012345"},
+                             {"Edit3", u"-98765,4321098765"},
+                             {"Edit4", u"0,00000123456789"},
+                             {"Edit6", u"314159265358979"},
+                             {"Edit7", u"-2,71828182845904"},
+                             {"Edit8", u"1414213,56237309"},
+                             {"Edit10", u"-0,577215664901532"},
+                             {"Edit11", u"16180339,8874989"},
+                             {"Edit12", u"-6,02214076E23"},
+                             {"Edit14", u"1,60217663E-19"},
+                             {"Edit15", u"-299792458,000001"},
+                             {"Edit16", u"6,67430150000001"}},
+                            "HellET"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WindowWorstCase, Triangle,
+                  WorstCase{kalkora::PageId::Triangle,
+                            nullptr,
+                            {{"Edit22", u"343,900000000001"},
+                             {"Edit23", u"407,123456789012"},
+                             {"Edit24", u"63,2234567890123"}},
+                            "UcbucaginHelli"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WindowWorstCase, CircleArea,
+                  WorstCase{kalkora::PageId::Circle,
+                            nullptr,
+                            {{"Edit26", u"123456789,012345"}},
+                            "DaireninSahesiniTap"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WindowWorstCase, PolynomialValue,
+                  WorstCase{kalkora::PageId::Polynomial,
+                            nullptr,
+                            {{"Edit43",
+                              u"123456789012345*x^20-98765432109876*x^19+11111111111111*x^18-"
+                              u"22222222222222*x^17+33333333333333*x^16-4444444444444*x^15"},
+                             {"Edit44", u"-1,23456789012345"}},
+                            "CoxhedlininQiymetiniTap"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WindowWorstCase, ArithmeticProgression,
+                  WorstCase{kalkora::PageId::Progressions,
+                            "TntCheckBox7",
+                            {{"Edit27", u"2147483647"},
+                             {"Edit28", u"123456789012345"},
+                             {"Edit29", u"987654321098765"}},
+                            "NciHeddveCemleri"})
+    ->Unit(benchmark::kMicrosecond);
+
 // "Сохранить в PDF…" of that working: the PDF made and written through the save routine.
 void BM_WindowSaveWorkingPdf(benchmark::State& state) {
   Window window;
