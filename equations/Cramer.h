@@ -1,29 +1,32 @@
 // Systems of two and three linear equations by Cramer's rule.
 #pragma once
 
+#include "exact/Exact.h"
+
 namespace kalkora {
 
-// Each determinant is accumulated in 80-bit arithmetic and rounded to a double; each unknown
-// is the 80-bit quotient of two such doubles, rounded to a double. Only a determinant of
-// exactly 0 leaves the system unsolvable; the unknowns are then not computed. A value beyond
-// the double range throws FloatError (overflow).
+// The coefficients are the exact values of the typed decimals, and so are the determinants and
+// the unknowns: only a determinant that is exactly 0 leaves the system without a single
+// solution, and the unknowns are then not computed. Nothing overflows.
 struct CramerSolution {
   bool Solvable = false;
-  // The main determinant, and (when Solvable) those of the unknowns, as the quotients use them.
-  double Det = 0;
-  double DetX = 0;
-  double DetY = 0;
-  double DetZ = 0;
-  double x = 0;
-  double y = 0;
-  double z = 0;
+  // The main determinant, and (when Solvable) those of the unknowns.
+  Rational Det;
+  Rational DetX;
+  Rational DetY;
+  Rational DetZ;
+  Rational x;
+  Rational y;
+  Rational z;
 };
 
-CramerSolution SolveCramer2(double a11, double a21, double a12, double a22, double b1, double b2);
+CramerSolution SolveCramer2(const Rational& a11, const Rational& a21, const Rational& a12,
+                            const Rational& a22, const Rational& b1, const Rational& b2);
 
-// Every determinant by the rule of Sarrus, each product of three formed left to right and the
-// six products added and subtracted left to right, in that order.
-CramerSolution SolveCramer3(double a11, double a21, double a31, double a12, double a22, double a32,
-                            double a13, double a23, double a33, double b1, double b2, double b3);
+// Every determinant by the rule of Sarrus.
+CramerSolution SolveCramer3(const Rational& a11, const Rational& a21, const Rational& a31,
+                            const Rational& a12, const Rational& a22, const Rational& a32,
+                            const Rational& a13, const Rational& a23, const Rational& a33,
+                            const Rational& b1, const Rational& b2, const Rational& b3);
 
 }  // namespace kalkora

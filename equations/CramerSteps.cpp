@@ -1,23 +1,51 @@
 #include "equations/CramerSteps.h"
 
+#include <cstddef>
+#include <cstdlib>
 #include <string>
 
-#include "numtext/NumText.h"
 #include "steps/SchoolNotation.h"
 
 namespace kalkora {
 
 namespace {
 
-// "= value" or "≈ value" for a determinant, which the page does not show.
-Formula Value(double value) {
-  const std::string text = FormatGeneral15(value);
-  return Formula() << EqualsShown(value, text) << text;
+// The exact value of a number as the page writes it: a sign, digits with a decimal comma, and an
+// exponent of any size.
+Rational Written(const std::string& text) {
+  const bool negative = !text.empty() && text[0] == '-';
+  std::string digits = "0";
+  long exponent = 0;
+  bool fraction = false;
+  std::size_t i = negative ? 1 : 0;
+  for (; i < text.size() && text[i] != 'E'; ++i) {
+    if (text[i] == ',') {
+      fraction = true;
+    } else {
+      digits += text[i];
+      if (fraction) --exponent;
+    }
+  }
+  if (i < text.size()) exponent += std::stol(text.substr(i + 1));
+  Integer power;
+  mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(std::labs(exponent)));
+  Rational value{Integer(digits, 10)};
+  if (exponent < 0) {
+    value /= power;
+  } else {
+    value *= power;
+  }
+  return negative ? Rational(-value) : value;
+}
+
+// " = " when `shown` writes `value` exactly, " ≈ " when it is rounded.
+std::string Relation(const Rational& value, const std::string& shown) {
+  return Written(shown) == value ? " = " : " ≈ ";
 }
 
 }  // namespace
 
-Working CramerSteps(const std::vector<double>& values, const CramerSolution& solution) {
+Working CramerSteps(const std::vector<Rational>& values, const CramerSolution& solution) {
   const int n = values.size() == 6 ? 2 : 3;
   const char* const names[] = {"x", "y", "z"};
   // cell[i][j]: equation i, column j; column n is the right-hand side.
@@ -35,19 +63,25 @@ Working CramerSteps(const std::vector<double>& values, const CramerSolution& sol
     }
     return Det(rows);
   };
-  const double d[] = {solution.Det, solution.DetX, solution.DetY, solution.DetZ};
+  const Rational* const d[] = {&solution.Det, &solution.DetX, &solution.DetY, &solution.DetZ};
+  // Each determinant's text, which the page does not show, and "= text" or "≈ text".
+  std::string dText[4];
+  const auto value = [&](int k) {
+    dText[k] = FormatGeneral15(*d[k]);
+    return Formula() << Relation(*d[k], dText[k]) << dText[k];
+  };
 
   Working working = SolvedWorking("Система линейных уравнений");
   for (int i = 0; i < n; ++i) {
     SchoolSum equation;
     for (int j = 0; j < n; ++j) {
-      if (values[j * n + i] != 0) equation.Term(cell[i][j], Formula() << Var(names[j]));
+      if (sgn(values[j * n + i]) != 0) equation.Term(cell[i][j], Formula() << Var(names[j]));
     }
     working.Math(equation.Written() << " = " << cell[i][n]);
   }
 
   working.Heading("Главный определитель");
-  working.Math(Formula() << "Δ = " << matrix(-1) << Value(d[0]));
+  working.Math(Formula() << "Δ = " << matrix(-1) << value(0));
   if (!solution.Solvable) {
     working.Prose(
         "Δ = 0, поэтому система не имеет единственного решения: она либо несовместна, либо "
@@ -58,16 +92,16 @@ Working CramerSteps(const std::vector<double>& values, const CramerSolution& sol
 
   working.Heading("Определители неизвестных");
   for (int j = 0; j < n; ++j) {
-    working.Math(Formula() << "Δ" << Var(names[j]) << " = " << matrix(j) << Value(d[j + 1]));
+    working.Math(Formula() << "Δ" << Var(names[j]) << " = " << matrix(j) << value(j + 1));
   }
 
   working.Heading("Неизвестные по формулам Крамера");
-  const double unknowns[] = {solution.x, solution.y, solution.z};
+  const Rational* const unknowns[] = {&solution.x, &solution.y, &solution.z};
   for (int j = 0; j < n; ++j) {
-    const std::string shown = FormatFixed(unknowns[j], 4, 2);
+    const std::string shown = FormatFixed(*unknowns[j], 4, 2);
     working.Math(Formula() << Var(names[j]) << " = " << Frac(Formula() << "Δ" << Var(names[j]), "Δ")
-                           << " = " << Frac(FormatGeneral15(d[j + 1]), FormatGeneral15(d[0]))
-                           << EqualsShown(unknowns[j], shown) << shown);
+                           << " = " << Frac(dText[j + 1], dText[0]) << Relation(*unknowns[j], shown)
+                           << shown);
   }
   return working;
 }

@@ -2,8 +2,6 @@
 
 #include <cstdint>
 
-#include "common/Float.h"
-#include "formulas/MoyModul.h"
 #include "numtext/NumText.h"
 
 namespace kalkora {
@@ -14,8 +12,8 @@ CountOutcome Message(const char* message) {
   return {{}, message};
 }
 
-CountOutcome Count(Extended count, std::int32_t n, std::int32_t k) {
-  return {FormatGeneral15(count), {}, n, k};
+CountOutcome Count(const Integer& count, std::int32_t n, std::int32_t k) {
+  return {FormatGeneral15(Rational(count)), {}, n, k};
 }
 
 // The checks C and A share, then the count of n and k.
@@ -32,25 +30,35 @@ CountOutcome OfKAndN(std::string_view kText, std::string_view nText, CountOf cou
 
 }  // namespace
 
+Integer ExactFactorial(std::int32_t n) {
+  Integer product = 1;
+  if (n > 1) mpz_fac_ui(product.get_mpz_t(), static_cast<unsigned long>(n));
+  return product;
+}
+
 CountOutcome Permutations(std::string_view nText) {
   if (nText.empty()) return Message(kEnterNaturalNumber);
   const std::int32_t n = ParseInteger(nText);
   if (n < 0) return Message(kNegativeNumber);
-  return Count(Factorial(n), n, 0);
+  return Count(ExactFactorial(n), n, 0);
 }
 
 CountOutcome Combinations(std::string_view k, std::string_view n) {
   return OfKAndN(k, n, [](std::int32_t n, std::int32_t k) {
-    const Extended f1 = Factorial(n);
-    const Extended f2 = Factorial(k);
-    const Extended f3 = Factorial(n - k);
-    return Div(f1, Mul(f3, f2));
+    Integer count;
+    mpz_bin_uiui(count.get_mpz_t(), static_cast<unsigned long>(n), static_cast<unsigned long>(k));
+    return count;
   });
 }
 
 CountOutcome Arrangements(std::string_view k, std::string_view n) {
-  return OfKAndN(
-      k, n, [](std::int32_t n, std::int32_t k) { return Div(Factorial(n), Factorial(n - k)); });
+  return OfKAndN(k, n, [](std::int32_t n, std::int32_t k) {
+    Integer count;
+    const Integer rest = ExactFactorial(n - k);
+    const Integer all = ExactFactorial(n);
+    mpz_divexact(count.get_mpz_t(), all.get_mpz_t(), rest.get_mpz_t());
+    return count;
+  });
 }
 
 }  // namespace kalkora

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "exact/Exact.h"
+
 namespace kalkora {
 
 inline constexpr const char* kEnterNaturalNumber = "Введите натуральную числу";
@@ -22,10 +24,16 @@ struct CountOutcome {
   std::int32_t k = 0;
 };
 
+// n! as an exact whole number; 1 for n < 2.
+Integer ExactFactorial(std::int32_t n);
+
+// The counts are exact whole numbers, written with FormatGeneral15: every digit of a count of up
+// to 15 digits, and a longer one rounded to 15 in the form with "E". The fields take 3 digits
+// (n <= 999); the work grows with n.
+
 // n! of the text of the permutations' field. A text that is no integer throws ConvertError.
 CountOutcome Permutations(std::string_view n);
-// C(n, k) = n! / ((n - k)! k!) and A(n, k) = n! / (n - k)!, with the full factorials divided as
-// they are, in 80-bit arithmetic. k is the upper field, n the lower one.
+// C(n, k) = n! / ((n - k)! k!) and A(n, k) = n! / (n - k)!. k is the upper field, n the lower one.
 CountOutcome Combinations(std::string_view k, std::string_view n);
 CountOutcome Arrangements(std::string_view k, std::string_view n);
 

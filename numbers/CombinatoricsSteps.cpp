@@ -1,6 +1,7 @@
 #include "numbers/CombinatoricsSteps.h"
 
-#include "formulas/MoyModul.h"
+#include "exact/Exact.h"
+#include "numbers/Combinatorics.h"
 #include "numtext/NumText.h"
 
 namespace kalkora {
@@ -16,7 +17,7 @@ std::string Equals(const std::string& value) {
 }
 
 std::string FactorialValue(std::int32_t n) {
-  return FormatGeneral15(Factorial(n));
+  return FormatWhole(ExactFactorial(n));
 }
 
 // C or A with n below and k above.

@@ -10,11 +10,10 @@
 #include "app/platform/Files.h"
 #include "app/widgets/CopyMenu.h"
 #include "common/Errors.h"
-#include "common/Float.h"
 #include "equations/Cramer.h"
 #include "equations/CramerReport.h"
 #include "equations/CramerSteps.h"
-#include "numtext/NumText.h"
+#include "exact/Exact.h"
 
 namespace kalkora {
 
@@ -91,10 +90,10 @@ void LinearSystemsPage::HellETClick() {
       return;
     }
   }
-  std::vector<double> v;
+  // The typed decimals are the numbers: Δ = 0 is decided on their exact values.
+  std::vector<Rational> v;
   for (const QLineEdit* field : fields)
-    v.push_back(ToDouble(ParseFloat(FieldText(field))));
-  // Every unknown is computed before a caption changes: a fault leaves the results as they were.
+    v.push_back(ParseExact(FieldText(field)));
   const CramerSolution s =
       two ? SolveCramer2(v[0], v[1], v[2], v[3], v[4], v[5])
           : SolveCramer3(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]);
@@ -108,9 +107,12 @@ void LinearSystemsPage::HellETClick() {
     ShowWorking(std::move(working));
     return;
   }
-  SetCaption(ui.Label17, QStringLiteral("x=") + Fixed(s.x, 4));
-  SetCaption(ui.Label18, QStringLiteral("y=") + Fixed(s.y, 4));
-  if (!two) SetCaption(ui.Label19, QStringLiteral("z=") + Fixed(s.z, 4));
+  const auto unknown = [](const char* name, const Rational& value) {
+    return QString::fromUtf8(name) + QString::fromStdString(FormatFixed(value, 4, 2));
+  };
+  SetCaption(ui.Label17, unknown("x=", s.x));
+  SetCaption(ui.Label18, unknown("y=", s.y));
+  if (!two) SetCaption(ui.Label19, unknown("z=", s.z));
   ShowWorking(std::move(working));
 }
 

@@ -104,6 +104,20 @@ TEST_F(LinearSystemsPageTest, SolvesAndReportsWhatIsMissing) {
   EXPECT_EQ(Caption("Label17") + Caption("Label18"), u"x=2,00y=1,00");
 }
 
+TEST_F(LinearSystemsPageTest, TheTypedDecimalsAreTheNumbersSolved) {
+  Click("TntCheckBox1");
+  // x + y = 3; x − y = −1 scaled by 1E-200, and its Δ of 2E-400 is no 0.
+  Fill({u"1E-200"_s, u"1E-200"_s, u""_s, u"1E-200"_s, u"-1E-200"_s, u""_s, u"3E-200"_s,
+        u"-1E-200"_s});
+  Click("HellET");
+  EXPECT_EQ(Caption("Label17") + Caption("Label18"), u"x=1,00y=2,00");
+  // x + 0,1y = 1; 3x + 0,3y = 2: Δ is exactly 0.
+  Fill({u"1"_s, u"3"_s, u""_s, u"0,1"_s, u"0,3"_s, u""_s, u"1"_s, u"2"_s});
+  Click("HellET");
+  EXPECT_EQ(Caption("Label17") + Caption("Label18"), u"x=...y=...");
+  EXPECT_EQ(dialogs.messages, QStringList{u"нет решение системы"_s});
+}
+
 TEST_F(LinearSystemsPageTest, ClearingAndTheKeysThatResetTheResults) {
   Click("TntCheckBox2");
   Fill({u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"-1"_s, u"1"_s, u"1"_s, u"1"_s, u"-1"_s, u"6"_s, u"2"_s,

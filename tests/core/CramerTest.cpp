@@ -3,48 +3,123 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+#include <vector>
+
 #include "common/Cp1251.h"
-#include "common/Errors.h"
 #include "equations/CramerReport.h"
-#include "numtext/NumText.h"
+#include "exact/Exact.h"
 
 namespace kalkora {
 namespace {
 
-std::string Fixed(double value) {
-  return FormatFixed(value, 4, 2);
+// What the page does with its fields (column by column, as it reads them): "x=… y=… z=…", or
+// "нет" when the system has no single solution.
+std::string Solve(const std::vector<std::string>& texts) {
+  std::vector<Rational> v;
+  for (const std::string& text : texts)
+    v.push_back(ParseExact(text));
+  const CramerSolution s = v.size() == 6 ? SolveCramer2(v[0], v[1], v[2], v[3], v[4], v[5])
+                                         : SolveCramer3(v[0], v[1], v[2], v[3], v[4], v[5], v[6],
+                                                        v[7], v[8], v[9], v[10], v[11]);
+  if (!s.Solvable) return "нет";
+  std::string shown = "x=" + FormatFixed(s.x, 4, 2) + " y=" + FormatFixed(s.y, 4, 2);
+  if (v.size() == 12) shown += " z=" + FormatFixed(s.z, 4, 2);
+  return shown;
 }
 
-TEST(CramerTest, TwoUnknownsAndTheFormsOfTheResults) {
+TEST(CramerTest, TwoAndThreeUnknownsAndTheFormsOfTheResults) {
   const struct {
-    double a11, a21, a12, a22, b1, b2;
-    const char* x;
-    const char* y;
+    std::vector<std::string> fields;
+    const char* shown;
   } cases[] = {
-      {1, 1, 1, -1, 3, 1, "2,00", "1,00"},
-      {3, 0, 0, 1, 1, 1000, "0,33", "1000,00"},
-      {1, 0, 0, 1, 10000, 12345, "1E04", "1,235E04"},
-      {-3, 0, 0, 1, 0, 1, "0,00", "1,00"},  // x is 0 / -3, negative zero
+      {{"1", "1", "1", "-1", "3", "1"}, "x=2,00 y=1,00"},
+      {{"3", "0", "0", "1", "1", "1000"}, "x=0,33 y=1000,00"},
+      {{"1", "0", "0", "1", "10000", "12345"}, "x=1E04 y=1,235E04"},
+      {{"-3", "0", "0", "1", "0", "1"}, "x=0,00 y=1,00"},  // x is 0 / -3
+      {{"1", "2", "2", "4", "1", "1"}, "нет"},
+      {{"1", "1", "1", "1", "-1", "1", "1", "1", "-1", "6", "2", "0"}, "x=1,00 y=2,00 z=3,00"},
+      {{"2", "1", "3", "3", "-1", "1", "-1", "2", "1", "1", "9", "8"}, "x=0,20 y=2,00 z=5,40"},
+      {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "1", "2", "3"}, "нет"},
+      // Decimal systems that are exactly singular: Δ is 0, not a rounding error of 1E-17.
+      {{"1", "3", "0,1", "0,3", "1", "2"}, "нет"},
+      {{"2,3", "0,69", "1,7", "0,51", "1", "1"}, "нет"},
+      {{"0,1", "0,4", "0,7", "0,2", "0,5", "0,8", "0,3", "0,6", "0,9", "1", "2", "3"}, "нет"},
+      {{"1,1", "2", "0,33", "0,7", "3", "0,21", "1,3", "1", "0,39", "1", "2", "3"}, "нет"},
+      // Far beyond the doubles, both ways: nothing underflows or overflows on the way.
+      {{"1E-200", "1E-200", "1E-200", "-1E-200", "3E-200", "-1E-200"}, "x=1,00 y=2,00"},
+      {{"1E300", "0", "0", "1E300", "1", "1"}, "x=0,00 y=0,00"},
+      {{"1E-4000", "0", "0", "1", "1", "1"}, "x=1E4000 y=1,00"},
+      // Ties go away from zero from the exact value: 4,425 is not 4,42499….
+      {{"1", "0", "0", "1", "4,425", "-4,425"}, "x=4,43 y=-4,43"},
+      {{"4", "0", "0", "8", "10,7", "1"}, "x=2,68 y=0,13"},
   };
-  for (const auto& c : cases) {
-    const CramerSolution s = SolveCramer2(c.a11, c.a21, c.a12, c.a22, c.b1, c.b2);
-    ASSERT_TRUE(s.Solvable);
-    EXPECT_EQ(Fixed(s.x), c.x);
-    EXPECT_EQ(Fixed(s.y), c.y);
-  }
-  EXPECT_FALSE(SolveCramer2(1, 2, 2, 4, 1, 1).Solvable);
-  EXPECT_THROW(SolveCramer2(1e300, 0, 0, 1e300, 1, 1), FloatError);  // det beyond the doubles
+  for (const auto& c : cases)
+    EXPECT_EQ(Solve(c.fields), c.shown) << ::testing::PrintToString(c.fields);
 }
 
-TEST(CramerTest, ThreeUnknownsBySarrus) {
-  // Arguments column by column: a11 a21 a31, a12 a22 a32, a13 a23 a33, b1 b2 b3.
-  const CramerSolution first = SolveCramer3(1, 1, 1, 1, -1, 1, 1, 1, -1, 6, 2, 0);
-  ASSERT_TRUE(first.Solvable);
-  EXPECT_EQ(Fixed(first.x) + " " + Fixed(first.y) + " " + Fixed(first.z), "1,00 2,00 3,00");
-  const CramerSolution second = SolveCramer3(2, 1, 3, 3, -1, 1, -1, 2, 1, 1, 9, 8);
-  ASSERT_TRUE(second.Solvable);
-  EXPECT_EQ(Fixed(second.x) + " " + Fixed(second.y) + " " + Fixed(second.z), "0,20 2,00 5,40");
-  EXPECT_FALSE(SolveCramer3(1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3).Solvable);
+// The unknowns by Gauss-Jordan elimination; empty when the matrix is singular.
+std::vector<Rational> Eliminate(std::vector<std::vector<Rational>> rows) {
+  const std::size_t n = rows.size();
+  for (std::size_t col = 0; col < n; ++col) {
+    std::size_t pivot = col;
+    while (pivot < n && sgn(rows[pivot][col]) == 0)
+      ++pivot;
+    if (pivot == n) return {};
+    std::swap(rows[col], rows[pivot]);
+    for (std::size_t r = 0; r < n; ++r) {
+      const Rational factor = rows[r][col] / rows[col][col];
+      for (std::size_t c = col; c <= n && r != col; ++c)
+        rows[r][c] -= factor * rows[col][c];
+    }
+  }
+  std::vector<Rational> x;
+  for (std::size_t r = 0; r < n; ++r)
+    x.push_back(rows[r][n] / rows[r][r]);
+  return x;
+}
+
+TEST(CramerTest, AgreesWithEliminationOnRandomDecimalSystems) {
+  std::mt19937 random(20240521);
+  const auto pick = [&](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
+  // Integers and 1 to 3 decimals, now and then a zero.
+  const auto decimal = [&](int most) {
+    const int powers[] = {1, 10, 100, 1000};
+    Rational q(pick(0, 9) == 0 ? 0 : pick(-9999, 9999), powers[pick(0, most)]);
+    q.canonicalize();
+    return q;
+  };
+  int singular = 0;
+  for (int round = 0; round < 3000; ++round) {
+    const int n = 2 + round % 2;
+    std::vector<std::vector<Rational>> rows(n);
+    for (auto& row : rows) {
+      for (int c = 0; c <= n; ++c)
+        row.push_back(decimal(3));
+    }
+    // Every third system has its last equation's coefficients (and sometimes its right-hand
+    // side) another's times a decimal: no single solution.
+    if (round % 3 == 0) {
+      const Rational factor = decimal(2);
+      for (int c = pick(0, 1) ? n : n - 1; c >= 0; --c)
+        rows[n - 1][c] = rows[0][c] * factor;
+    }
+    std::vector<std::string> fields;
+    for (int c = 0; c <= n; ++c) {
+      for (int r = 0; r < n; ++r)
+        fields.push_back(FormatGeneral15(rows[r][c]));  // every digit: at most 8 of them
+    }
+    const std::vector<Rational> x = Eliminate(rows);
+    std::string expected =
+        x.empty() ? "нет" : "x=" + FormatFixed(x[0], 4, 2) + " y=" + FormatFixed(x[1], 4, 2);
+    if (n == 3 && !x.empty()) expected += " z=" + FormatFixed(x[2], 4, 2);
+    singular += x.empty();
+    ASSERT_EQ(Solve(fields), expected) << ::testing::PrintToString(fields);
+  }
+  EXPECT_GE(singular, 900);
 }
 
 TEST(CramerReportTest, BytesForEachLayout) {

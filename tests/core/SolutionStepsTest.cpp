@@ -8,6 +8,7 @@
 
 #include "equations/CramerSteps.h"
 #include "equations/QuadraticSteps.h"
+#include "exact/Exact.h"
 #include "geometry/Circle.h"
 #include "geometry/CircleSteps.h"
 #include "geometry/TriangleSteps.h"
@@ -24,7 +25,10 @@ Working Quadratic(double a, double b, double c) {
   return QuadraticSteps(a, b, c, SolveQuadratic(a, b, c));
 }
 
-Working Cramer(const std::vector<double>& v) {
+Working Cramer(const std::vector<std::string>& texts) {
+  std::vector<Rational> v;
+  for (const std::string& text : texts)
+    v.push_back(ParseExact(text));
   return CramerSteps(v, v.size() == 6 ? SolveCramer2(v[0], v[1], v[2], v[3], v[4], v[5])
                                       : SolveCramer3(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7],
                                                      v[8], v[9], v[10], v[11]));
@@ -75,7 +79,7 @@ TEST(SolutionStepsTest, QuadraticCases) {
 }
 
 TEST(SolutionStepsTest, CramerWorkedExample) {
-  EXPECT_EQ(PlainText(Cramer({1, 1, 1, -1, 3, 1})),
+  EXPECT_EQ(PlainText(Cramer({"1", "1", "1", "-1", "3", "1"})),
             "Система линейных уравнений\n  1x + 1y = 3\n  1x − 1y = 1\n"
             "\nГлавный определитель\n  Δ = |1 1; 1 -1| = -2\n"
             "Δ ≠ 0, поэтому система имеет единственное решение.\n"
@@ -90,13 +94,22 @@ TEST(SolutionStepsTest, CramerCases) {
       "Δ = 0, поэтому система не имеет единственного решения: она либо несовместна, либо имеет "
       "бесконечно много решений.";
   const struct {
-    std::vector<double> values;
+    std::vector<std::string> values;
     std::vector<std::string> lines;
   } cases[] = {
-      {{1, 2, 2, 4, 3, 6}, {"  2x + 4y = 6", "  Δ = |1 2; 2 4| = 0", noSingle}},
-      {{1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3}, {"  Δ = |1 4 7; 2 5 8; 3 6 9| = 0", noSingle}},
-      {{2, 1, 3, 3, -1, 1, -1, 2, 1, 1, 9, 8},
+      {{"1", "2", "2", "4", "3", "6"}, {"  2x + 4y = 6", "  Δ = |1 2; 2 4| = 0", noSingle}},
+      {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "1", "2", "3"},
+       {"  Δ = |1 4 7; 2 5 8; 3 6 9| = 0", noSingle}},
+      {{"2", "1", "3", "3", "-1", "1", "-1", "2", "1", "1", "9", "8"},
        {"  2x + 3y − 1z = 1", "  Δz = |2 3 1; 1 -1 9; 3 1 8| = 27", "  z = Δz/Δ = 27/5 = 5,40"}},
+      // The determinants are exact: a decimal system is singular when it is, and "=" stands
+      // where the text is the value (0,1·3 is 0,3).
+      {{"1", "3", "0,1", "0,3", "1", "2"}, {"  Δ = |1 0,1; 3 0,3| = 0", noSingle}},
+      {{"0,1", "0", "0", "3", "1", "1"},
+       {"  Δ = |0,1 0; 0 3| = 0,3", "  x = Δx/Δ = 3/0,3 = 10,00", "  y = Δy/Δ = 0,1/0,3 ≈ 0,33"}},
+      {{"1E-200", "0", "0", "1E-200", "4,425E-200", "1E-200"},
+       {"  Δ = |1E-200 0; 0 1E-200| = 1E-400", "  x = Δx/Δ = (4,425E-400)/(1E-400) ≈ 4,43",
+        "  y = Δy/Δ = (1E-400)/(1E-400) = 1,00"}},
   };
   for (const auto& c : cases)
     ExpectLines(Cramer(c.values), c.lines);
