@@ -223,7 +223,7 @@ void BM_CoreCramer3(benchmark::State& state) {
 BENCHMARK(BM_CoreCramer3)->Unit(benchmark::kMicrosecond);
 
 void BM_CoreCramer3WithSteps(benchmark::State& state) {
-  const std::vector<double> values{2, 1, 3, 3, -1, 1, -1, 2, 1, 1, 9, 8};
+  const std::vector<kalkora::Rational> values{2, 1, 3, 3, -1, 1, -1, 2, 1, 1, 9, 8};
   for (auto _ : state) {
     const kalkora::CramerSolution s = kalkora::SolveCramer3(2, 1, 3, 3, -1, 1, -1, 2, 1, 1, 9, 8);
     benchmark::DoNotOptimize(kalkora::CramerSteps(values, s));
