@@ -1,20 +1,35 @@
 #include "equations/Quadratic.h"
 
-#include "common/Float.h"
+#include "common/Errors.h"
 
 namespace kalkora {
 
-QuadraticSolution SolveQuadratic(double a, double b, double c) {
+namespace {
+
+// x written as a rational when it is one: its digits are then found without square roots.
+Surd Plain(const Surd& x) {
+  return x.IsRational() ? Surd(x.ToRational()) : x;
+}
+
+}  // namespace
+
+QuadraticSolution SolveQuadratic(const Rational& a, const Rational& b, const Rational& c) {
   QuadraticSolution solution;
-  const Extended ea = a;
-  const Extended eb = b;
-  solution.D = ToDouble(Sub(Mul(eb, eb), Mul(Mul(4, ea), c)));
-  if (solution.D < 0) return solution;
+  solution.D = b * b - 4 * a * c;
+  if (sgn(solution.D) < 0) return solution;
+  if (sgn(a) == 0) {
+    // √D - b is 0 exactly when b >= 0 (then √D = b).
+    throw FloatError(sgn(b) >= 0 ? kInvalidOperationMessage : kDivisionByZeroMessage);
+  }
   solution.HasRoots = true;
-  const Extended root = Sqrt(solution.D);
-  const Extended twiceA = Mul(2, ea);
-  solution.x1 = ToDouble(Div(Sub(root, eb), twiceA));
-  solution.x2 = ToDouble(Div(Sub(-eb, root), twiceA));
+  // The same roots from x² + ux + v = 0, u = b/a and v = c/a: numbers of the size of the ratios
+  // of the coefficients, however large or small the coefficients themselves. √D/(2a) is
+  // sign(a)·√(u² - 4v)/2.
+  const Rational u = b / a;
+  const Rational reduced = u * u - 4 * (c / a);
+  const Rational half(sgn(a), 2);
+  solution.x1 = Plain(Surd(-u / 2, half, reduced));
+  solution.x2 = Plain(Surd(-u / 2, -half, reduced));
   return solution;
 }
 

@@ -1,19 +1,21 @@
-// The real roots of a·x² + b·x + c = 0.
+// The real roots of a·x² + b·x + c = 0, exactly.
 #pragma once
+
+#include "exact/Exact.h"
 
 namespace kalkora {
 
 struct QuadraticSolution {
-  double D = 0;
+  Rational D;
   bool HasRoots = false;
   // Written only when HasRoots: x1 takes +√D, whatever the sign of a.
-  double x1 = 0;
-  double x2 = 0;
+  Surd x1;
+  Surd x2;
 };
 
-// D = (b·b) - ((4·a)·c) in 80-bit arithmetic, rounded to a double; for D >= 0 the roots
-// (√D - b) / (2·a) and (-b - √D) / (2·a), each computed in 80 bits and rounded to a double. A
-// float fault (an a that is 0, a result beyond the double range) throws FloatError.
-QuadraticSolution SolveQuadratic(double a, double b, double c);
+// D = b² - 4ac and, for D >= 0, the roots (√D - b) / (2a) and (-b - √D) / (2a), all exact. An a
+// of 0 throws FloatError as the division would: 0/0 is an invalid operation, anything else over 0
+// a division by zero.
+QuadraticSolution SolveQuadratic(const Rational& a, const Rational& b, const Rational& c);
 
 }  // namespace kalkora

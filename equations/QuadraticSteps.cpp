@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "numtext/NumText.h"
+#include "exact/Exact.h"
 #include "steps/SchoolNotation.h"
 
 namespace kalkora {
@@ -10,13 +10,14 @@ namespace kalkora {
 namespace {
 
 // The page's text of D and of the roots.
-std::string Shown(double value) {
+std::string Shown(const Surd& value) {
   return FormatFixed(value, 6, 2);
 }
 
 }  // namespace
 
-Working QuadraticSteps(double a, double b, double c, const QuadraticSolution& solution) {
+Working QuadraticSteps(const Rational& a, const Rational& b, const Rational& c,
+                       const QuadraticSolution& solution) {
   const std::string A = FormatGeneral15(a);
   const std::string B = FormatGeneral15(b);
   const std::string C = FormatGeneral15(c);
@@ -27,8 +28,8 @@ Working QuadraticSteps(double a, double b, double c, const QuadraticSolution& so
   Working working = SolvedWorking("Квадратное уравнение");
   SchoolSum equation;
   equation.Term(A, Formula() << x << Sup("2"));
-  if (b != 0) equation.Term(B, Formula() << x);
-  if (c != 0) equation.Term(C);
+  if (sgn(b) != 0) equation.Term(B, Formula() << x);
+  if (sgn(c) != 0) equation.Term(C);
   working.Math(equation.Written() << " = 0");
 
   working.Heading("Дискриминант");
@@ -39,7 +40,7 @@ Working QuadraticSteps(double a, double b, double c, const QuadraticSolution& so
     working.Prose(Formula() << d << " < 0, поэтому уравнение не имеет действительных корней.");
     return working;
   }
-  if (solution.D > 0) {
+  if (sgn(solution.D) > 0) {
     working.Prose(Formula() << d << " > 0, поэтому уравнение имеет два различных корня.");
   } else {
     working.Prose(Formula() << d << " = 0, поэтому уравнение имеет один корень: "
@@ -51,14 +52,14 @@ Working QuadraticSteps(double a, double b, double c, const QuadraticSolution& so
                          << Frac(Formula() << "−" << Var("b") << " ± " << Sqrt(d),
                                  Formula() << "2" << Var("a")));
   // −b is left out when b is 0, as a pupil would.
-  const std::string minusB = b != 0 ? "−" + Operand(B) : std::string();
+  const std::string minusB = sgn(b) != 0 ? "−" + Operand(B) : std::string();
   const Formula twiceA = "2·" + Operand(A);
   // The sign before √D on its own (when −b is left out) and after −b.
   const struct {
     const char* index;
     const char* alone;
     const char* after;
-    double root;
+    const Surd& root;
   } roots[] = {{"1", "", " + ", solution.x1}, {"2", "−", " − ", solution.x2}};
   for (const auto& root : roots) {
     const std::string shown = Shown(root.root);

@@ -8,6 +8,7 @@ namespace kalkora {
 
 // How SolveQuadratic(a, b, c) reached `solution`, with D and the roots written as the page
 // writes them (FormatFixed with precision 6 and two decimals).
-Working QuadraticSteps(double a, double b, double c, const QuadraticSolution& solution);
+Working QuadraticSteps(const Rational& a, const Rational& b, const Rational& c,
+                       const QuadraticSolution& solution);
 
 }  // namespace kalkora

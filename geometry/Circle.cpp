@@ -2,12 +2,20 @@
 
 namespace kalkora {
 
-double CircleLength(Extended r) {
-  return ToDouble(Mul(r, 6.28L));
+namespace {
+
+// 6,28 and 3,14 as the decimals they are.
+const Rational kTwoPi(157, 25);
+const Rational kPi(157, 50);
+
+}  // namespace
+
+Rational CircleLength(const Rational& r) {
+  return r * kTwoPi;
 }
 
-double DiscArea(Extended r) {
-  return ToDouble(Mul(Mul(r, r), 3.14L));
+Rational DiscArea(const Rational& r) {
+  return r * r * kPi;
 }
 
 }  // namespace kalkora

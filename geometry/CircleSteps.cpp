@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "numtext/NumText.h"
+#include "exact/Exact.h"
 #include "steps/SchoolNotation.h"
 
 namespace kalkora {
@@ -10,14 +10,14 @@ namespace kalkora {
 namespace {
 
 // "= text" or "≈ text", the text as the page writes the result.
-Formula Result(double value) {
+Formula Result(const Rational& value) {
   const std::string text = FormatFixed(value, 4, 2);
   return Formula() << EqualsShown(value, text) << text;
 }
 
 }  // namespace
 
-Working CircleLengthSteps(Extended r, double length) {
+Working CircleLengthSteps(const Rational& r, const Rational& length) {
   const FormulaNode c = Var("C");
   const FormulaNode rVar = Var("r");
   Working working = SolvedWorking("Длина окружности");
@@ -26,7 +26,7 @@ Working CircleLengthSteps(Extended r, double length) {
   return working;
 }
 
-Working DiscAreaSteps(Extended r, double area) {
+Working DiscAreaSteps(const Rational& r, const Rational& area) {
   const FormulaNode s = Var("S");
   const FormulaNode rVar = Var("r");
   Working working = SolvedWorking("Площадь круга");

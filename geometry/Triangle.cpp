@@ -1,56 +1,113 @@
 #include "geometry/Triangle.h"
 
+#include "common/Errors.h"
+
 namespace kalkora {
 
-bool TriangleExists(Extended AB, Extended BC, Extended AC) {
-  return !(AB > Add(BC, AC) || BC > Add(AB, AC) || AC > Add(AB, BC));
+namespace {
+
+// Every formula is homogeneous in the sides, so it is evaluated on the sides' ratios to the
+// shortest side that is not 0, numbers of the size of those ratios, and that side carries the
+// size back: side = unit·ratio.
+struct Ratios {
+  std::array<Rational, 3> side;  // X, Y, Z in the order the formula takes them
+  Rational unit = 1;
+};
+
+Ratios Relative(const Rational& X, const Rational& Y, const Rational& Z) {
+  const Rational* unit = nullptr;
+  for (const Rational* side : {&X, &Y, &Z}) {
+    if (sgn(*side) > 0 && (unit == nullptr || *side < *unit)) unit = side;
+  }
+  if (unit == nullptr) return {{X, Y, Z}, 1};
+  return {{X / *unit, Y / *unit, Z / *unit}, *unit};
 }
 
-double HalfPerimeter(double AB, double BC, double AC) {
-  return ToDouble(Div(Add(Add(AB, BC), AC), 2));
+// factor·√radicand / divisor, failing as the page's division fails: 0/0 is invalid, x/0 divides
+// by 0.
+Surd RootOver(const Rational& factor, const Rational& radicand, const Rational& divisor) {
+  if (sgn(divisor) == 0) {
+    const bool zero = sgn(factor) == 0 || sgn(radicand) == 0;
+    throw FloatError(zero ? kInvalidOperationMessage : kDivisionByZeroMessage);
+  }
+  const Surd root(0, factor / divisor, radicand);
+  // A rational value is written as one: its digits are then found without square roots.
+  return root.IsRational() ? Surd(root.ToRational()) : root;
 }
 
-double TriangleArea(double AB, double BC, double AC) {
-  const Extended es = HalfPerimeter(AB, BC, AC);
-  return ToDouble(Sqrt(Mul(Mul(Mul(Sub(es, AB), es), Sub(es, BC)), Sub(es, AC))));
+// s·(s - X)·(s - Y)·(s - Z), s the half-perimeter: the square of the area.
+Rational Heron(const std::array<Rational, 3>& side) {
+  const Rational s = (side[0] + side[1] + side[2]) / 2;
+  return s * (s - side[0]) * (s - side[1]) * (s - side[2]);
 }
 
-double TrianglePerimeter(double AB, double BC, double AC) {
-  return ToDouble(Add(Add(AB, BC), AC));
+Surd Area(const Ratios& t) {
+  return RootOver(t.unit * t.unit, Heron(t.side), 1);
 }
 
-double TriangleMedian(double X, double Y, double Z) {
-  const Extended ex = X;
-  const Extended ey = Y;
-  const Extended ez = Z;
-  const Extended twiceSquares = Mul(2, Add(Mul(ey, ey), Mul(ez, ez)));
-  return ToDouble(Mul(0.5L, Sqrt(Sub(twiceSquares, Mul(ex, ex)))));
+Surd Median(const Ratios& t) {
+  const auto& [X, Y, Z] = t.side;
+  return RootOver(t.unit, 2 * (Y * Y + Z * Z) - X * X, 2);
 }
 
-double TriangleBisector(double X, double Y, double Z, Extended sum) {
-  const Extended ey = Y;
-  const Extended pair = Add(ey, Z);
-  const Extended product = Mul(Mul(Mul(ey, Z), sum), Sub(pair, X));
-  return ToDouble(Div(Sqrt(product), pair));
+Surd Bisector(const Ratios& t) {
+  const auto& [X, Y, Z] = t.side;
+  const Rational pair = Y + Z;
+  return RootOver(t.unit, Y * Z * (X + Y + Z) * (pair - X), pair);
 }
 
-double TriangleHeight(double S, double X) {
-  return ToDouble(Div(Mul(2, static_cast<Extended>(S)), X));
+Surd Height(const Ratios& t) {
+  return RootOver(2 * t.unit, Heron(t.side), t.side[0]);
 }
 
-TriangleSolution SolveTriangle(Extended sideAB, Extended sideBC, Extended sideAC) {
-  const double AB = ToDouble(sideAB);
-  const double BC = ToDouble(sideBC);
-  const double AC = ToDouble(sideAC);
-  TriangleSolution t;
-  t.S = TriangleArea(AB, BC, AC);
-  t.P = TrianglePerimeter(AB, BC, AC);
-  t.medians = {TriangleMedian(AB, BC, AC), TriangleMedian(BC, AB, AC), TriangleMedian(AC, AB, BC)};
-  const Extended sum = Add(Add(AB, BC), AC);
-  t.bisectors = {TriangleBisector(AB, BC, AC, sum), TriangleBisector(BC, AB, AC, sum),
-                 TriangleBisector(AC, AB, BC, sum)};
-  t.heights = {TriangleHeight(t.S, AB), TriangleHeight(t.S, BC), TriangleHeight(t.S, AC)};
-  return t;
+// The same sides, X first.
+Ratios Reordered(const Ratios& t, std::size_t x) {
+  const std::size_t y = x == 0 ? 1 : 0, z = x == 2 ? 1 : 2;
+  return {{t.side[x], t.side[y], t.side[z]}, t.unit};
+}
+
+}  // namespace
+
+bool TriangleExists(const Rational& AB, const Rational& BC, const Rational& AC) {
+  return !(AB > BC + AC || BC > AB + AC || AC > AB + BC);
+}
+
+Rational HalfPerimeter(const Rational& AB, const Rational& BC, const Rational& AC) {
+  return (AB + BC + AC) / 2;
+}
+
+Surd TriangleArea(const Rational& AB, const Rational& BC, const Rational& AC) {
+  return Area(Relative(AB, BC, AC));
+}
+
+Rational TrianglePerimeter(const Rational& AB, const Rational& BC, const Rational& AC) {
+  return AB + BC + AC;
+}
+
+Surd TriangleMedian(const Rational& X, const Rational& Y, const Rational& Z) {
+  return Median(Relative(X, Y, Z));
+}
+
+Surd TriangleBisector(const Rational& X, const Rational& Y, const Rational& Z) {
+  return Bisector(Relative(X, Y, Z));
+}
+
+Surd TriangleHeight(const Rational& X, const Rational& Y, const Rational& Z) {
+  return Height(Relative(X, Y, Z));
+}
+
+TriangleSolution SolveTriangle(const Rational& AB, const Rational& BC, const Rational& AC) {
+  const Ratios t = Relative(AB, BC, AC);
+  TriangleSolution solution;
+  solution.S = Area(t);
+  solution.P = TrianglePerimeter(AB, BC, AC);
+  for (std::size_t i = 0; i < 3; ++i)
+    solution.medians[i] = Median(Reordered(t, i));
+  for (std::size_t i = 0; i < 3; ++i)
+    solution.bisectors[i] = Bisector(Reordered(t, i));
+  for (std::size_t i = 0; i < 3; ++i)
+    solution.heights[i] = Height(Reordered(t, i));
+  return solution;
 }
 
 }  // namespace kalkora

@@ -1,43 +1,42 @@
-// A triangle from its three sides: area, perimeter, heights, medians and bisectors, each
-// computed in 80-bit arithmetic in a fixed order and rounded to a double.
+// A triangle from its three sides: area, perimeter, heights, medians and bisectors, each exact.
+// The segments and the area are square roots of rationals, q·√r; the perimeter is rational.
 #pragma once
 
 #include <array>
 
-#include "common/Float.h"
+#include "exact/Exact.h"
 
 namespace kalkora {
 
-// False when one side is longer than the other two together (in 80 bits). A degenerate
-// triangle, a zero side included, passes; a negative side never does.
-bool TriangleExists(Extended AB, Extended BC, Extended AC);
+// False when one side is longer than the other two together. A degenerate triangle, a zero side
+// included, passes; a negative side never does.
+bool TriangleExists(const Rational& AB, const Rational& BC, const Rational& AC);
 
-// Heron's formula: s = ((AB + BC) + AC) / 2 rounded to a double, then
-// √((((s - AB)·s)·(s - BC))·(s - AC)).
-double TriangleArea(double AB, double BC, double AC);
-// The half-perimeter Heron's formula takes: (AB + BC + AC) / 2 in 80 bits, rounded to a double.
-double HalfPerimeter(double AB, double BC, double AC);
-// (AB + BC) + AC.
-double TrianglePerimeter(double AB, double BC, double AC);
+// Heron's formula: √(s·(s - AB)·(s - BC)·(s - AC)) with s the half-perimeter.
+Surd TriangleArea(const Rational& AB, const Rational& BC, const Rational& AC);
+// (AB + BC + AC) / 2, the s of Heron's formula.
+Rational HalfPerimeter(const Rational& AB, const Rational& BC, const Rational& AC);
+// AB + BC + AC.
+Rational TrianglePerimeter(const Rational& AB, const Rational& BC, const Rational& AC);
 // The median to side X, Y and Z the other two: ½·√(2·(Y² + Z²) - X²).
-double TriangleMedian(double X, double Y, double Z);
-// The bisector to side X from the vertex where Y and Z meet:
-// √(((Y·Z)·sum)·((Y + Z) - X)) / (Y + Z), where sum is the 80-bit (AB + BC) + AC.
-double TriangleBisector(double X, double Y, double Z, Extended sum);
-// The height to side X of a triangle of area S: (2·S) / X.
-double TriangleHeight(double S, double X);
+Surd TriangleMedian(const Rational& X, const Rational& Y, const Rational& Z);
+// The bisector to side X from the vertex where Y and Z meet: √(Y·Z·P·(Y + Z - X)) / (Y + Z), P
+// the perimeter.
+Surd TriangleBisector(const Rational& X, const Rational& Y, const Rational& Z);
+// The height to side X, Y and Z the other two: 2S / X, S the area.
+Surd TriangleHeight(const Rational& X, const Rational& Y, const Rational& Z);
 
 // The eleven values of the page, each group in the order of the sides AB, BC, AC.
 struct TriangleSolution {
-  double S = 0;
-  double P = 0;
-  std::array<double, 3> heights{};
-  std::array<double, 3> medians{};
-  std::array<double, 3> bisectors{};
+  Surd S;
+  Rational P;
+  std::array<Surd, 3> heights{};
+  std::array<Surd, 3> medians{};
+  std::array<Surd, 3> bisectors{};
 };
 
-// Computes, in this order, S, P, the medians, the bisectors and the heights from the sides
-// rounded to doubles. The first float fault throws FloatError (a zero side makes a height 0/0).
-TriangleSolution SolveTriangle(Extended AB, Extended BC, Extended AC);
+// Computes, in this order, S, P, the medians, the bisectors and the heights. A division of 0 by 0
+// (a height to a zero side, a bisector of three zero sides) throws FloatError "invalid operation".
+TriangleSolution SolveTriangle(const Rational& AB, const Rational& BC, const Rational& AC);
 
 }  // namespace kalkora

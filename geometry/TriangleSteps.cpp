@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "numtext/NumText.h"
+#include "exact/Exact.h"
 #include "steps/SchoolNotation.h"
 
 namespace kalkora {
@@ -11,7 +11,7 @@ namespace kalkora {
 namespace {
 
 // A result of the page: "= text" or "≈ text".
-Formula Result(double value) {
+Formula Result(const Surd& value) {
   const std::string text = FormatFixed(value, 4, 2);
   return Formula() << EqualsShown(value, text) << text;
 }
@@ -22,9 +22,10 @@ Formula Squared(const std::string& operand) {
 
 }  // namespace
 
-Working TriangleSteps(Extended AB, Extended BC, Extended AC, const TriangleSolution& solution) {
+Working TriangleSteps(const Rational& AB, const Rational& BC, const Rational& AC,
+                      const TriangleSolution& solution) {
   const std::array<const char*, 3> side = {"AB", "BC", "AC"};
-  const std::array<Extended, 3> read = {AB, BC, AC};
+  const std::array<Rational, 3> read = {AB, BC, AC};
   std::array<std::string, 3> n;
   for (std::size_t i = 0; i < 3; ++i)
     n[i] = FormatGeneral15(read[i]);
@@ -36,12 +37,12 @@ Working TriangleSteps(Extended AB, Extended BC, Extended AC, const TriangleSolut
   working.Math(Formula() << "AB = " << n[0] << ", BC = " << n[1] << ", AC = " << n[2]);
 
   working.Heading("Проверка сторон");
-  // The page's test: no side longer than the other two together, in the sides as read.
+  // The page's test: no side longer than the other two together.
   bool degenerate = false;
   std::array<Formula, 3> comparisons;
   for (std::size_t i = 0; i < 3; ++i) {
     const auto [y, z] = others[i];
-    const bool equal = read[i] == Add(read[y], read[z]);
+    const bool equal = read[i] == read[y] + read[z];
     degenerate = degenerate || equal;
     comparisons[i] = n[i] + (equal ? " = " : " < ") + n[y] + " + " + n[z];
   }
@@ -54,9 +55,7 @@ Working TriangleSteps(Extended AB, Extended BC, Extended AC, const TriangleSolut
     working.Prose("Одна сторона равна сумме двух других: треугольник вырожденный.");
   }
 
-  // Heron's formula takes the sides and the half-perimeter as doubles, as TriangleArea does.
-  const std::array<double, 3> sides = {ToDouble(AB), ToDouble(BC), ToDouble(AC)};
-  const double p = HalfPerimeter(sides[0], sides[1], sides[2]);
+  const Rational p = HalfPerimeter(AB, BC, AC);
   const std::string pText = FormatGeneral15(p);
   const FormulaNode pVar = Var("p");
   working.Heading("Площадь по формуле Герона");

@@ -2,7 +2,6 @@
 // Heron's formula, the perimeter and each height, median and bisector.
 #pragma once
 
-#include "common/Float.h"
 #include "geometry/Triangle.h"
 #include "steps/Working.h"
 
@@ -10,6 +9,7 @@ namespace kalkora {
 
 // How SolveTriangle(AB, BC, AC) reached `solution` for sides that passed TriangleExists; every
 // result written as the page writes it (FormatFixed, precision 4).
-Working TriangleSteps(Extended AB, Extended BC, Extended AC, const TriangleSolution& solution);
+Working TriangleSteps(const Rational& AB, const Rational& BC, const Rational& AC,
+                      const TriangleSolution& solution);
 
 }  // namespace kalkora

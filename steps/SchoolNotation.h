@@ -7,12 +7,15 @@
 #include <vector>
 
 #include "common/Float.h"
+#include "exact/Exact.h"
 #include "steps/Working.h"
 
 namespace kalkora {
 
 // " = " when `shown` reads back as `value` (both as doubles), " ≈ " when the text is rounded.
 std::string EqualsShown(Extended value, const std::string& shown);
+// " = " when `shown`, a text of FormatFixed or FormatGeneral15, is exactly `value`, else " ≈ ".
+std::string EqualsShown(const Surd& value, const std::string& shown);
 
 // A sum as a pupil writes it: 3x² − 4x + 1. After the first term a negative number's own minus
 // becomes the operation; the caller leaves out the terms it does not want (zeros, say). A sum of

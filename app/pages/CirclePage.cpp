@@ -5,7 +5,6 @@
 #include "app/widgets/CopyMenu.h"
 #include "geometry/Circle.h"
 #include "geometry/CircleSteps.h"
-#include "numtext/NumText.h"
 
 namespace kalkora {
 
@@ -13,6 +12,10 @@ namespace {
 
 // A radius can only be pasted negative: the field's keys have no minus.
 const QString kNegativeRadius = QStringLiteral("Радиус не может быть отрицательным");
+
+QString Shown(const Rational& value) {
+  return QString::fromStdString(FormatFixed(value, 4, 2));
+}
 
 }  // namespace
 
@@ -46,26 +49,26 @@ CirclePage::CirclePage(Platform& platform, QWidget* parent) : Page(platform, par
 }
 
 void CirclePage::CevreninUzunlugunuTapClick() {
-  const Extended r = ParseFloat(FieldText(ui.Edit25));
-  if (r < 0) {
+  const Rational r = ParseExact(FieldText(ui.Edit25));
+  if (sgn(r) < 0) {
     ShowMessage(kNegativeRadius);
     return;
   }
-  const double length = CircleLength(r);
+  const Rational length = CircleLength(r);
   Working working = CircleLengthSteps(r, length);
-  SetCaption(ui.Label22, QStringLiteral("C=") + Fixed(length, 4));
+  SetCaption(ui.Label22, QStringLiteral("C=") + Shown(length));
   ShowWorking(std::move(working));
 }
 
 void CirclePage::DaireninSahesiniTapClick() {
-  const Extended r = ParseFloat(FieldText(ui.Edit26));
-  if (r < 0) {
+  const Rational r = ParseExact(FieldText(ui.Edit26));
+  if (sgn(r) < 0) {
     ShowMessage(kNegativeRadius);
     return;
   }
-  const double area = DiscArea(r);
+  const Rational area = DiscArea(r);
   Working working = DiscAreaSteps(r, area);
-  SetCaption(ui.Label23, QStringLiteral("S=") + Fixed(area, 4));
+  SetCaption(ui.Label23, QStringLiteral("S=") + Shown(area));
   ShowWorking(std::move(working));
 }
 

@@ -3,10 +3,9 @@
 #include "app/Fonts.h"
 #include "app/pages/PageStyle.h"
 #include "app/widgets/CopyMenu.h"
-#include "common/Float.h"
 #include "equations/Quadratic.h"
 #include "equations/QuadraticSteps.h"
-#include "numtext/NumText.h"
+#include "exact/Exact.h"
 
 namespace kalkora {
 
@@ -41,28 +40,32 @@ void QuadraticPage::Start() {
 }
 
 void QuadraticPage::TenliyinkoklerinitapClick() {
-  if (ParseFloat(FieldText(ui.a)) == 0) {
+  // Each coefficient is the decimal typed: a is 0 only when it writes 0.
+  if (sgn(ParseExact(FieldText(ui.a))) == 0) {
     ShowMessage(QStringLiteral("если a=0, то эта не квадратное уранение"));
     return;
   }
-  const double a = ToDouble(ParseFloat(FieldText(ui.a)));
-  const double b = ToDouble(ParseFloat(FieldText(ui.b)));
-  const double c = ToDouble(ParseFloat(FieldText(ui.c)));
+  const Rational a = ParseExact(FieldText(ui.a));
+  const Rational b = ParseExact(FieldText(ui.b));
+  const Rational c = ParseExact(FieldText(ui.c));
   // Everything is computed before anything is written: a fault leaves the page as it was.
   const QuadraticSolution solution = SolveQuadratic(a, b, c);
   Working working = QuadraticSteps(a, b, c, solution);
+  const auto shown = [](const Surd& value) {
+    return QString::fromStdString(FormatFixed(value, 6, 2));
+  };
   if (solution.HasRoots) {
     ui.TntLabel10->hide();
     ui.x1->show();
     ui.x2->show();
-    SetCaption(ui.x1, QStringLiteral("x1=") + Fixed(solution.x1, 6));
-    SetCaption(ui.x2, QStringLiteral("x2=") + Fixed(solution.x2, 6));
+    SetCaption(ui.x1, QStringLiteral("x1=") + shown(solution.x1));
+    SetCaption(ui.x2, QStringLiteral("x2=") + shown(solution.x2));
   } else {
     ui.x1->hide();
     ui.x2->hide();
     ui.TntLabel10->show();
   }
-  ui.Diskriminant->setText(Fixed(solution.D, 6));
+  ui.Diskriminant->setText(shown(solution.D));
   ShowWorking(std::move(working));
 }
 

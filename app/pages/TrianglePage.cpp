@@ -4,7 +4,6 @@
 #include "app/pages/PageStyle.h"
 #include "geometry/Triangle.h"
 #include "geometry/TriangleSteps.h"
-#include "numtext/NumText.h"
 
 namespace kalkora {
 
@@ -40,9 +39,9 @@ TrianglePage::TrianglePage(Platform& platform, QWidget* parent) : Page(platform,
 }
 
 void TrianglePage::UcbucaginHelliClick() {
-  const Extended AB = ParseFloat(FieldText(ui.Edit22));
-  const Extended BC = ParseFloat(FieldText(ui.Edit23));
-  const Extended AC = ParseFloat(FieldText(ui.Edit24));
+  const Rational AB = ParseExact(FieldText(ui.Edit22));
+  const Rational BC = ParseExact(FieldText(ui.Edit23));
+  const Rational AC = ParseExact(FieldText(ui.Edit24));
   if (!TriangleExists(AB, BC, AC)) {
     ShowMessage(QStringLiteral("Треугольника с такими сторонами не существует!"));
     return;
@@ -50,7 +49,9 @@ void TrianglePage::UcbucaginHelliClick() {
   // All eleven values first: a fault leaves every field as it was.
   const TriangleSolution t = SolveTriangle(AB, BC, AC);
   Working working = TriangleSteps(AB, BC, AC, t);
-  const auto put = [](QLineEdit* field, double value) { field->setText(Fixed(value, 4)); };
+  const auto put = [](QLineEdit* field, const Surd& value) {
+    field->setText(QString::fromStdString(FormatFixed(value, 4, 2)));
+  };
   put(ui.Edit32, t.S);
   put(ui.Edit33, t.P);
   const std::array<QLineEdit*, 3> heights = {ui.Edit34, ui.Edit35, ui.Edit36};

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <tuple>
+#include <vector>
 
 #include "app/pages/Page.h"
 #include "app/widgets/Picture.h"
@@ -76,13 +77,13 @@ TEST_F(FiguresPagesTest, ARejectedOrFailedSolveChangesNothing) {
   const QStringList solved = {Label("x1")->text(), Label("x2")->text(),
                               Field("Diskriminant")->text()};
   EXPECT_EQ(solved, (QStringList{u"x1=0,00"_s, u"x2=-2000,00"_s, u"4E06"_s}));
-  for (const QString& zero : {u"0"_s, u"0,0"_s, u"-0"_s}) {
+  for (const QString& zero : {u"0"_s, u"0,0"_s, u"-0"_s, u"1E-5000"_s}) {
     Enter({{"a", zero}});
     Click("Tenliyinkoklerinitap");
   }
   Enter({{"a", u"1"_s}, {"c", u"1.5"_s}});
   Click("Tenliyinkoklerinitap");
-  EXPECT_EQ(dialogs.messages, QStringList(3, u"если a=0, то эта не квадратное уранение"_s));
+  EXPECT_EQ(dialogs.messages, QStringList(4, u"если a=0, то эта не квадратное уранение"_s));
   EXPECT_EQ(dialogs.errors, QStringList{u"«1.5» — не число: дробную часть отделяют запятой."_s});
   EXPECT_EQ((QStringList{Label("x1")->text(), Label("x2")->text(), Field("Diskriminant")->text()}),
             solved);
@@ -108,6 +109,54 @@ TEST_F(FiguresPagesTest, TriangleSolvesAndKeepsItsResultsWhenRejected) {
   EXPECT_EQ(dialogs.messages, QStringList{u"Треугольника с такими сторонами не существует!"_s});
   EXPECT_EQ(dialogs.errors, QStringList{u"Результат вычисления не определён."_s});
   EXPECT_EQ(results(), solved);
+}
+
+// The decimals typed are the numbers: each page shows its exact answer so rounded.
+TEST_F(FiguresPagesTest, DecimalsAreTheNumbersTyped) {
+  const std::vector<const char*> roots = {"x1", "x2", "Diskriminant"};
+  const struct {
+    PageId page;
+    std::vector<std::pair<const char*, QString>> fields;
+    std::vector<const char*> buttons, results;
+    QString shown;
+  } cases[] = {
+      {PageId::Quadratic,
+       {{"a", u"1"_s}, {"b", u"-0,6"_s}, {"c", u"0,09"_s}},
+       {"Tenliyinkoklerinitap"},
+       roots,
+       u"x1=0,30 x2=0,30 0,00"_s},
+      {PageId::Quadratic,
+       {{"a", u"1E160"_s}, {"b", u"0"_s}, {"c", u"-1E160"_s}},
+       {"Tenliyinkoklerinitap"},
+       roots,
+       u"x1=1,00 x2=-1,00 4E320"_s},
+      {PageId::Triangle,
+       {{"Edit22", u"343,9"_s}, {"Edit23", u"407,1"_s}, {"Edit24", u"63,2"_s}},
+       {"UcbucaginHelli"},
+       {"Edit32", "Edit33", "Edit37", "Edit38", "Edit39"},
+       u"0,00 814,20 235,20 140,40 375,50"_s},
+      {PageId::Circle,
+       {{"Edit25", u"0,375"_s}, {"Edit26", u"5,5"_s}},
+       {"CevreninUzunlugunuTap", "DaireninSahesiniTap"},
+       {"Label22", "Label23"},
+       u"C=2,36 S=94,99"_s},
+  };
+  for (const auto& c : cases) {
+    ShowPage(c.page);
+    for (const auto& [name, text] : c.fields)
+      Field(name)->setText(text);
+    for (const char* button : c.buttons)
+      Click(button);
+    QStringList shown;
+    for (const char* name : c.results) {
+      auto* label = form->findChild<QLabel*>(QString::fromLatin1(name));
+      EXPECT_TRUE(label == nullptr || label->isVisible()) << name;
+      shown << (label != nullptr ? label->text() : Field(name)->text());
+    }
+    EXPECT_EQ(shown.join(u' '), c.shown);
+  }
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+  EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
 TEST_F(FiguresPagesTest, TriangleKeys) {

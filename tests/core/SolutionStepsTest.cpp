@@ -21,7 +21,7 @@ namespace {
 using ::testing::EndsWith;
 using ::testing::HasSubstr;
 
-Working Quadratic(double a, double b, double c) {
+Working Quadratic(const Rational& a, const Rational& b, const Rational& c) {
   return QuadraticSteps(a, b, c, SolveQuadratic(a, b, c));
 }
 
@@ -58,7 +58,7 @@ TEST(SolutionStepsTest, QuadraticWorkedExample) {
 
 TEST(SolutionStepsTest, QuadraticCases) {
   const struct {
-    double a, b, c;
+    Rational a, b, c;
     std::vector<std::string> lines;
   } cases[] = {
       {-1, 3, -2, {"  -1x² + 3x − 2 = 0", "  x₂ = (−3 − √1,00)/(2·(-1)) = 2,00"}},
@@ -68,6 +68,17 @@ TEST(SolutionStepsTest, QuadraticCases) {
        {"D = 0, поэтому уравнение имеет один корень: x₁ = x₂.",
         "  x₂ = (−2 − √0,00)/(2·1) = -1,00"}},
       {3, 1, 0, {"  3x² + 1x = 0", "  x₂ = (−1 − √1,00)/(2·3) ≈ -0,33"}},
+      // (x - 0,3)²: D is exactly 0.
+      {1,
+       ParseExact("-0,6"),
+       ParseExact("0,09"),
+       {"  D = (-0,6)² − 4·1·0,09 = 0,00", "D = 0, поэтому уравнение имеет один корень: x₁ = x₂.",
+        "  x₂ = (−(-0,6) − √0,00)/(2·1) = 0,30"}},
+      // A D beyond the 80-bit range, written exactly.
+      {1,
+       ParseExact("1E2500"),
+       0,
+       {"  D = 1E2500² − 4·1·0 = 1E5000", "  x₂ = (−1E2500 − √1E5000)/(2·1) = -1E2500"}},
       // No real root: the working ends at the sign of D, where the page shows "Нет корня".
       {1,
        0,
@@ -141,10 +152,13 @@ TEST(SolutionStepsTest, TriangleWorkedExample) {
               HasSubstr("Ни одна сторона не больше суммы двух других:\n  1 < 2 + 3\n"
                         "  2 < 1 + 3\n  3 = 1 + 2\nОдна сторона равна сумме двух других: "
                         "треугольник вырожденный.\n"));
+  const Rational AB = ParseExact("343,9"), BC = ParseExact("407,1"), AC = ParseExact("63,2");
+  EXPECT_THAT(PlainText(TriangleSteps(AB, BC, AC, SolveTriangle(AB, BC, AC))),
+              HasSubstr("  407,1 = 343,9 + 63,2\n"));
 }
 
 TEST(SolutionStepsTest, CircleWorkedExamples) {
-  EXPECT_EQ(PlainText(CircleLengthSteps(2.5L, CircleLength(2.5L))),
+  EXPECT_EQ(PlainText(CircleLengthSteps(ParseExact("2,5"), CircleLength(ParseExact("2,5")))),
             "Длина окружности\n  C = 2πr ≈ 6,28·r\n  C ≈ 6,28·2,5 = 15,70\n");
   EXPECT_EQ(PlainText(DiscAreaSteps(100, DiscArea(100))),
             "Площадь круга\n  S = πr² ≈ 3,14·r²\n  S ≈ 3,14·100² = 3,14E04\n");
