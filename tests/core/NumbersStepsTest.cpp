@@ -22,7 +22,7 @@ Working Factors(std::int32_t n) {
   return FactorisationSteps(n, Factorise(std::to_string(n), n));
 }
 Working Terms(ProgressionKind kind, std::int32_t first, std::int32_t step, std::int64_t n) {
-  return ProgressionSteps(Progression(kind, first, step, n), first, step);
+  return ProgressionSteps(Progression(kind, first, step, n));
 }
 std::vector<std::string> FormulaLines(const Working& working) {
   std::vector<std::string> lines;
