@@ -84,6 +84,25 @@ std::int64_t Leap(Extended& s, Extended c, std::int64_t most) {
 
 }  // namespace
 
+std::int64_t AddRepeatedly(Extended& sum, Extended term, std::int64_t times) {
+  std::int64_t done = 0;
+  while (done < times) {
+    const std::int64_t leap = Leap(sum, term, times - done);
+    if (leap > 0) {
+      done += leap;
+      continue;
+    }
+    // Only a few additions a binade are taken one by one: where the sum crosses an edge, a tie
+    // from an odd multiple, a sum far below the term.
+    const Extended next = sum + term;
+    if (std::isinf(next)) break;
+    if (next == sum) return times;  // and so is every later sum
+    sum = next;
+    ++done;
+  }
+  return done;
+}
+
 Progression::Progression(ProgressionKind kind, std::int32_t first, std::int32_t step,
                          std::int64_t n)
     : Progression(kind == ProgressionKind::Arithmetic ? Arithmetic(first, step, n)
@@ -158,35 +177,30 @@ void Progression::MultiplyOut(std::int64_t n) {
     if ((i - 1) % spacing_ == 0) checkpoints_.push_back(term);
   }
   // The sum of the repeating terms goes on the same way, with no multiplications left: a
-  // constant term by leaps over each binade of the sum, until the sum no longer changes.
+  // constant term by leaps over each binade of the sum.
+  if (i < n && period_ == 1) {
+    i += AddRepeatedly(sum, cycle_[0], n - i);
+    return stop(i < n);
+  }
+  // Two alternating terms one by one, until the sum repeats too.
   constexpr Extended kNone = std::numeric_limits<Extended>::quiet_NaN();
   std::int64_t steps = kGeometricSteps;
   Extended last = kNone;  // S(i - 1), S(i - 2)
   Extended lastButOne = kNone;
   while (i < n) {
-    if (period_ == 1) {
-      if (cycle_[0] == 0) break;
-      const std::int64_t leap = Leap(sum, cycle_[0], n - i);
-      if (leap > 0) {
-        i += leap;
-        continue;
-      }
-    }
     if (steps-- == 0) return stop(false);
-    const Extended total = sum + cycle_[(i + 1 - cycleStart_) % period_];
+    const Extended total = sum + cycle_[(i + 1 - cycleStart_) % 2];
     if (std::isinf(total)) return stop(true);
     lastButOne = last;
     last = sum;
     sum = total;
     ++i;
-    // The sum and the next term are as two steps before (one, for a constant term): from here
-    // on the sums repeat too.
-    if (sum == (period_ == 1 ? last : lastButOne)) {
-      if (period_ == 2 && (n - i) % 2 != 0) sum = last;
-      break;
+    // The sum and the next term are as two steps before: from here on they alternate.
+    if (sum == lastButOne) {
+      if ((n - i) % 2 != 0) sum = last;
+      i = n;
     }
   }
-  i = n;
   stop(false);
 }
 

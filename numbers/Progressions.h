@@ -17,8 +17,8 @@ enum class ProgressionKind { Arithmetic, Geometric };
 class Progression {
  public:
   // The most terms a geometric progression is multiplied out to, one by one (half a millisecond),
-  // and the most additions of repeating terms after them. Terms that settle into a cycle (0, a
-  // ratio of 1 or -1) are known beyond it, and so is their sum once it repeats too.
+  // and the most additions of two alternating terms after them. Terms that settle into a cycle
+  // (0, a ratio of 1 or -1) are known beyond it, and so is their sum.
   static constexpr std::int64_t kGeometricSteps = std::int64_t{1} << 18;
 
   // The first n terms (n >= 1) from a whole first term and a whole difference or ratio.
@@ -70,6 +70,11 @@ class Progression {
   int period_ = 1;
   Extended cycle_[2] = {0, 0};
 };
+
+// Adds `term` to `sum` up to `times` times, each addition rounded to 80 bits as when added one by
+// one, in a few steps for each binade the sum passes; stops before an addition that overflows.
+// Returns how many were made.
+std::int64_t AddRepeatedly(Extended& sum, Extended term, std::int64_t times);
 
 // Row i of the terms list: "n=1:   " (three blanks) or "n=i:  " (two), then term i.
 std::string ProgressionRow(const Progression& progression, std::int64_t i);
