@@ -133,6 +133,7 @@ TEST(ProgressionsTest, SignedAndDecimalInputs) {
       {a, "0,5", "2,5E14", 3, {"0,5", "250000000000001", "500000000000001"}, "750000000000002"},
       {a, "0,5", "0,5", 3, {"0,5", "1", "1,5"}, "3"},
       {a, "1E20", "-1E20", 2, {"100000000000000000000", "0"}, "100000000000000000000"},
+      {a, "-999999999999999,5", "1000000000000000", 2, {"-1E15", "0,5"}, "-999999999999999"},
       {g, "1", "0,5", 4, {"1", "0,5", "0,25", "0,125"}, "1,875"},
       {g, "3", "-0,5", 3, {"3", "-1,5", "0,75"}, "2,25"},
       {g, "-2", "-1", 3, {"-2", "2", "-2"}, "-2"},
@@ -294,6 +295,27 @@ TEST(ProgressionsTest, AgreesWithReferences) {
               n == 1 ? "a(1)=" + first : "a(" + caption + ")=" + Thousandths(term));
     ASSERT_EQ(SumCaption(progression, caption),
               "Сумма " + caption + " членов;\rS=" + Thousandths(sum));
+  }
+  // Exponent forms far apart: values of thousands of digits, written as the exact module writes
+  // them.
+  for (int run = 0; run < 200; ++run) {
+    const auto text = [&random, run] {
+      const int reach = run % 10 == 0 ? 4900 : 300;
+      return std::to_string(static_cast<std::int64_t>(random() % 2'000'000) - 1'000'000) + "E" +
+             std::to_string(static_cast<int>(random() % (2 * reach + 1)) - reach);
+    };
+    const std::string first = text(), step = text();
+    const std::int64_t n = 1 + static_cast<std::int64_t>(random() % kMax);
+    const auto i = 1 + static_cast<std::int64_t>(random() % static_cast<std::uint64_t>(n));
+    SCOPED_TRACE(first + " " + step + " " + std::to_string(n) + " " + std::to_string(i));
+    const Rational a1 = ParseExact(first), d = ParseExact(step);
+    const auto written = [](const Rational& x) {
+      return x.get_den() == 1 ? FormatWhole(x.get_num()) : FormatGeneral15(x);
+    };
+    const auto progression = Progression::Arithmetic(a1, d, n);
+    ASSERT_EQ(progression.TermText(i), written(a1 + Rational(i - 1) * d));
+    Rational sum = a1 * Rational(n) + Rational(n) * Rational(n - 1) / 2 * d;
+    ASSERT_EQ(progression.SumText(), written(sum));
   }
   const char* const ratios[] = {"0,5", "-0,5", "1", "-1", "0", "2", "-3", "1,5", "0,1", "-0,999"};
   const char* const longRatios[] = {"1", "0,5", "-1", "0,99"};
