@@ -13,8 +13,8 @@ namespace {
 
 __extension__ typedef __int128 Int128;
 
-// Every term between two checkpoints is multiplied out when its row is shown: at most a few
-// hundred multiplications, from at most 256 KB of checkpoints.
+// The terms between two checkpoints are multiplied out when their rows are shown. Every 64th term
+// is one, or fewer where that would make more than 16384 of them (256 KB).
 constexpr std::int64_t kMaxCheckpoints = 16384;
 constexpr std::int64_t kMinSpacing = 64;
 

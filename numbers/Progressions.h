@@ -1,5 +1,7 @@
-// Arithmetic and geometric progressions: any one term and the sum of the first n, each found
-// without computing every term before it, so that two billion terms cost no more than a few.
+// Arithmetic and geometric progressions: any one term and the sum of the first n. An arithmetic
+// term is found exactly from its index; geometric terms are multiplied out once, and any one of
+// them again from a checkpoint near it, so that showing two billion terms costs no more than a
+// screenful.
 #pragma once
 
 #include <cstdint>
