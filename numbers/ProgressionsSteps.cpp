@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "numtext/NumText.h"
-
 namespace kalkora {
 
 namespace {
@@ -19,14 +17,14 @@ Formula Term(const char* name, const Formula& index) {
 
 }  // namespace
 
-Working ProgressionSteps(const Progression& progression, std::int32_t first, std::int32_t step) {
+Working ProgressionSteps(const Progression& progression) {
   const bool arithmetic = progression.Kind() == ProgressionKind::Arithmetic;
   const char* const term = arithmetic ? "a" : "b";
   const char* const stepName = arithmetic ? "d" : "q";
   const std::int64_t n = progression.Count();
   const std::string nText = std::to_string(n);
-  const std::string firstText = FormatInteger(first);
-  const std::string stepText = FormatInteger(step);
+  const std::string firstText = progression.FirstText();
+  const std::string stepText = progression.StepText();
   const std::string last = progression.TermText(n);
   const std::string sum = progression.SumText();
   const Formula an = Term(term, Var("n"));
@@ -62,7 +60,7 @@ Working ProgressionSteps(const Progression& progression, std::int32_t first, std
                            << Var("n"));
     working.Math(Formula() << sN << " = " << Frac(firstText + " + " + Operand(last), "2") << "·"
                            << nText << " = " << sum);
-  } else if (step == 1) {
+  } else if (progression.UnitRatio()) {
     working.Prose(Formula("При ") << Var("q") << " = 1 все члены равны " << a1 << ":");
     working.Math(Formula() << sn << " = " << Var("n") << "·" << a1);
     working.Math(Formula() << sN << " = " << nText << "·" << Operand(firstText) << Equals(sum)

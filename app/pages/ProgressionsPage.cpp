@@ -1,12 +1,14 @@
 #include "app/pages/ProgressionsPage.h"
 
 #include <memory>
+#include <utility>
 
 #include "app/Fonts.h"
 #include "app/Texts.h"
 #include "app/pages/PageStyle.h"
 #include "app/widgets/CopyMenu.h"
 #include "common/Float.h"
+#include "exact/Exact.h"
 #include "numbers/ProgressionsSteps.h"
 #include "numtext/NumText.h"
 
@@ -53,8 +55,8 @@ ProgressionsPage::ProgressionsPage(Platform& platform, QWidget* parent) : Page(p
        &ProgressionsPage::HeddlerinSiyahisiniTemizleClick);
   BindSolve(ui.UpDown2, &UpDown::Click, &ProgressionsPage::UpDown2Click, terms);
   BindField(ui.Edit27, {.keys = DigitKeys, .next = ui.Edit28});
-  BindField(ui.Edit28, {.keys = DigitKeys, .next = ui.Edit29});
-  BindField(ui.Edit29, {.keys = DigitKeys, .next = ui.NciHeddveCemleri});
+  BindField(ui.Edit28, {.keys = SignedNumberKeys, .next = ui.Edit29});
+  BindField(ui.Edit29, {.keys = SignedNumberKeys, .next = ui.NciHeddveCemleri});
 }
 
 void ProgressionsPage::ChooseKind(ProgressionKind kind) {
@@ -85,26 +87,43 @@ void ProgressionsPage::NciHeddveCemleriClick() {
     ShowWorking(FailedWorking({}, ui.Silsilesec->text().toStdString()));
     return;
   }
+  const bool arithmetic = ui.TntCheckBox7->isChecked();
   const std::string nText = FieldText(ui.Edit27);
   const std::int32_t n = ParseInteger(nText);
-  const std::int32_t step = ParseInteger(FieldText(ui.Edit28));
+  const std::string stepText = FieldText(ui.Edit28);
   const std::string firstText = FieldText(ui.Edit29);
-  const std::int32_t first = ParseInteger(firstText);
-  if (n <= 0) {
-    ShowMessage(QStringLiteral("Число членов n должно быть натуральным"));
-    return;
+  // Arithmetic terms are exact; geometric ones follow the 80-bit recurrence from the nearest
+  // 80-bit values of the fields.
+  std::shared_ptr<const Progression> progression;
+  if (arithmetic) {
+    Rational step = ParseExact(stepText);
+    Rational first = ParseExact(firstText);
+    if (n <= 0) return RefuseCount();
+    progression = std::make_shared<const Progression>(
+        Progression::Arithmetic(std::move(first), std::move(step), n));
+  } else {
+    const Extended step = ParseFloat(stepText);
+    const Extended first = ParseFloat(firstText);
+    if (n <= 0) return RefuseCount();
+    progression = std::make_shared<const Progression>(Progression::Geometric(first, step, n));
   }
-  const auto kind =
-      ui.TntCheckBox7->isChecked() ? ProgressionKind::Arithmetic : ProgressionKind::Geometric;
-  const auto progression = std::make_shared<const Progression>(kind, first, step, n);
   rows_.Write(progression);
   SetCaption(ui.Label33,
              QString::fromStdString(TermCaption(*progression, progression->Count(), firstText)));
-  // After an overflow the list ends before the term that overflowed; the sum is that of the
-  // rows it holds, and the overflow is still reported.
+  // After an overflow the list ends before the term that overflowed, after a cut at the last
+  // term multiplied out; the sum is that of the rows it holds, and either is still reported.
   SetCaption(ui.Label35, texts::Shown(QString::fromStdString(SumCaption(*progression, nText))));
   if (progression->Overflowed()) ThrowOverflow();
-  ShowWorking(ProgressionSteps(*progression, first, step));
+  if (progression->Cut()) {
+    ShowMessage(QStringLiteral("Показаны члены с 1-го по %1-й: остальные вычислялись бы слишком "
+                               "долго")
+                    .arg(progression->Count()));
+  }
+  ShowWorking(ProgressionSteps(*progression));
+}
+
+void ProgressionsPage::RefuseCount() {
+  ShowMessage(QStringLiteral("Число членов n должно быть натуральным"));
 }
 
 void ProgressionsPage::HeddlerinSiyahisiniTemizleClick() {

@@ -21,6 +21,8 @@ class ProgressionsPage : public Page {
  private:
   // A click on either kind's box: the other is unchecked and the page starts afresh.
   void ChooseKind(ProgressionKind kind);
+  // A count of terms below 1: nothing to list.
+  void RefuseCount();
 
   Ui::ProgressionsPage ui;
   ProgressionListModel rows_;

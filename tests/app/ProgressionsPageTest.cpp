@@ -125,6 +125,33 @@ TEST_F(ProgressionsPageTest, FieldsTakeDigitsAndEnterWalksToTheButton) {
   EXPECT_EQ(Field("Edit28")->text(), u"0");
 }
 
+// d = -2 and q = 0,5 as typed: a sign and a decimal comma are kept and read as the numbers; terms
+// that keep changing end at the most that are multiplied out, and the page says so.
+TEST_F(ProgressionsPageTest, TypedSignsAndDecimalCommasAreTheNumbers) {
+  Click("TntCheckBox7");
+  for (const char* name : {"Edit28", "Edit29"}) {
+    Field(name)->clear();
+    Field(name)->setFocus();
+    Type(Field(name), name == std::string("Edit28") ? u"-2a"_s : u"0,5"_s);
+  }
+  EXPECT_EQ(Field("Edit28")->text(), u"-2");
+  Field("Edit27")->setText(u"3"_s);
+  Click("NciHeddveCemleri");
+  EXPECT_EQ(Rows(0, 3), (QStringList{u"n=1:   0,5"_s, u"n=2:  -1,5"_s, u"n=3:  -3,5"_s}));
+  EXPECT_EQ(Caption("Label35"), u"Сумма 3 членов;\nS=-4,5");
+  Click("TntCheckBox8");
+  Compute(u"2147483647"_s, u"1,0000001"_s, u"1"_s);
+  EXPECT_EQ(dialogs.messages, QStringList{u"Показаны члены с 1-го по 262144-й: остальные "
+                                          u"вычислялись бы слишком долго"_s});
+  EXPECT_EQ(list->model()->rowCount(), 262144);
+  EXPECT_EQ(Caption("Label33"), u"b(262144)=1,02656091556193");
+  EXPECT_EQ(Caption("Label35"), u"Сумма 262144 членов;\nS=265610,182180385");
+  Compute(u"2147483647"_s, u"0,5"_s, u"-1"_s);  // the terms reach 0: known to the end
+  EXPECT_EQ(Caption("Label33"), u"b(2147483647)=0");
+  EXPECT_EQ(Caption("Label35"), u"Сумма 2147483647 членов;\nS=-2");
+  EXPECT_EQ(dialogs.messages.size(), 1);
+}
+
 TEST_F(ProgressionsPageTest, AGeometricOverflowShowsTheSumOfTheRowsBeforeIt) {
   Click("TntCheckBox8");
   Compute(u"10"_s, u"2"_s, u"1"_s);

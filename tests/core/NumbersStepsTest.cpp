@@ -11,6 +11,7 @@
 #include "numbers/CombinatoricsSteps.h"
 #include "numbers/NaturalNumbersSteps.h"
 #include "numbers/ProgressionsSteps.h"
+#include "numtext/NumText.h"
 
 namespace kalkora {
 namespace {
@@ -22,7 +23,14 @@ Working Factors(std::int32_t n) {
   return FactorisationSteps(n, Factorise(std::to_string(n), n));
 }
 Working Terms(ProgressionKind kind, std::int32_t first, std::int32_t step, std::int64_t n) {
-  return ProgressionSteps(Progression(kind, first, step, n), first, step);
+  return ProgressionSteps(Progression(kind, first, step, n));
+}
+// The fields' texts as the page reads them.
+Working Arithmetic(const char* first, const char* difference, std::int64_t n) {
+  return ProgressionSteps(Progression::Arithmetic(ParseExact(first), ParseExact(difference), n));
+}
+Working Geometric(const char* first, const char* ratio, std::int64_t n) {
+  return ProgressionSteps(Progression::Geometric(ParseFloat(first), ParseFloat(ratio), n));
 }
 std::vector<std::string> FormulaLines(const Working& working) {
   std::vector<std::string> lines;
@@ -96,6 +104,16 @@ TEST(NumbersStepsTest, EdgeCasesEndInThePagesNumbers) {
        {"bₙ = b₁·qⁿ⁻¹", "b₇₀ = 1·2⁶⁹ ≈ 5,90295810358706E20", "Sₙ = (b₁(qⁿ − 1))/(q − 1)",
         "S₇₀ = (1·(2⁷⁰ − 1))/(2 − 1) ≈ 1,18059162071741E21"}},
       {Terms(g, 7, 0, 1), {"S₁ = b₁ = 7"}},
+      // Signed and decimal inputs, with the page's own values.
+      {Arithmetic("10", "-2", 6),
+       {"aₙ = a₁ + (n − 1)d", "a₆ = 10 + (6 − 1)·(-2) = 0", "Sₙ = (a₁ + aₙ)/2·n",
+        "S₆ = (10 + 0)/2·6 = 30"}},
+      {Arithmetic("0,1", "0,2", 4),
+       {"aₙ = a₁ + (n − 1)d", "a₄ = 0,1 + (4 − 1)·0,2 = 0,7", "Sₙ = (a₁ + aₙ)/2·n",
+        "S₄ = (0,1 + 0,7)/2·4 = 1,6"}},
+      {Geometric("1", "0,5", 4),
+       {"bₙ = b₁·qⁿ⁻¹", "b₄ = 1·0,5³ = 0,125", "Sₙ = (b₁(qⁿ − 1))/(q − 1)",
+        "S₄ = (1·(0,5⁴ − 1))/(0,5 − 1) = 1,875"}},
       {PermutationSteps(0, Permutations("0").result), {"Pₙ = n!", "P₀ = 0! = 1"}},
       {PermutationSteps(20, Permutations("20").result),
        {"Pₙ = n!", "P₂₀ = 20! = 1·2·3·…·20 ≈ 2,43290200817664E18"}},
