@@ -139,10 +139,56 @@ long long DecimalExponent(const Surd& x, int sign) {
   return exponent;
 }
 
+// The most digits a format shows: FormatFixed's precision is never above this.
+constexpr long long kMostShownDigits = 18;
+
+// A rational rounded as Rounded below: one product and one division, however many digits its
+// numerator and denominator have (values near 10^±4932 have thousands).
+template <typename DigitsFor>
+DecimalDigits RoundedRational(const Rational& x, DigitsFor digits) {
+  DecimalDigits result;
+  const int sign = sgn(x);
+  if (sign == 0) return result;
+  result.negative = sign < 0;
+  const Integer numerator = abs(x.get_num());
+  const Integer& denominator = x.get_den();
+  // Each digit count is exact or one too many, so |x|·10^shift has at least two digits more
+  // than any format shows before the point: its floor's digits are |x|'s, and the digit after
+  // the last one kept decides the rounding (half away from zero).
+  const long long estimate = static_cast<long long>(mpz_sizeinbase(numerator.get_mpz_t(), 10)) -
+                             static_cast<long long>(mpz_sizeinbase(denominator.get_mpz_t(), 10));
+  const long long shift = kMostShownDigits + 2 - estimate;
+  const Integer top = shift > 0 ? Integer(numerator * PowerOfTen(shift)) : numerator;
+  const Integer bottom = shift < 0 ? Integer(denominator * PowerOfTen(-shift)) : denominator;
+  Integer whole;
+  mpz_fdiv_q(whole.get_mpz_t(), top.get_mpz_t(), bottom.get_mpz_t());
+  std::string text = whole.get_str();
+  long long exponent = static_cast<long long>(text.size()) - shift;
+  const long long keep = digits(exponent);
+  if (keep < 0) return result;
+  const bool up = text[static_cast<std::size_t>(keep)] >= '5';
+  text.resize(static_cast<std::size_t>(keep));
+  long long i = keep - 1;
+  for (; up && i >= 0 && text[static_cast<std::size_t>(i)] == '9'; --i)
+    text[static_cast<std::size_t>(i)] = '0';
+  if (up && i >= 0) ++text[static_cast<std::size_t>(i)];
+  if (up && i < 0) {
+    // All nines carried over, or nothing kept of a value that rounds up to one unit.
+    text = "1";
+    ++exponent;
+  }
+  text.erase(text.find_last_not_of('0') + 1);
+  if (text.empty()) return result;
+  result.digits = std::move(text);
+  result.exponent = exponent;
+  return result;
+}
+
 // x rounded to the digits it shows: `digits(exponent)` significant digits for a value with that
 // decimal exponent, half away from zero.
 template <typename DigitsFor>
 DecimalDigits Rounded(const Surd& x, DigitsFor digits) {
+  if (sgn(x.B()) == 0 || sgn(x.R()) == 0) return RoundedRational(x.A(), digits);
   DecimalDigits result;
   const int sign = Sign(x);
   if (sign == 0) return result;

@@ -21,53 +21,9 @@ constexpr std::int64_t kMinSpacing = 64;
 // The place of the smallest subnormal's bit: the spacing of every value below 2^-16381.
 constexpr int kLeastExponent = -16445;
 
-Integer TenTo(long long k) {
-  Integer power;
-  mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(k));
-  return power;
-}
-
-// x in the general format, rounded half away from zero at its 15th digit: one product and one
-// division, however many digits the numerator and the denominator have (terms of inputs such as
-// 1E4931 and 1E-4950 have thousands).
-std::string General15(const Rational& x) {
-  const int sign = sgn(x);
-  if (sign == 0) return "0";
-  const Integer numerator = abs(x.get_num());
-  const Integer& denominator = x.get_den();
-  // The digit counts, each exact or one too many, put |x| within a factor of 10 of 10^estimate:
-  // |x|·10^shift has 16 to 18 digits before the point.
-  const long long estimate = static_cast<long long>(mpz_sizeinbase(numerator.get_mpz_t(), 10)) -
-                             static_cast<long long>(mpz_sizeinbase(denominator.get_mpz_t(), 10));
-  const long long shift = kGeneralDigits + 2 - estimate;
-  const Integer top = shift > 0 ? Integer(numerator * TenTo(shift)) : numerator;
-  const Integer bottom = shift < 0 ? Integer(denominator * TenTo(-shift)) : denominator;
-  Integer whole;
-  mpz_fdiv_q(whole.get_mpz_t(), top.get_mpz_t(), bottom.get_mpz_t());
-  DecimalDigits value{whole.get_str(), 0, sign < 0};
-  value.exponent = static_cast<long long>(value.digits.size()) - shift;
-  // Half away from zero at the 15th digit: the 16th alone decides.
-  const bool up = value.digits[kGeneralDigits] >= '5';
-  value.digits.resize(kGeneralDigits);
-  for (int i = kGeneralDigits - 1; up; --i) {
-    if (i < 0) {
-      value.digits = "1";
-      ++value.exponent;
-      break;
-    }
-    if (value.digits[static_cast<std::size_t>(i)] != '9') {
-      ++value.digits[static_cast<std::size_t>(i)];
-      break;
-    }
-    value.digits[static_cast<std::size_t>(i)] = '0';
-  }
-  value.digits.erase(value.digits.find_last_not_of('0') + 1);
-  return LayOutGeneral15(value);
-}
-
 std::string ExactText(const Rational& x) {
   if (x.get_den() == 1) return FormatWhole(x.get_num());
-  return General15(x);
+  return FormatGeneral15(x);
 }
 
 // Takes as many steps s := s + c (rounded to 64 bits) as it can at once, at most `most`, and
