@@ -86,7 +86,7 @@ TEST_F(PolynomialPageTest, KeysAndEnter) {
   polynomial->clear();
   polynomial->setFocus();
   Type(polynomial, u"2*X^3.ж,"_s);
-  EXPECT_EQ(polynomial->text(), u"2*X^3");
+  EXPECT_EQ(polynomial->text(), u"2*X^3,");
   QTest::keyClick(polynomial, Qt::Key_Return);
   EXPECT_TRUE(Find<QPushButton>("CoxhedliniSil")->hasFocus());
   x->clear();
@@ -109,6 +109,16 @@ TEST_F(PolynomialPageTest, TheWorkingFollowsEachButtonAndAMessageFailsIt) {
   polynomial->setText(u"3*x^2+y"_s);
   Click("ToremeniTap");
   EXPECT_EQ(working.failure, kWrongPolynomial);
+}
+
+TEST_F(PolynomialPageTest, TermsAsSchoolWritesThemWithDecimalCoefficients) {
+  polynomial->clear();
+  polynomial->setFocus();
+  Type(polynomial, u"0,5x^2-3x+5*x^0-1"_s);
+  x->setText(u"0,1"_s);
+  Click("ToremeniTap");
+  Click("CoxhedlininQiymetiniTap");
+  EXPECT_EQ(Caption("Label25") + u'|' + Caption("Label51"), u"1x^1-3x^0|3,705");
 }
 
 }  // namespace
