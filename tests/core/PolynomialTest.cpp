@@ -185,7 +185,9 @@ TEST(PolynomialTest, RandomPolynomialsAgainstARationalReference) {
       EXPECT_EQ(Value(text, xText.c_str()), kDivisionByZeroMessage) << text << " at " << xText;
       continue;
     }
-    const PolynomialNumber computed = PolynomialValue(*ReadPolynomialNumbers(text), x);
+    const std::optional<std::vector<PolynomialTerm>> terms = ReadPolynomialNumbers(text);
+    ASSERT_TRUE(terms) << text;
+    const PolynomialNumber computed = PolynomialValue(*terms, x);
     ASSERT_TRUE(computed.exact) << text << " at " << xText;
     EXPECT_EQ(computed.value, value) << text << " at " << xText;
     EXPECT_EQ(WriteNumber(computed), FormatGeneral15(value)) << text << " at " << xText;
