@@ -373,7 +373,7 @@ DerivativeOutcome Derivative(std::string_view polynomial) {
     text += WriteNumber(lower);
   }
   if (!text.empty() && text.front() == '+') text.erase(0, 1);
-  if (text.empty()) text = "0";
+  if (text.empty()) text.push_back('0');  // nothing left: the derivative is 0
   return {text, {}};
 }
 

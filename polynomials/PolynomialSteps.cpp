@@ -123,8 +123,8 @@ Working PolynomialValueSteps(const std::vector<PolynomialTerm>& terms, const Rat
   }
   Formula line = Function(X);
   const std::string shown = WriteNumber(value);
-  // A number alone is its own value, a single term needs no sum of the values, and numbers
-  // alone are their own values.
+  // A number alone is its own value; the values of the terms are written for two terms or
+  // more of which one has x (numbers alone already are their values).
   const bool sum = variable || terms.size() >= 2;
   if (sum) line << putIn.Written();
   if (variable && terms.size() >= 2) line << (rounded ? " ≈ " : " = ") << values.Written();
