@@ -36,6 +36,6 @@ inline constexpr KeySet SignedNumberKeys = KeySet("\b\r,-.").Range('0', '9');
 inline constexpr KeySet UnsignedNumberKeys = KeySet("\b\r,.").Range('0', '9');
 inline constexpr KeySet SignedNumberNoEnterKeys = KeySet("\b,-.").Range('0', '9');
 inline constexpr KeySet PolynomialKeys =
-    KeySet("\b*+-^").Range('0', '9').Range('A', 'Z').Range('a', 'z');
+    KeySet("\b*+,-^").Range('0', '9').Range('A', 'Z').Range('a', 'z');
 
 }  // namespace kalkora

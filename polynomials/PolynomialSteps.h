@@ -1,12 +1,12 @@
 // The worked solutions of the polynomial page: the derivative term by term and the value as the
-// sum of its terms, both from the numbers the page reads out of the typed text.
+// sum of its terms, both from the terms the page reads out of the typed text.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "common/Float.h"
+#include "polynomials/Polynomial.h"
 #include "steps/Working.h"
 
 namespace kalkora {
@@ -15,9 +15,10 @@ namespace kalkora {
 // text that Derivative reads without a message.
 Working DerivativeSteps(std::string_view polynomial);
 
-// The value at `x` of the polynomial read as `numbers` (ReadPolynomialNumbers): each term with
-// x put in, then their sum, `value`, written as the page writes it.
-Working PolynomialValueSteps(const std::vector<double>& numbers, Extended x, Extended value);
+// The value at `x` of the polynomial read as `terms` (ReadPolynomialNumbers): each term with x
+// put in, then their sum, `value` (PolynomialValue), written as the page writes it.
+Working PolynomialValueSteps(const std::vector<PolynomialTerm>& terms, const Rational& x,
+                             const PolynomialNumber& value);
 
 // The value of a polynomial that is one letter: x itself, `xText` exactly as typed.
 Working LetterValueSteps(std::string_view letter, const std::string& xText);

@@ -3,7 +3,7 @@
 #include "app/Fonts.h"
 #include "app/pages/PageStyle.h"
 #include "app/widgets/CopyMenu.h"
-#include "numtext/NumText.h"
+#include "exact/Exact.h"
 #include "polynomials/Polynomial.h"
 #include "polynomials/PolynomialSteps.h"
 
@@ -94,17 +94,21 @@ void PolynomialPage::ToremeniTapClick() {
 void PolynomialPage::CoxhedlininQiymetiniTapClick() {
   const std::string polynomial = FieldText(ui.Edit43);
   // The value of x is a number whatever the polynomial: a letter's value is x as typed.
-  const Extended x = ParseFloat(FieldText(ui.Edit44));
+  const Rational x = ParseExact(FieldText(ui.Edit44));
   if (IsSingleLetter(polynomial)) {
     Working working = LetterValueSteps(polynomial, FieldText(ui.Edit44));
     SetCaption(ui.Label51, ui.Edit44->text());
     ShowWorking(std::move(working));
     return;
   }
-  const std::vector<double> numbers = ReadPolynomialNumbers(polynomial);
-  const Extended value = PolynomialValue(numbers, x);
-  Working working = PolynomialValueSteps(numbers, x, value);
-  SetCaption(ui.Label51, QString::fromStdString(FormatGeneral15(value)));
+  const std::optional<std::vector<PolynomialTerm>> terms = ReadPolynomialNumbers(polynomial);
+  if (!terms) {
+    ShowMessage(QString::fromUtf8(kWrongPolynomial));
+    return;
+  }
+  const PolynomialNumber value = PolynomialValue(*terms, x);
+  Working working = PolynomialValueSteps(*terms, x, value);
+  SetCaption(ui.Label51, QString::fromStdString(WriteNumber(value)));
   ShowWorking(std::move(working));
 }
 

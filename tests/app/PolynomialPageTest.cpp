@@ -58,11 +58,12 @@ TEST_F(PolynomialPageTest, DerivativeValueAndClearing) {
   EXPECT_EQ(Caption("Label25"), u"6x^1+5x^0");
   EXPECT_EQ(Caption("Label51"), u"22");
 
-  polynomial->setText(u"3*x^2+x"_s);
+  // A text that is no sum of terms: the page's message for both.
+  polynomial->setText(u"3*x^2+y"_s);
   Click("ToremeniTap");
   Click("CoxhedlininQiymetiniTap");
-  EXPECT_EQ(dialogs.messages, QStringList{u"Вы не правильно ввели многочлена"_s});
-  EXPECT_EQ(dialogs.errors, QStringList{u"«+x» — не число."_s});
+  EXPECT_EQ(dialogs.messages, QStringList(2, u"Вы не правильно ввели многочлена"_s));
+  EXPECT_EQ(dialogs.errors, QStringList());
   polynomial->setText(u"2*x^-1"_s);
   x->setText(u"0"_s);
   Click("CoxhedlininQiymetiniTap");
@@ -85,7 +86,7 @@ TEST_F(PolynomialPageTest, KeysAndEnter) {
   polynomial->clear();
   polynomial->setFocus();
   Type(polynomial, u"2*X^3.ж,"_s);
-  EXPECT_EQ(polynomial->text(), u"2*X^3");
+  EXPECT_EQ(polynomial->text(), u"2*X^3,");
   QTest::keyClick(polynomial, Qt::Key_Return);
   EXPECT_TRUE(Find<QPushButton>("CoxhedliniSil")->hasFocus());
   x->clear();
@@ -105,9 +106,19 @@ TEST_F(PolynomialPageTest, TheWorkingFollowsEachButtonAndAMessageFailsIt) {
   Click("CoxhedlininQiymetiniTap");
   EXPECT_THAT(PlainText(working),
               EndsWith(" = 12 + 8 + 7 = " + Caption("Label51").toStdString() + "\n"));
-  polynomial->setText(u"3*x^2+x"_s);
+  polynomial->setText(u"3*x^2+y"_s);
   Click("ToremeniTap");
   EXPECT_EQ(working.failure, kWrongPolynomial);
+}
+
+TEST_F(PolynomialPageTest, TermsAsSchoolWritesThemWithDecimalCoefficients) {
+  polynomial->clear();
+  polynomial->setFocus();
+  Type(polynomial, u"0,5x^2-3x+5*x^0-1"_s);
+  x->setText(u"0,1"_s);
+  Click("ToremeniTap");
+  Click("CoxhedlininQiymetiniTap");
+  EXPECT_EQ(Caption("Label25") + u'|' + Caption("Label51"), u"1x^1-3x^0|3,705");
 }
 
 }  // namespace

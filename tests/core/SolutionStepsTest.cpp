@@ -34,9 +34,9 @@ Working Cramer(const std::vector<std::string>& texts) {
                                                      v[8], v[9], v[10], v[11]));
 }
 
-Working Value(const std::string& polynomial, Extended x) {
-  const std::vector<double> numbers = ReadPolynomialNumbers(polynomial);
-  return PolynomialValueSteps(numbers, x, PolynomialValue(numbers, x));
+Working Value(const std::string& polynomial, const Rational& x) {
+  const std::vector<PolynomialTerm> terms = *ReadPolynomialNumbers(polynomial);
+  return PolynomialValueSteps(terms, x, PolynomialValue(terms, x));
 }
 
 // Each of `lines` is a whole line of `working`, and the last of them ends it.
@@ -176,7 +176,7 @@ TEST(SolutionStepsTest, PolynomialWorkedExample) {
 TEST(SolutionStepsTest, PolynomialCases) {
   const struct {
     const char* polynomial;
-    Extended x;
+    Rational x;
     std::vector<std::string> derivative;
     std::string value;
   } cases[] = {
@@ -190,11 +190,22 @@ TEST(SolutionStepsTest, PolynomialCases) {
        2,
        {"  (2x⁻¹)′ = 2·(-1)·x⁽⁻¹⁾⁻¹ = -2x⁻²", "  f′(x) = -2x⁻²"},
        "  f(2) = 2·2⁻¹ = 1"},
-      // Signs and digits alone: the derivative takes them for a number, the value for terms.
+      // Numbers alone: the derivative of a number, and the value their sum.
       {"-3+2",
        2,
        {"В записи нет переменной: это число, а производная числа равна 0.", "  f′(x) = 0"},
-       "  f(2) = -3·2² = -12"},
+       "  f(2) = -3 + 2 = -1"},
+      // Zero coefficients and a number among the terms; decimals exactly.
+      {"3x^2+0*x^1+5",
+       Rational(1, 2),
+       {"Производная каждого члена: (cx^e)′ = c·e·x^(e−1), а производная числа равна 0:",
+        "  (0x¹)′ = 0·1·x¹⁻¹ = 0", "  (5)′ = 0", "  f′(x) = 6x¹"},
+       "  f(0,5) = 3·0,5² + 0·0,5¹ + 5 = 0,75 + 0 + 5 = 5,75"},
+      // Values written rounded are approximately equal.
+      {"x^2+1",
+       ParseExact("1,23456789"),
+       {"  f(x) = 1x² + 1", "  f′(x) = 2x¹"},
+       "  f(1,23456789) = 1·1,23456789² + 1 ≈ 1,52415787501905 + 1 ≈ 2,52415787501905"},
   };
   for (const auto& c : cases) {
     ExpectLines(DerivativeSteps(c.polynomial), c.derivative);
