@@ -1,6 +1,7 @@
 #include "exact/Exact.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -150,24 +151,35 @@ DecimalDigits RoundedRational(const Rational& x, DigitsFor digits) {
   const int sign = sgn(x);
   if (sign == 0) return result;
   result.negative = sign < 0;
-  const Integer numerator = abs(x.get_num());
-  const Integer& denominator = x.get_den();
-  // Each digit count is exact or one too many, so |x|·10^shift has at least two digits more
-  // than any format shows before the point: its floor's digits are |x|'s, and the digit after
-  // the last one kept decides the rounding (half away from zero).
-  const long long estimate = static_cast<long long>(mpz_sizeinbase(numerator.get_mpz_t(), 10)) -
-                             static_cast<long long>(mpz_sizeinbase(denominator.get_mpz_t(), 10));
-  const long long shift = kMostShownDigits + 2 - estimate;
-  const Integer top = shift > 0 ? Integer(numerator * PowerOfTen(shift)) : numerator;
-  const Integer bottom = shift < 0 ? Integer(denominator * PowerOfTen(-shift)) : denominator;
-  Integer whole;
-  mpz_fdiv_q(whole.get_mpz_t(), top.get_mpz_t(), bottom.get_mpz_t());
-  std::string text = whole.get_str();
+  std::string text;
+  long long shift = 0;  // the digits of text are those of |x|·10^shift
+  if (x.get_den() == 1 && mpz_fits_slong_p(x.get_num_mpz_t())) {
+    // A whole number of a machine word: its digits, none of them to be rounded away yet.
+    char word[24];
+    const long whole = mpz_get_si(x.get_num_mpz_t());
+    text.assign(word, std::to_chars(word, word + sizeof word, whole).ptr);
+    if (text.front() == '-') text.erase(0, 1);
+  } else {
+    const Integer numerator = abs(x.get_num());
+    const Integer& denominator = x.get_den();
+    // Each digit count is exact or one too many, so |x|·10^shift has at least two digits more
+    // than any format shows before the point: its floor's digits are |x|'s, and the digit
+    // after the last one kept decides the rounding (half away from zero).
+    const long long estimate = static_cast<long long>(mpz_sizeinbase(numerator.get_mpz_t(), 10)) -
+                               static_cast<long long>(mpz_sizeinbase(denominator.get_mpz_t(), 10));
+    shift = kMostShownDigits + 2 - estimate;
+    const Integer top = shift > 0 ? Integer(numerator * PowerOfTen(shift)) : numerator;
+    const Integer bottom = shift < 0 ? Integer(denominator * PowerOfTen(-shift)) : denominator;
+    Integer whole;
+    mpz_fdiv_q(whole.get_mpz_t(), top.get_mpz_t(), bottom.get_mpz_t());
+    text = whole.get_str();
+  }
   long long exponent = static_cast<long long>(text.size()) - shift;
   const long long keep = digits(exponent);
   if (keep < 0) return result;
-  const bool up = text[static_cast<std::size_t>(keep)] >= '5';
-  text.resize(static_cast<std::size_t>(keep));
+  const bool up =
+      keep < static_cast<long long>(text.size()) && text[static_cast<std::size_t>(keep)] >= '5';
+  if (keep < static_cast<long long>(text.size())) text.resize(static_cast<std::size_t>(keep));
   long long i = keep - 1;
   for (; up && i >= 0 && text[static_cast<std::size_t>(i)] == '9'; --i)
     text[static_cast<std::size_t>(i)] = '0';
@@ -246,7 +258,7 @@ std::string FormatGeneral15(const Surd& x) {
 }
 
 std::string FormatGeneral15(const Rational& x) {
-  return FormatGeneral15(Surd(x));
+  return LayOutGeneral15(RoundedRational(x, [](long long) { return kGeneralDigits; }));
 }
 
 std::string FormatFixed(const Surd& x, int precision, int decimals) {
@@ -257,7 +269,11 @@ std::string FormatFixed(const Surd& x, int precision, int decimals) {
 }
 
 std::string FormatFixed(const Rational& x, int precision, int decimals) {
-  return FormatFixed(Surd(x), precision, decimals);
+  return LayOutFixed(RoundedRational(x,
+                                     [precision, decimals](long long exponent) {
+                                       return FixedDigits(exponent, precision, decimals);
+                                     }),
+                     precision, decimals);
 }
 
 std::string FormatWhole(const Integer& x) {

@@ -271,9 +271,6 @@ bool AsDecimal(const Rational& x, Integer& digits, long long& scale) {
   return true;
 }
 
-// Above this many bits the digits of a decimal fraction cost more than the general rounding.
-constexpr std::size_t kLongestDecimalBits = 2048;
-
 // The Extended nearest x; a whole number of 63 bits is one exactly.
 Extended Extend(const Rational& x) {
   if (Whole(x) && mpz_fits_slong_p(x.get_num_mpz_t()))
@@ -306,41 +303,7 @@ std::optional<std::vector<PolynomialTerm>> ReadPolynomialNumbers(std::string_vie
 }
 
 std::string WriteNumber(const Rational& x) {
-  // A whole number below 2^49 < 10^15 is written digit for digit: no rounding to do.
-  if (Whole(x) && mpz_sizeinbase(x.get_num_mpz_t(), 2) <= 49) {
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, mpz_get_si(x.get_num_mpz_t()));
-    return std::string(digits, end.ptr);
-  }
-  // A decimal fraction of moderate size has all its digits at hand: they are rounded as they
-  // stand. Other values take the general rounding of the exact module.
-  Integer digits;
-  long long scale = 0;
-  if (!AsDecimal(x, digits, scale) || mpz_sizeinbase(digits.get_mpz_t(), 2) > kLongestDecimalBits)
-    return FormatGeneral15(x);
-  DecimalDigits shown;
-  shown.negative = sgn(digits) < 0;
-  shown.digits = Integer(abs(digits)).get_str();
-  shown.exponent = static_cast<long long>(shown.digits.size()) - scale;
-  if (shown.digits.size() > static_cast<std::size_t>(kGeneralDigits)) {
-    // Half away from zero: the first dropped digit decides, the digits are exact.
-    const bool up = shown.digits[kGeneralDigits] >= '5';
-    shown.digits.resize(kGeneralDigits);
-    if (up) {
-      std::size_t i = shown.digits.size();
-      while (i > 0 && shown.digits[i - 1] == '9')
-        shown.digits[--i] = '0';
-      if (i == 0) {
-        shown.digits.insert(shown.digits.begin(), '1');
-        shown.digits.pop_back();
-        ++shown.exponent;
-      } else {
-        ++shown.digits[i - 1];
-      }
-    }
-  }
-  shown.digits.erase(shown.digits.find_last_not_of('0') + 1);
-  return LayOutGeneral15(shown);
+  return FormatGeneral15(x);
 }
 
 bool IsWrittenExactly(const Rational& x) {
