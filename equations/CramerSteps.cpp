@@ -1,7 +1,6 @@
 #include "equations/CramerSteps.h"
 
 #include <cstddef>
-#include <cstdlib>
 #include <string>
 
 #include "steps/SchoolNotation.h"
@@ -10,37 +9,9 @@ namespace kalkora {
 
 namespace {
 
-// The exact value of a number as the page writes it: a sign, digits with a decimal comma, and an
-// exponent of any size.
-Rational Written(const std::string& text) {
-  const bool negative = !text.empty() && text[0] == '-';
-  std::string digits = "0";
-  long exponent = 0;
-  bool fraction = false;
-  std::size_t i = negative ? 1 : 0;
-  for (; i < text.size() && text[i] != 'E'; ++i) {
-    if (text[i] == ',') {
-      fraction = true;
-    } else {
-      digits += text[i];
-      if (fraction) --exponent;
-    }
-  }
-  if (i < text.size()) exponent += std::stol(text.substr(i + 1));
-  Integer power;
-  mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(std::labs(exponent)));
-  Rational value{Integer(digits, 10)};
-  if (exponent < 0) {
-    value /= power;
-  } else {
-    value *= power;
-  }
-  return negative ? Rational(-value) : value;
-}
-
 // " = " when `shown` writes `value` exactly, " ≈ " when it is rounded.
 std::string Relation(const Rational& value, const std::string& shown) {
-  return Written(shown) == value ? " = " : " ≈ ";
+  return EqualsShown(Surd(value), shown);
 }
 
 }  // namespace

@@ -319,6 +319,30 @@ Rational ParseExact(std::string_view text) {
   return negative ? Rational(-value) : value;
 }
 
+Rational ReadShown(std::string_view shown) {
+  const bool negative = !shown.empty() && shown.front() == '-';
+  std::string digits = "0";
+  long long scale = 0;
+  bool fraction = false;
+  std::size_t i = negative ? 1 : 0;
+  for (; i < shown.size() && shown[i] != 'E'; ++i) {
+    if (shown[i] == ',') {
+      fraction = true;
+    } else if (IsDigit(shown[i])) {
+      digits += shown[i];
+      if (fraction) --scale;
+    }
+  }
+  if (i < shown.size()) {
+    long long exponent = 0;
+    std::from_chars(shown.data() + i + 1, shown.data() + shown.size(), exponent);
+    scale += exponent;
+  }
+  Rational value = Rational(Integer(digits, 10)) * TenTo(scale);
+  value.canonicalize();
+  return negative ? Rational(-value) : value;
+}
+
 Extended ToExtended(const Rational& x) {
   const int sign = sgn(x);
   if (sign == 0) return 0;

@@ -21,6 +21,11 @@ using Rational = mpq_class;
 // ParseFloat reads as 0, is 0 here too.
 Rational ParseExact(std::string_view text);
 
+// The exact value of a number text the formats write: a sign, digits with a decimal comma and an
+// exponent of any size (a working can show 1E5000). For the workings' "=" where a shown text is
+// the value itself and "≈" where it is rounded.
+Rational ReadShown(std::string_view shown);
+
 // a + b·√r, with r >= 0.
 class Surd {
  public:

@@ -1,7 +1,5 @@
 #include "steps/SchoolNotation.h"
 
-#include <charconv>
-
 #include "common/Errors.h"
 #include "numtext/NumText.h"
 
@@ -16,19 +14,7 @@ std::string EqualsShown(Extended value, const std::string& shown) {
 }
 
 std::string EqualsShown(const Surd& value, const std::string& shown) {
-  if (!value.IsRational()) return " ≈ ";
-  // The exponent apart, so that a text beyond the 80-bit range reads as well.
-  const std::size_t e = shown.find('E');
-  Rational written = ParseExact(std::string_view(shown).substr(0, e));
-  if (e != std::string::npos) {
-    long exponent = 0;
-    std::from_chars(shown.data() + e + 1, shown.data() + shown.size(), exponent);
-    Integer power;
-    mpz_ui_pow_ui(power.get_mpz_t(), 10,
-                  static_cast<unsigned long>(exponent < 0 ? -exponent : exponent));
-    written = exponent < 0 ? Rational(written / power) : Rational(written * power);
-  }
-  return written == value.ToRational() ? " = " : " ≈ ";
+  return value.IsRational() && ReadShown(shown) == value.ToRational() ? " = " : " ≈ ";
 }
 
 SchoolSum& SchoolSum::Term(const std::string& number, const Formula& factor) {

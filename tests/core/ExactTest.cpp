@@ -45,6 +45,14 @@ TEST(ExactTest, ReadsTheRationalATextWritesAndRefusesWhatParseFloatRefuses) {
   }
 }
 
+TEST(ExactTest, AShownTextReadsBackAsItsValueWhateverItsExponent) {
+  EXPECT_EQ(ReadShown("1E5000"), Rational(Integer("1" + std::string(5000, '0'), 10)));
+  EXPECT_EQ(ReadShown("-2,5E-3"), Q(-1, 400));
+  EXPECT_EQ(ReadShown("1,235E04"), Q(12350));
+  EXPECT_EQ(ReadShown("0,00"), Q(0));
+  EXPECT_EQ(ReadShown(FormatGeneral15(Q(1, 3))), Q(333333333333333, 1000000000000000));
+}
+
 TEST(ExactTest, SignsAndComparisonsAreExact) {
   EXPECT_EQ(Sign(Surd(3, -1, 9)), 0);  // 3 - √9
   EXPECT_EQ(Sign(Surd(Q(3, 10), -1, Q(9, 100))), 0);
