@@ -309,6 +309,37 @@ BENCHMARK_CAPTURE(BM_WindowWorstCase, ArithmeticProgression,
                             "NciHeddveCemleri"})
     ->Unit(benchmark::kMicrosecond);
 
+// The same clicks at the ends of the number range, where exact values have thousands of digits.
+BENCHMARK_CAPTURE(BM_WindowWorstCase, QuadraticFarApart,
+                  WorstCase{kalkora::PageId::Quadratic,
+                            nullptr,
+                            {{"a", u"1E-4950"}, {"b", u"1E4932"}, {"c", u"-1E4932"}},
+                            "Tenliyinkoklerinitap"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WindowWorstCase, Cramer3FarApart,
+                  WorstCase{kalkora::PageId::LinearSystems,
+                            "TntCheckBox2",
+                            {{"Edit2", u"1,23456789E4931"},
+                             {"Edit3", u"-9,87654321E-4930"},
+                             {"Edit4", u"1E4900"},
+                             {"Edit6", u"3,14159265E-4920"},
+                             {"Edit7", u"2,71828182E4925"},
+                             {"Edit8", u"-1E-4931"},
+                             {"Edit10", u"5,77215664E4930"},
+                             {"Edit11", u"1,61803398E-4929"},
+                             {"Edit12", u"6,02214076E4923"},
+                             {"Edit14", u"1,60217663E-4919"},
+                             {"Edit15", u"-2,99792458E4928"},
+                             {"Edit16", u"6,6743015E-4911"}},
+                            "HellET"})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WindowWorstCase, TriangleFarApart,
+                  WorstCase{kalkora::PageId::Triangle,
+                            nullptr,
+                            {{"Edit22", u"1E4932"}, {"Edit23", u"1E4932"}, {"Edit24", u"1E-4950"}},
+                            "UcbucaginHelli"})
+    ->Unit(benchmark::kMicrosecond);
+
 // "Сохранить в PDF…" of that working: the PDF made and written through the save routine.
 void BM_WindowSaveWorkingPdf(benchmark::State& state) {
   Window window;
