@@ -196,11 +196,55 @@ DecimalDigits RoundedRational(const Rational& x, DigitsFor digits) {
   return result;
 }
 
+// sign·√w (w > 0) rounded as Rounded below, with whole numbers of about the digits shown: a
+// triangle's segments of sides near 10^±4932 have radicands of thousands of digits.
+template <typename DigitsFor>
+DecimalDigits RoundedRoot(const Rational& w, int sign, DigitsFor digits) {
+  DecimalDigits result;
+  result.negative = sign < 0;
+  const Integer& p = w.get_num();
+  const Integer& q = w.get_den();
+  // √w < 10^e exactly when p < q·10^(2e); the digit counts put e within one of the estimate.
+  const long long estimate = (static_cast<long long>(mpz_sizeinbase(p.get_mpz_t(), 10)) -
+                              static_cast<long long>(mpz_sizeinbase(q.get_mpz_t(), 10))) /
+                             2;
+  const auto below = [&](long long e) {
+    return e >= 0 ? p < q * PowerOfTen(2 * e) : p * PowerOfTen(-2 * e) < q;
+  };
+  long long exponent = estimate;
+  while (!below(exponent))
+    ++exponent;
+  while (below(exponent - 1))
+    --exponent;
+  const long long keep = digits(exponent);
+  if (keep < 0) return result;
+  // ⌊√W + ½⌋ = ⌊(t + 1) / 2⌋ with t = ⌊√(4W)⌋ = ⌊√⌊4W⌋⌋, for W = w·10^(2(keep - exponent)).
+  const long long shift = 2 * (keep - exponent);
+  const Integer top = shift > 0 ? Integer(4 * p * PowerOfTen(shift)) : Integer(4 * p);
+  const Integer bottom = shift < 0 ? Integer(q * PowerOfTen(-shift)) : q;
+  Integer fourW, t, rounded;
+  mpz_fdiv_q(fourW.get_mpz_t(), top.get_mpz_t(), bottom.get_mpz_t());
+  mpz_sqrt(t.get_mpz_t(), fourW.get_mpz_t());
+  t += 1;
+  mpz_fdiv_q_2exp(rounded.get_mpz_t(), t.get_mpz_t(), 1);
+  if (rounded == 0) return result;
+  std::string text = rounded.get_str();
+  if (static_cast<long long>(text.size()) > keep) {
+    text = "1";
+    ++exponent;
+  }
+  text.erase(text.find_last_not_of('0') + 1);
+  result.digits = std::move(text);
+  result.exponent = exponent;
+  return result;
+}
+
 // x rounded to the digits it shows: `digits(exponent)` significant digits for a value with that
 // decimal exponent, half away from zero.
 template <typename DigitsFor>
 DecimalDigits Rounded(const Surd& x, DigitsFor digits) {
   if (sgn(x.B()) == 0 || sgn(x.R()) == 0) return RoundedRational(x.A(), digits);
+  if (sgn(x.A()) == 0) return RoundedRoot(Rational(x.B() * x.B() * x.R()), sgn(x.B()), digits);
   DecimalDigits result;
   const int sign = Sign(x);
   if (sign == 0) return result;
