@@ -60,12 +60,20 @@ FormulaNode Det(const std::vector<std::vector<Formula>>& rows) {
   return node;
 }
 
+FormulaNode System(const std::vector<Formula>& equations) {
+  return {FormulaNode::Kind::System, {}, equations, 0};
+}
+FormulaNode Scripts(const Formula& index, const Formula& exponent) {
+  return {FormulaNode::Kind::Scripts, {}, {index, exponent}, 0};
+}
+
 Formula Indexed(const std::string& name, const std::string& index) {
   return Formula() << Var(name) << Sub(index);
 }
 
 std::string Operand(const std::string& number) {
-  return !number.empty() && number.front() == '-' ? "(" + number + ")" : number;
+  const bool negative = number.starts_with('-') || number.starts_with("−");
+  return negative ? "(" + number + ")" : number;
 }
 
 Working& Working::Heading(const Formula& text) {
@@ -79,6 +87,10 @@ Working& Working::Prose(const Formula& text) {
 Working& Working::Math(const Formula& formula) {
   lines.push_back({WorkingLine::Kind::Formula, formula});
   return *this;
+}
+
+Working& Working::Answer(const Formula& answer) {
+  return Prose(Formula() << "Ответ: " << answer);
 }
 
 Working& Working::Append(const Working& other) {
@@ -218,6 +230,13 @@ std::string Bracketed(const std::string& text) {
   return IsAtom(text) ? text : "(" + text + ")";
 }
 
+std::string ScriptText(const Formula& script, bool up) {
+  const std::string text = PlainText(script);
+  const std::string shifted = Script(text, up ? Raised : Lowered);
+  if (!shifted.empty()) return shifted;
+  return (up ? "^" : "_") + Bracketed(text);
+}
+
 }  // namespace
 
 std::string PlainText(const Formula& formula) {
@@ -236,15 +255,21 @@ std::string PlainText(const Formula& formula) {
         out += Bracketed(PlainText(node.parts[0]));
         break;
       case FormulaNode::Kind::Superscript:
-      case FormulaNode::Kind::Subscript: {
-        const bool up = node.kind == FormulaNode::Kind::Superscript;
-        const std::string text = PlainText(node.parts[0]);
-        const std::string shifted = Script(text, up ? Raised : Lowered);
-        if (shifted.empty()) {
-          out += up ? "^" : "_";
-          out += Bracketed(text);
-        } else {
-          out += shifted;
+        out += ScriptText(node.parts[0], true);
+        break;
+      case FormulaNode::Kind::Subscript:
+        out += ScriptText(node.parts[0], false);
+        break;
+      case FormulaNode::Kind::Scripts:
+        out += ScriptText(node.parts[0], false) + ScriptText(node.parts[1], true);
+        break;
+      case FormulaNode::Kind::System: {
+        // The brace's pieces: ⎧ … ⎩ around ⎨ for the middle rows, { for a single equation.
+        const size_t n = node.parts.size();
+        for (size_t i = 0; i < n; ++i) {
+          if (i > 0) out += "\n";
+          out += n == 1 ? "{ " : i == 0 ? "⎧ " : i + 1 == n ? "⎩ " : "⎨ ";
+          out += PlainText(node.parts[i]);
         }
         break;
       }
@@ -281,7 +306,12 @@ std::string PlainText(const std::vector<WorkingLine>& lines) {
   std::string out;
   for (const WorkingLine& line : lines) {
     if (line.kind == WorkingLine::Kind::Heading && !out.empty()) out += "\n";
-    out += (line.kind == WorkingLine::Kind::Formula ? "  " : "") + PlainText(line.formula) + "\n";
+    const std::string indent = line.kind == WorkingLine::Kind::Formula ? "  " : "";
+    // A system's further equations are indented like its first.
+    std::string text = PlainText(line.formula);
+    for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1))
+      text.insert(at + 1, indent);
+    out += indent + text + "\n";
   }
   return out;
 }

@@ -20,6 +20,8 @@ struct FormulaNode {
     Superscript,  // parts: the exponent, raised after what comes before it
     Subscript,    // parts: the index, lowered after what comes before it
     Determinant,  // parts: the cells row by row, `columns` to a row, between vertical bars
+    System,       // parts: the equations, one under another behind a brace
+    Scripts,      // parts: the index and the exponent, one above the other, after what precedes
   };
   Kind kind = Kind::Text;
   std::string text;
@@ -55,6 +57,10 @@ FormulaNode Sup(const Formula& exponent);
 FormulaNode Sub(const Formula& index);
 // A determinant of `rows` (each row the same length), drawn between vertical bars.
 FormulaNode Det(const std::vector<std::vector<Formula>>& rows);
+// Equations under a brace, as a system is written.
+FormulaNode System(const std::vector<Formula>& equations);
+// An index with an exponent above it after what precedes: C with Scripts("5", "2") is C₅².
+FormulaNode Scripts(const Formula& index, const Formula& exponent);
 // A variable with an index: Indexed("x", "1") is x₁.
 Formula Indexed(const std::string& name, const std::string& index);
 // A number text as an operand: a negative number goes in brackets, so b² with b = -3 reads (-3)².
@@ -86,6 +92,8 @@ struct Working {
   Working& Heading(const Formula& text);
   Working& Prose(const Formula& text);
   Working& Math(const Formula& formula);
+  // The closing line "Ответ: …".
+  Working& Answer(const Formula& answer);
   // Appends every line of `other` (its title becomes a heading).
   Working& Append(const Working& other);
 };
@@ -99,8 +107,9 @@ Working FailedWorking(const std::string& title, const std::string& message);
 // its lines, or the sentence saying that nothing is solved yet or why the last solve failed.
 std::vector<WorkingLine> PresentedLines(const Working& working, const std::string& title);
 
-// One line of plain text: powers and indices of digits as Unicode superscripts and subscripts,
-// fractions as a/b with brackets where needed, determinants as |a b; c d|.
+// Plain text: powers and indices of digits as Unicode superscripts and subscripts, fractions as
+// a/b with brackets where needed, determinants as |a b; c d|; one line, but for a system, whose
+// equations stand on lines of their own behind ⎧, ⎨ and ⎩.
 std::string PlainText(const Formula& formula);
 // The presented lines as plain text, one line per line, a blank line before each heading but the
 // first; formulas are indented by two spaces.

@@ -146,6 +146,50 @@ FormulaBox DeterminantBox(const FormulaNode& node, const FormulaFonts& fonts, in
   return box;
 }
 
+// Equations one under another, left-aligned, behind a curly brace as tall as they are.
+FormulaBox SystemBox(const FormulaNode& node, const FormulaFonts& fonts, int level) {
+  std::vector<FormulaBox> rows;
+  double inner = 0, height = 0;
+  const double em = fonts.Em(level), axis = Axis(fonts, level), rule = Rule(fonts, level);
+  const double rowGap = em * 0.25, brace = em * 0.55;
+  for (const Formula& equation : node.parts) {
+    rows.push_back(LayOutFormula(equation, fonts, level));
+    inner = std::max(inner, rows.back().width);
+    height += rows.back().height();
+  }
+  height += rowGap * (rows.empty() ? 0 : rows.size() - 1);
+  FormulaBox box;
+  box.width = brace + em * 0.2 + inner;
+  box.ascent = height / 2 + axis;
+  box.descent = height / 2 - axis;
+  const double ascent = box.ascent;
+  box.paint = [=](QPainter& painter, QPointF at) {
+    const double top = at.y() - ascent, middle = top + height / 2, bottom = top + height;
+    const double x0 = at.x() + em * 0.1, x1 = at.x() + brace * 0.55, x2 = at.x() + brace;
+    QPainterPath path;
+    path.moveTo(x2, top);
+    path.cubicTo(x1, top, x1, top, x1, top + em * 0.25);
+    path.lineTo(x1, middle - em * 0.25);
+    path.cubicTo(x1, middle, x1, middle, x0, middle);
+    path.cubicTo(x1, middle, x1, middle, x1, middle + em * 0.25);
+    path.lineTo(x1, bottom - em * 0.25);
+    path.cubicTo(x1, bottom, x1, bottom, x2, bottom);
+    QPen pen = painter.pen();
+    pen.setWidthF(rule * 1.2);
+    painter.save();
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(path);
+    painter.restore();
+    double y = top;
+    for (const FormulaBox& row : rows) {
+      row.paint(painter, {at.x() + brace + em * 0.2, y + row.ascent});
+      y += row.height() + rowGap;
+    }
+  };
+  return box;
+}
+
 // Pieces with their shifts, shared by the row's painter and every copy of it: boxes nest, and
 // copying what they hold at each level would cost as much as the layout itself.
 using Pieces = std::vector<std::pair<double, FormulaBox>>;
@@ -240,6 +284,27 @@ FormulaBox LayOutFormula(const Formula& formula, const FormulaFonts& fonts, int 
       case FormulaNode::Kind::Subscript: {
         const FormulaBox script = LayOutFormula(node.parts[0], fonts, level + 1);
         Append(row, pieces, em * 0.22, script);
+        break;
+      }
+      case FormulaNode::Kind::System:
+        Append(row, pieces, 0, SystemBox(node, fonts, level));
+        break;
+      case FormulaNode::Kind::Scripts: {
+        // The index below and the exponent above, in one column as wide as the wider of them.
+        FormulaBox index = LayOutFormula(node.parts[0], fonts, level + 1);
+        FormulaBox exponent = LayOutFormula(node.parts[1], fonts, level + 1);
+        const double base = pieces.empty() ? metrics.ascent() : pieces.back().second.ascent;
+        const double raise = std::max(em * 0.42, base - exponent.ascent * 0.6);
+        const double drop = em * 0.22;
+        FormulaBox column;
+        column.width = std::max(index.width, exponent.width);
+        column.ascent = std::max(raise + exponent.ascent, index.ascent - drop);
+        column.descent = std::max(index.descent + drop, exponent.descent - raise);
+        column.paint = [index, exponent, raise, drop](QPainter& painter, QPointF at) {
+          exponent.paint(painter, {at.x(), at.y() - raise});
+          index.paint(painter, {at.x(), at.y() + drop});
+        };
+        Append(row, pieces, 0, std::move(column));
         break;
       }
     }

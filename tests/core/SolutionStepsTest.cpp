@@ -49,7 +49,7 @@ void ExpectLines(const Working& working, const std::vector<std::string>& lines) 
 
 TEST(SolutionStepsTest, QuadraticWorkedExample) {
   EXPECT_EQ(PlainText(Quadratic(1, -3, 2)),
-            "Квадратное уравнение\n  1x² − 3x + 2 = 0\n"
+            "Квадратное уравнение\n  x² − 3x + 2 = 0\n"
             "\nДискриминант\n  D = b² − 4ac\n  D = (-3)² − 4·1·2 = 1,00\n"
             "D > 0, поэтому уравнение имеет два различных корня.\n"
             "\nКорни\n  x₁,₂ = (−b ± √D)/2a\n"
@@ -61,13 +61,13 @@ TEST(SolutionStepsTest, QuadraticCases) {
     Rational a, b, c;
     std::vector<std::string> lines;
   } cases[] = {
-      {-1, 3, -2, {"  -1x² + 3x − 2 = 0", "  x₂ = (−3 − √1,00)/(2·(-1)) = 2,00"}},
+      {-1, 3, -2, {"  −x² + 3x − 2 = 0", "  x₂ = (−3 − √1,00)/(2·(-1)) = 2,00"}},
       {1,
        2,
        1,
        {"D = 0, поэтому уравнение имеет один корень: x₁ = x₂.",
         "  x₂ = (−2 − √0,00)/(2·1) = -1,00"}},
-      {3, 1, 0, {"  3x² + 1x = 0", "  x₂ = (−1 − √1,00)/(2·3) ≈ -0,33"}},
+      {3, 1, 0, {"  3x² + x = 0", "  x₂ = (−1 − √1,00)/(2·3) ≈ -0,33"}},
       // (x - 0,3)²: D is exactly 0.
       {1,
        ParseExact("-0,6"),
@@ -91,7 +91,7 @@ TEST(SolutionStepsTest, QuadraticCases) {
 
 TEST(SolutionStepsTest, CramerWorkedExample) {
   EXPECT_EQ(PlainText(Cramer({"1", "1", "1", "-1", "3", "1"})),
-            "Система линейных уравнений\n  1x + 1y = 3\n  1x − 1y = 1\n"
+            "Система линейных уравнений\n  x + y = 3\n  x − y = 1\n"
             "\nГлавный определитель\n  Δ = |1 1; 1 -1| = -2\n"
             "Δ ≠ 0, поэтому система имеет единственное решение.\n"
             "\nОпределители неизвестных\n  Δx = |3 1; 1 -1| = -4\n  Δy = |1 3; 1 1| = -2\n"
@@ -112,7 +112,7 @@ TEST(SolutionStepsTest, CramerCases) {
       {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "1", "2", "3"},
        {"  Δ = |1 4 7; 2 5 8; 3 6 9| = 0", noSingle}},
       {{"2", "1", "3", "3", "-1", "1", "-1", "2", "1", "1", "9", "8"},
-       {"  2x + 3y − 1z = 1", "  Δz = |2 3 1; 1 -1 9; 3 1 8| = 27", "  z = Δz/Δ = 27/5 = 5,40"}},
+       {"  2x + 3y − z = 1", "  Δz = |2 3 1; 1 -1 9; 3 1 8| = 27", "  z = Δz/Δ = 27/5 = 5,40"}},
       // The determinants are exact: a decimal system is singular when it is, and "=" stands
       // where the text is the value (0,1·3 is 0,3).
       {{"1", "3", "0,1", "0,3", "1", "2"}, {"  Δ = |1 0,1; 3 0,3| = 0", noSingle}},
@@ -188,13 +188,13 @@ TEST(SolutionStepsTest, PolynomialCases) {
        "  f(-2) = 3·(-2)² − 4·(-2)¹ + 7 = 12 + 8 + 7 = 27"},
       {"2*x^-1",
        2,
-       {"  (2x⁻¹)′ = 2·(-1)·x⁽⁻¹⁾⁻¹ = -2x⁻²", "  f′(x) = -2x⁻²"},
+       {"  (2x⁻¹)′ = 2·(-1)·x⁽⁻¹⁾⁻¹ = -2x⁻²", "  f′(x) = −2x⁻²"},
        "  f(2) = 2·2⁻¹ = 1"},
       // Numbers alone: the derivative of a number, and the value their sum.
       {"-3+2",
        2,
        {"В записи нет переменной: это число, а производная числа равна 0.", "  f′(x) = 0"},
-       "  f(2) = -3 + 2 = -1"},
+       "  f(2) = −3 + 2 = -1"},
       // Zero coefficients and a number among the terms; decimals exactly.
       {"3x^2+0*x^1+5",
        Rational(1, 2),
@@ -204,7 +204,7 @@ TEST(SolutionStepsTest, PolynomialCases) {
       // Values written rounded are approximately equal.
       {"x^2+1",
        ParseExact("1,23456789"),
-       {"  f(x) = 1x² + 1", "  f′(x) = 2x¹"},
+       {"  f(x) = x² + 1", "  f′(x) = 2x¹"},
        "  f(1,23456789) = 1·1,23456789² + 1 ≈ 1,52415787501905 + 1 ≈ 2,52415787501905"},
   };
   for (const auto& c : cases) {

@@ -28,6 +28,9 @@ TEST(WorkingTest, FormulasAsPlainText) {
       {"determinant by rows", Formula() << Det({{"1", "2"}, {"3", "-4"}}), "|1 2; 3 -4|"},
       {"negative operand in brackets", Formula() << Operand("-3") << Sup("2") << Operand("5"),
        "(-3)²5"},
+      {"index and exponent stacked", Formula() << "C" << Scripts("999", "500"), "C₉₉₉⁵⁰⁰"},
+      {"a system behind a brace", Formula() << System({"x + y = 2", "2x + 2y = 4", "x − y = 0"}),
+       "⎧ x + y = 2\n⎨ 2x + 2y = 4\n⎩ x − y = 0"},
   };
   for (const PlainCase& c : cases) {
     EXPECT_EQ(PlainText(c.formula), c.text) << c.name;
@@ -56,7 +59,57 @@ TEST(WorkingTest, LongSumsKeepTheirEnds) {
   EXPECT_EQ(PlainText(sum.Written()),
             "1 − 2 + 3 − 4 + 5 − 6 + 7 − 8 + 9 − 10 + 11 − 12 + 13 − 14 + 15 − 16 + 17 + … − 998 + "
             "999 − 1000");
-  EXPECT_EQ(PlainText(SchoolSum().Term("-1").Term("-2").Written()), "-1 − 2");
+  EXPECT_EQ(PlainText(SchoolSum().Term("-1").Term("-2").Written()), "−1 − 2");
+  EXPECT_EQ(PlainText(SchoolSum().Term("-1", Var("x")).Term("1", Var("y")).Term("1").Written()),
+            "−x + y + 1");
+}
+
+TEST(WorkingTest, SystemLinesAreIndentedTogether) {
+  Working working = SolvedWorking("С");
+  working.Math(Formula() << System({"x = 1", "y = 2"})).Answer("x = 1; y = 2");
+  EXPECT_EQ(PlainText(working), "С\n  ⎧ x = 1\n  ⎩ y = 2\nОтвет: x = 1; y = 2\n");
+}
+
+TEST(WorkingTest, NumbersAsATextbookPrintsThem) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"-3", "−3"},
+      {"1234", "1234"},
+      {"12345", "12\u2009345"},
+      {"-1234567,25", "−1\u2009234\u2009567,25"},
+      {"1,5E-7", "1,5·10⁻⁷"},
+      {"-1E15", "−1·10¹⁵"},
+      {"−12\u2009345", "−12\u2009345"},
+  };
+  for (const auto& [shown, school] : cases)
+    EXPECT_EQ(SchoolNumber(shown), school) << shown;
+}
+
+TEST(WorkingTest, ExactFormsAreSimplified) {
+  const Rational half(1, 2);
+  const struct {
+    Surd value;
+    const char* exact;
+    const char* both;
+    const char* withDecimal;
+  } cases[] = {
+      {Surd(Rational(5, 6), Rational(1, 6), 13), "(5 + √13)/6", "(5 ± √13)/6",
+       "(5 + √13)/6 ≈ 1,43"},
+      {Surd(0, 1, 2), "√2", "±√2", "√2 ≈ 1,41"},
+      {Surd(0, -1, 52), "−2√13", "±2√13", "−2√13 ≈ −7,21"},
+      {Surd(0, half, 73), "√73/2", "±√73/2", "√73/2 ≈ 4,27"},
+      {Surd(1, -1, half), "(2 − √2)/2", "(2 ± √2)/2", "(2 − √2)/2 ≈ 0,29"},
+      {Surd(3, 1, 16), "7", "7", "7"},
+      {Surd(Rational(24, 5)), "24/5", "24/5", "24/5 = 4,8"},
+      {Surd(Rational(-7, 3)), "−7/3", "−7/3", "−7/3 ≈ −2,33"},
+      // A square factor larger than the trial divisors, beside a small prime.
+      {Surd(0, 1, Rational(Integer(1000003) * 1000003 * 2)), "1\u2009000\u2009003√2",
+       "±1\u2009000\u2009003√2", "1\u2009000\u2009003√2 ≈ 1\u2009414\u2009217,81"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(PlainText(ExactForm(c.value)), c.exact) << c.exact;
+    EXPECT_EQ(PlainText(PlusMinusForm(c.value)), c.both) << c.exact;
+    EXPECT_EQ(PlainText(ExactThenDecimal(c.value, 2)), c.withDecimal) << c.exact;
+  }
 }
 
 }  // namespace
