@@ -13,7 +13,7 @@ CountOutcome Message(const char* message) {
 }
 
 CountOutcome Count(const Integer& count, std::int32_t n, std::int32_t k) {
-  return {FormatGeneral15(Rational(count)), {}, n, k};
+  return {FormatGeneral15(Rational(count)), {}, n, k, count};
 }
 
 // The checks C and A share, then the count of n and k.

@@ -22,6 +22,8 @@ struct CountOutcome {
   // The numbers the count was made of, when it has a result (k is 0 for permutations).
   std::int32_t n = 0;
   std::int32_t k = 0;
+  // The count itself, every digit of it, for the working.
+  Integer count = 0;
 };
 
 // n! as an exact whole number; 1 for n < 2.

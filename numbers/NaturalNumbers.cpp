@@ -233,7 +233,8 @@ std::vector<std::int32_t> PrimesUpTo(std::int32_t n) {
 Factorisation Factorise(std::string_view typed, std::int32_t n) {
   const std::string t(typed);
   if (n == 1) return {"1 не простое и не составное число", false, false};
-  if (n == 2) return {"2=1*2", true, false};
+  // A prime is its own factorisation: 2=2, 97=97.
+  if (n == 2) return {"2=2", true, false};
   if (n == 0) return {"0 не раскладывается на простые множители", false, false};
   std::string factors;
   if (n < 0) {
@@ -251,7 +252,7 @@ Factorisation Factorise(std::string_view typed, std::int32_t n) {
     }
   } else {
     factors = FactorText(n);
-    if (factors.empty()) return {t + "=1*" + t, true, false};
+    if (factors.empty()) return {t + "=" + t, true, false};
   }
   // The long lines start further left so that they fit in the group.
   return {t + "=" + factors, true, factors.size() + 1 > 20};

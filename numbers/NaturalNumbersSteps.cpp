@@ -7,17 +7,18 @@
 #include <vector>
 
 #include "numtext/NumText.h"
+#include "steps/SchoolNotation.h"
 
 namespace kalkora {
 
 namespace {
 
 std::string Text(std::int64_t value) {
-  return std::to_string(value);
+  return SchoolNumber(std::to_string(value));
 }
 
-// The factors in the factor text of a caption such as "-12=-1*2*2*3" or "7=1*7": the factor 1 is
-// left out, and a leading -1 only sets `negative`.
+// The factors in the factor text of a caption such as "-12=-1*2*2*3" or "7=7": a leading -1 only
+// sets `negative`.
 std::vector<std::int64_t> ShownFactors(const std::string& caption, bool& negative) {
   std::vector<std::int64_t> factors;
   negative = false;
@@ -58,8 +59,8 @@ Formula Powers(const std::vector<std::int64_t>& factors) {
 }  // namespace
 
 Working GcdLcmSteps(std::int32_t a, std::int32_t b, std::int64_t gcd, std::int64_t lcm) {
-  const std::string aText = FormatInteger(a);
-  const std::string bText = FormatInteger(b);
+  const std::string aText = Text(a);
+  const std::string bText = Text(b);
   const std::string pair = "(" + aText + "; " + bText + ")";
   Working working = SolvedWorking("НОД и НОК чисел " + aText + " и " + bText);
   const std::int64_t x = std::llabs(a);
@@ -95,39 +96,46 @@ Working GcdLcmSteps(std::int32_t a, std::int32_t b, std::int64_t gcd, std::int64
   Formula lcmLine = Formula("НОК" + pair + " = ") << Frac(Text(x) + "·" + Text(y), Text(gcd));
   if (gcd != 1) lcmLine << " = " << Frac(Text(x * y), Text(gcd));
   working.Math(lcmLine << " = " << Text(lcm));
+  working.Answer("НОД" + pair + " = " + Text(gcd) + ", НОК" + pair + " = " + Text(lcm) + ".");
   return working;
 }
 
 Working FactorisationSteps(std::int32_t n, const Factorisation& shown) {
-  const std::string nText = FormatInteger(n);
+  const std::string nText = Text(n);
   Working working = SolvedWorking("Разложение числа " + nText + " на простые множители");
   if (n == 1) {
     working.Prose(
         "Число 1 не является ни простым, ни составным: у него только один делитель, и на простые "
         "множители оно не раскладывается.");
+    working.Answer("1 не простое и не составное число.");
     return working;
   }
   if (n == 0) {
     working.Prose(
         "Число 0 делится на любое натуральное число, поэтому на простые множители оно не "
         "раскладывается.");
+    working.Answer("0 не раскладывается на простые множители.");
     return working;
   }
   bool negative = false;
   const std::vector<std::int64_t> factors = ShownFactors(shown.caption, negative);
   const std::int64_t magnitude = std::llabs(static_cast<std::int64_t>(n));
   if (negative) {
-    working.Prose("Число отрицательное: выносим множитель -1 и раскладываем " + Text(magnitude) +
+    working.Prose("Число отрицательное: выносим множитель −1 и раскладываем " + Text(magnitude) +
                   ".");
   }
   if (factors.empty()) {
     working.Prose("У числа 1 простых множителей нет:");
-    working.Math(nText + " = -1");
+    working.Math(nText + " = −1");
+    working.Answer(nText + " = −1.");
     return working;
   }
   if (factors.size() == 1) {
-    working.Prose(Text(magnitude) + " — простое число: оно делится только на 1 и на само себя:");
-    working.Math(nText + " = " + (negative ? "-1" : "1") + "·" + Text(magnitude));
+    const std::string product = (negative ? "−1·" : "") + Text(magnitude);
+    working.Prose(Text(magnitude) + " — простое число: оно делится только на 1 и на само себя.");
+    if (negative) working.Math(nText + " = " + product);
+    working.Answer(negative ? nText + " = " + product + "."
+                            : nText + " — простое число, " + nText + " = " + nText + ".");
     return working;
   }
   working.Prose("Делим на наименьший простой делитель, пока частное не станет равным 1:");
@@ -137,15 +145,18 @@ Working FactorisationSteps(std::int32_t n, const Factorisation& shown) {
     quotient /= p;
   }
   working.Prose("Записываем делители произведением, одинаковые — степенью:");
-  working.Math(Formula(nText + " = " + (negative ? "-1·" : "")) << Powers(factors));
+  const Formula product = Formula(nText + " = " + (negative ? "−1·" : "")) << Powers(factors);
+  working.Math(product);
+  working.Answer(Formula(product) << ".");
   return working;
 }
 
 Working PrimesSteps(std::int32_t n, std::int64_t count) {
-  const std::string nText = FormatInteger(n);
+  const std::string nText = Text(n);
   Working working = SolvedWorking("Простые числа от 1 до " + nText);
   if (n < 2) {
     working.Prose("Простых чисел, не больших " + nText + ", нет: наименьшее простое число — 2.");
+    working.Answer("простых чисел от 1 до " + nText + " нет.");
     return working;
   }
   working.Prose(Formula("Решето Эратосфена: из чисел от 2 до " + nText +
@@ -153,6 +164,7 @@ Working PrimesSteps(std::int32_t n, std::int64_t count) {
                 << Var("p") << ", для которого " << Var("p") << Sup("2") << " ≤ " << nText
                 << "; оставшиеся числа — простые.");
   working.Prose("Всего простых чисел от 1 до " + nText + ": " + Text(count) + ".");
+  working.Answer("простых чисел от 1 до " + nText + " — " + Text(count) + ".");
   return working;
 }
 

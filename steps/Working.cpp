@@ -170,6 +170,8 @@ char32_t Raised(char32_t c) {
       return U'⁾';
     case 'n':
       return U'ⁿ';
+    case 'k':
+      return U'ᵏ';
     default:
       return 0;
   }

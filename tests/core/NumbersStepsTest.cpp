@@ -32,6 +32,15 @@ Working Arithmetic(const char* first, const char* difference, std::int64_t n) {
 Working Geometric(const char* first, const char* ratio, std::int64_t n) {
   return ProgressionSteps(Progression::Geometric(ParseFloat(first), ParseFloat(ratio), n));
 }
+// The working of a count as the page makes it.
+Working Count(Working (*steps)(std::int32_t, std::int32_t, const Integer&, const std::string&),
+              const CountOutcome& outcome) {
+  return steps(outcome.k, outcome.n, outcome.count, outcome.result);
+}
+Working Count(Working (*steps)(std::int32_t, const Integer&, const std::string&),
+              const CountOutcome& outcome) {
+  return steps(outcome.n, outcome.count, outcome.result);
+}
 std::vector<std::string> FormulaLines(const Working& working) {
   std::vector<std::string> lines;
   for (const WorkingLine& line : working.lines) {
@@ -50,14 +59,16 @@ TEST(NumbersStepsTest, WorkedExamples) {
             "НОД равен последнему делителю:\n"
             "  НОД(12; 18) = 6\n"
             "НОК равно произведению чисел, делённому на их НОД:\n"
-            "  НОК(12; 18) = (12·18)/6 = 216/6 = 36\n");
+            "  НОК(12; 18) = (12·18)/6 = 216/6 = 36\n"
+            "Ответ: НОД(12; 18) = 6, НОК(12; 18) = 36.\n");
   EXPECT_EQ(PlainText(Factors(360)),
             "Разложение числа 360 на простые множители\n"
             "Делим на наименьший простой делитель, пока частное не станет равным 1:\n"
             "  360 : 2 = 180\n  180 : 2 = 90\n  90 : 2 = 45\n  45 : 3 = 15\n  15 : 3 = 5\n"
             "  5 : 5 = 1\n"
             "Записываем делители произведением, одинаковые — степенью:\n"
-            "  360 = 2³·3²·5\n");
+            "  360 = 2³·3²·5\n"
+            "Ответ: 360 = 2³·3²·5.\n");
   EXPECT_EQ(PlainText(Terms(ProgressionKind::Arithmetic, 2, 3, 5)),
             "Арифметическая прогрессия\n"
             "Дано: a₁ = 2, d = 3, n = 5.\n"
@@ -67,10 +78,12 @@ TEST(NumbersStepsTest, WorkedExamples) {
             "Сумма первых n членов:\n"
             "  Sₙ = (a₁ + aₙ)/2·n\n"
             "  S₅ = (2 + 14)/2·5 = 40\n");
-  EXPECT_EQ(PlainText(CombinationSteps(2, 5, Combinations("2", "5").result)),
+  const CountOutcome c52 = Combinations("2", "5");
+  EXPECT_EQ(PlainText(CombinationSteps(2, 5, c52.count, c52.result)),
             "Число сочетаний из 5 по 2\n"
-            "  Cₙ^k = n!/(k!(n − k)!)\n"
-            "  C₅² = 5!/(2!·(5 − 2)!) = 5!/(2!·3!) = 120/(2·6) = 10\n");
+            "  Cₙᵏ = n!/(k!(n − k)!)\n"
+            "  C₅² = 5!/(2!·(5 − 2)!) = 5!/(2!·3!) = (4·5)/(1·2) = 10\n"
+            "Ответ: C₅² = 10\n");
 }
 
 TEST(NumbersStepsTest, EdgeCasesEndInThePagesNumbers) {
@@ -81,21 +94,24 @@ TEST(NumbersStepsTest, EdgeCasesEndInThePagesNumbers) {
     Lines formulas;
   } cases[] = {
       {GcdLcm(-12, 18),
-       {"18 = 12·1 + 6", "12 = 6·2 + 0", "НОД(-12; 18) = 6",
-        "НОК(-12; 18) = (12·18)/6 = 216/6 = 36"}},
+       {"18 = 12·1 + 6", "12 = 6·2 + 0", "НОД(−12; 18) = 6",
+        "НОК(−12; 18) = (12·18)/6 = 216/6 = 36"}},
       // Euclid has nothing to divide by.
       {GcdLcm(0, 5), {"НОД(0; 5) = 5", "НОК(0; 5) = (0·5)/5 = 0/5 = 0"}},
       // The page's LCM is 64-bit: nothing wraps around.
       {GcdLcm(-2147483647 - 1, 6),
-       {"2147483648 = 6·357913941 + 2", "6 = 2·3 + 0", "НОД(-2147483648; 6) = 2",
-        "НОК(-2147483648; 6) = (2147483648·6)/2 = 12884901888/2 = 6442450944"}},
+       {"2\u2009147\u2009483\u2009648 = 6·357\u2009913\u2009941 + 2", "6 = 2·3 + 0",
+        "НОД(−2\u2009147\u2009483\u2009648; 6) = 2",
+        "НОК(−2\u2009147\u2009483\u2009648; 6) = (2\u2009147\u2009483\u2009648·6)/2 = "
+        "12\u2009884\u2009901\u2009888/2 = 6\u2009442\u2009450\u2009944"}},
       {GcdLcm(5, 17),
        {"17 = 5·3 + 2", "5 = 2·2 + 1", "2 = 1·2 + 0", "НОД(5; 17) = 1",
         "НОК(5; 17) = (5·17)/1 = 85"}},
-      {Factors(7), {"7 = 1·7"}},
+      {Factors(7), {}},
+      {Factors(-7), {"−7 = −1·7"}},
       {Factors(0), {}},
-      {Factors(-12), {"12 : 2 = 6", "6 : 2 = 3", "3 : 3 = 1", "-12 = -1·2²·3"}},
-      {Factors(-1), {"-1 = -1"}},
+      {Factors(-12), {"12 : 2 = 6", "6 : 2 = 3", "3 : 3 = 1", "−12 = −1·2²·3"}},
+      {Factors(-1), {"−1 = −1"}},
       {Terms(g, 5, 1, 4), {"bₙ = b₁·qⁿ⁻¹", "b₄ = 5·1³ = 5", "Sₙ = n·b₁", "S₄ = 4·5 = 20"}},
       {Terms(g, 3, -2, 5),
        {"bₙ = b₁·qⁿ⁻¹", "b₅ = 3·(-2)⁴ = 48", "Sₙ = (b₁(qⁿ − 1))/(q − 1)",
@@ -114,9 +130,20 @@ TEST(NumbersStepsTest, EdgeCasesEndInThePagesNumbers) {
       {Geometric("1", "0,5", 4),
        {"bₙ = b₁·qⁿ⁻¹", "b₄ = 1·0,5³ = 0,125", "Sₙ = (b₁(qⁿ − 1))/(q − 1)",
         "S₄ = (1·(0,5⁴ − 1))/(0,5 − 1) = 1,875"}},
-      {PermutationSteps(0, Permutations("0").result), {"Pₙ = n!", "P₀ = 0! = 1"}},
-      {PermutationSteps(20, Permutations("20").result),
-       {"Pₙ = n!", "P₂₀ = 20! = 1·2·3·…·20 ≈ 2,43290200817664E18"}},
+      {Count(PermutationSteps, Permutations("0")), {"Pₙ = n!", "P₀ = 0! = 1"}},
+      {Count(PermutationSteps, Permutations("20")),
+       {"Pₙ = n!",
+        "P₂₀ = 20! = 1·2·3·…·20 = 2\u2009432\u2009902\u2009008\u2009176\u2009640\u2009000 ≈ "
+        "2,43290200817664·10¹⁸"}},
+      {Count(ArrangementSteps, Arrangements("2", "5")),
+       {"Aₙᵏ = n!/((n − k)!)", "A₅² = 5!/((5 − 2)!) = 5!/3! = 4·5 = 20"}},
+      {Count(ArrangementSteps, Arrangements("0", "5")),
+       {"Aₙᵏ = n!/((n − k)!)", "A₅⁰ = 5!/((5 − 0)!) = 5!/5! = 120/120 = 1"}},
+      {Count(CombinationSteps, Combinations("5", "5")),
+       {"Cₙᵏ = n!/(k!(n − k)!)", "C₅⁵ = 5!/(5!·(5 − 5)!) = 5!/(5!·0!) = 120/(120·1) = 1"}},
+      {Count(CombinationSteps, Combinations("3", "10")),
+       {"Cₙᵏ = n!/(k!(n − k)!)",
+        "C₁₀³ = 10!/(3!·(10 − 3)!) = 10!/(3!·7!) = (8·9·10)/(1·2·3) = 120"}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.working.state, Working::State::Solved) << c.working.title;

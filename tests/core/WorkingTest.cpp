@@ -18,7 +18,7 @@ TEST(WorkingTest, FormulasAsPlainText) {
        "b² − 4ac"},
       {"n and minus raised", Formula() << Var("q") << Sup(Formula() << Var("n") << "−1"), "qⁿ⁻¹"},
       {"other powers with a caret",
-       Formula() << Var("n") << Sup(Var("k")) << " " << Var("e") << Sup("x + 1"), "n^k e^(x + 1)"},
+       Formula() << Var("n") << Sup(Var("m")) << " " << Var("e") << Sup("x + 1"), "n^m e^(x + 1)"},
       {"indices lowered", Formula() << Indexed("x", "1") << ", " << Indexed("a", "n"), "x₁, aₙ"},
       {"index that has no lowered form", Indexed("S", "10,5"), "S_10,5"},
       {"atoms need no brackets", Formula() << Frac(Formula() << "Δ" << Var("x"), "Δ"), "Δx/Δ"},
