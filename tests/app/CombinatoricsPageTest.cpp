@@ -82,8 +82,7 @@ TEST_F(CombinatoricsPageTest, ACountShowsItsWorkingAndAMessageFailsIt) {
   Type(Field("Edit21"), u"2"_s);
   Type(Field("Edit30"), u"5"_s);
   Click("Aranjeman");
-  EXPECT_EQ(PlainText(page->CurrentWorking().lines.back().formula),
-            "Ответ: A₅² = 20");
+  EXPECT_EQ(PlainText(page->CurrentWorking().lines.back().formula), "Ответ: A₅² = 20");
   Field("Edit21")->setText(u"6"_s);
   Click("Aranjeman");
   EXPECT_EQ(page->CurrentWorking().state, Working::State::Failed);
