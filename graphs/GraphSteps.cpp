@@ -5,6 +5,7 @@
 #include <string>
 
 #include "numtext/NumText.h"
+#include "steps/SchoolNotation.h"
 
 namespace kalkora {
 
@@ -24,27 +25,34 @@ std::string Shown(std::string_view formula) {
   return std::string(formula.substr(0, cut)) + "…";
 }
 
+std::string Number(Extended value) {
+  return SchoolNumber(FormatGeneral15(value));
+}
+
 }  // namespace
 
 Working GraphSteps(std::string_view formula, const GraphState& state) {
   Working working = SolvedWorking("График функции");
   working.Math(Formula() << Var("y") << " = " << Shown(formula));
-  working.Prose(Formula() << Var("x") << " от " << FormatGeneral15(state.RangeStart) << " до "
-                          << FormatGeneral15(state.RangeEnd) << " с шагом "
-                          << FormatGeneral15(state.StepValue) << ": точек "
-                          << FormatInteger(static_cast<std::int32_t>(state.PointsX.size())) << ".");
+  working.Prose(Formula() << Var("x") << " от " << Number(state.RangeStart) << " до "
+                          << Number(state.RangeEnd) << " с шагом " << Number(state.StepValue)
+                          << ": точек " << SchoolNumber(std::to_string(state.PointsX.size()))
+                          << ".");
   working.Prose("Для каждого x формула вычисляется, и соседние точки (x; y) соединяются:");
   const std::size_t listed = std::min(kListedPoints, state.PointsX.size());
   for (std::size_t i = 0; i < listed; ++i) {
-    working.Math(Formula() << Var("x") << " = " << FormatGeneral15(state.PointsX[i]) << ",   "
-                           << Var("y") << " = " << FormatGeneral15(state.PointsY[i]));
+    working.Math(Formula() << Var("x") << " = " << Number(state.PointsX[i]) << ",   " << Var("y")
+                           << " = " << Number(state.PointsY[i]));
   }
   if (listed < state.PointsX.size()) working.Math("…");
   if (!state.PointsY.empty()) {
     const auto [low, high] = std::minmax_element(state.PointsY.begin(), state.PointsY.end());
     working.Prose(Formula() << "Наименьшее и наибольшее значения: " << Indexed("y", "min") << " = "
-                            << FormatGeneral15(*low) << ", " << Indexed("y", "max") << " = "
-                            << FormatGeneral15(*high) << ".");
+                            << Number(*low) << ", " << Indexed("y", "max") << " = " << Number(*high)
+                            << ".");
+    working.Answer(Formula() << "график построен по точкам; " << Indexed("y", "min") << " = "
+                             << Number(*low) << ", " << Indexed("y", "max") << " = "
+                             << Number(*high) << ".");
   }
   return working;
 }

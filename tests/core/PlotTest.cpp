@@ -320,11 +320,12 @@ TEST(PlotTest, StepsListTheFirstPointsAndTheExtremes) {
   EXPECT_EQ(PlainText(GraphSteps("x*x-1", state)),
             "График функции\n"
             "  y = x*x-1\n"
-            "x от -3 до 3 с шагом 1: точек 7.\n"
+            "x от −3 до 3 с шагом 1: точек 7.\n"
             "Для каждого x формула вычисляется, и соседние точки (x; y) соединяются:\n"
-            "  x = -3,   y = 8\n  x = -2,   y = 3\n  x = -1,   y = 0\n  x = 0,   y = -1\n"
+            "  x = −3,   y = 8\n  x = −2,   y = 3\n  x = −1,   y = 0\n  x = 0,   y = −1\n"
             "  x = 1,   y = 0\n  …\n"
-            "Наименьшее и наибольшее значения: y_min = -1, y_max = 8.\n");
+            "Наименьшее и наибольшее значения: y_min = −1, y_max = 8.\n"
+            "Ответ: график построен по точкам; y_min = −1, y_max = 8.\n");
   // A long formula is cut whole characters at a time.
   const std::string text = PlainText(GraphSteps(std::string(119, 'x') + "жж", state));
   EXPECT_NE(text.find("  y = " + std::string(119, 'x') + "…\n"), std::string::npos);
