@@ -17,7 +17,7 @@ TMeasureUnit Unit(std::string name, std::string_view factor, long divisor = 1) {
 
 // The factors are the units' legal definitions: the international inch, foot, yard, mile and
 // pound, the imperial gallon and bushel, the oil barrel of 42 US gallons, the Russian arshin of
-// 28 inches and pound of 409,51718 g, the Julian year, the IT calorie, the binary multiples of
+// 28 inches and pound of 409.51718 g, the Julian year, the IT calorie, the binary multiples of
 // the byte. The parsec, 648 000/π astronomical units, is the one that is not rational.
 std::vector<TQuantity> MakeCatalogue() {
   const Extended parsec = 648000.0L * 149597870700.0L / std::numbers::pi_v<Extended>;
@@ -69,7 +69,7 @@ std::vector<TQuantity> MakeCatalogue() {
            Unit("Час", "3600"),
            Unit("Сутки", "86400"),
            Unit("Неделя", "604800"),
-           Unit("Месяц", "2629800"),  // a twelfth of a year of 365,25 days
+           Unit("Месяц", "2629800"),  // a twelfth of a year of 365.25 days
            Unit("Год", "31557600"),
            Unit("Век", "3155760000"),
        }},
