@@ -1,12 +1,30 @@
 #include "units/ConverterSteps.h"
 
+#include <string>
+
 #include "numtext/NumText.h"
+#include "steps/SchoolNotation.h"
 #include "units/QuantityCatalogue.h"
 
 namespace kalkora {
 
-Working ConversionSteps(int quantity, std::int32_t unit, Extended value,
-                        const std::vector<Extended>& results) {
+namespace {
+
+// " = " before a text that is the value itself, " ≈ " before a rounded one.
+std::string Relation(const Converted& value, const std::string& shown) {
+  if (const Rational* exact = std::get_if<Rational>(&value))
+    return EqualsShown(Surd(*exact), shown);
+  return EqualsShown(std::get<Extended>(value), shown);
+}
+
+std::string FactorText(const TMeasureUnit& unit) {
+  return unit.Exact ? FormatGeneral15(*unit.Exact) : FormatGeneral15(unit.Factor);
+}
+
+}  // namespace
+
+Working ConversionSteps(int quantity, std::int32_t unit, const Rational& value,
+                        const std::vector<Converted>& results) {
   const std::vector<TQuantity>& catalogue = QuantityCatalogue();
   if (quantity < 0 || static_cast<std::size_t>(quantity) >= catalogue.size()) return {};
   const std::vector<TMeasureUnit>& units = catalogue[static_cast<std::size_t>(quantity)].Units;
@@ -19,19 +37,22 @@ Working ConversionSteps(int quantity, std::int32_t unit, Extended value,
   for (const TMeasureUnit& candidate : units) {
     if (candidate.Factor == 1) base = candidate.Name;
   }
-  // The same product the conversion divides, so every quotient below is the line's own number.
-  const std::string inBase = FormatGeneral15(Mul(value, from.Factor));
+  // The value in base units as the conversion had it: exact where the factor is rational.
+  const Converted inBase = from.Exact ? Converted(Rational(value * *from.Exact))
+                                      : Converted(Mul(ToExtended(value), from.Factor));
+  const std::string inBaseText = FormatConverted(inBase);
+  const std::string valueText = FormatGeneral15(value);
 
   Working working = SolvedWorking("Перевод единиц: " + catalogue[quantity].Caption);
   working.Prose("Значение переводится в основную единицу (" + base +
                 "): умножается на число основных единиц в одной единице.");
-  working.Math(Formula() << FormatGeneral15(value) << " " << from.Name << " = "
-                         << FormatGeneral15(value) << " · " << FormatGeneral15(from.Factor) << " = "
-                         << inBase);
+  working.Math(Formula() << valueText << " " << from.Name << " = " << valueText << " · "
+                         << FactorText(from) << Relation(inBase, inBaseText) << inBaseText);
   working.Prose("Затем делится на число основных единиц в каждой единице:");
   for (std::size_t j = 0; j < units.size(); ++j) {
-    working.Math(Formula() << inBase << " : " << FormatGeneral15(units[j].Factor) << " = "
-                           << FormatGeneral15(results[j]) << " " << units[j].Name);
+    const std::string shown = FormatConverted(results[j]);
+    working.Math(Formula() << inBaseText << " : " << FactorText(units[j])
+                           << Relation(results[j], shown) << shown << " " << units[j].Name);
   }
   return working;
 }

@@ -4,14 +4,15 @@
 #include <cstdint>
 #include <vector>
 
-#include "common/Float.h"
+#include "exact/Exact.h"
 #include "steps/Working.h"
+#include "units/Converter.h"
 
 namespace kalkora {
 
-// The working of `value` in `unit` of `quantity` converted into `results` (what
-// ConvertToAllUnits gave, in unit order); empty for a quantity or unit out of range.
-Working ConversionSteps(int quantity, std::int32_t unit, Extended value,
-                        const std::vector<Extended>& results);
+// The working of `value` in `unit` of `quantity` converted into `results` (what ConvertExactly
+// gave, in unit order); empty for a quantity or unit out of range.
+Working ConversionSteps(int quantity, std::int32_t unit, const Rational& value,
+                        const std::vector<Converted>& results);
 
 }  // namespace kalkora

@@ -2,16 +2,20 @@
 // number of base units in one of them.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/Float.h"
+#include "exact/Exact.h"
 
 namespace kalkora {
 
 struct TMeasureUnit {
   std::string Name;  // shown in the unit list and at the end of each result line
-  Extended Factor;   // base units in one of this unit; the base unit has 1
+  Extended Factor;   // base units in one of this unit, to 80 bits; the base unit has 1
+  // The same number exactly, for every factor that is rational (all but the parsec's).
+  std::optional<Rational> Exact;
 };
 
 struct TQuantity {

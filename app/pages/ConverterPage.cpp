@@ -9,8 +9,8 @@
 
 #include "app/Fonts.h"
 #include "app/widgets/CopyMenu.h"
+#include "exact/Exact.h"
 #include "numtext/KeySets.h"
-#include "numtext/NumText.h"
 #include "units/Converter.h"
 #include "units/ConverterSteps.h"
 #include "units/QuantityCatalogue.h"
@@ -145,12 +145,12 @@ void ConverterPage::Edit1Change() {
     MarkOutdated(lines_);
     return;
   }
-  converterValue_ = ParseFloat(text.toStdString());
+  // Read exactly, so that the lines are the typed number's own and not its 80-bit neighbour's.
+  converterValue_ = ParseExact(FieldText(ui.Edit1));
   const int quantity = ui.Vahid->currentIndex();
   // Everything is converted before the first line is written, so an overflow leaves the
   // previous results whole.
-  const std::vector<Extended> results =
-      ConvertToAllUnits(quantity, SelectedUnit(), converterValue_);
+  const std::vector<Converted> results = ConvertExactly(quantity, SelectedUnit(), converterValue_);
   for (std::size_t j = 0; j < results.size(); ++j) {
     const std::string& name = QuantityCatalogue()[quantity].Units[j].Name;
     PutLine(ui.Neticeler, static_cast<int>(j),

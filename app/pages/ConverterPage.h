@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/pages/Page.h"
-#include "common/Float.h"
+#include "exact/Exact.h"
 #include "ui_ConverterPage.h"
 
 namespace kalkora {
@@ -48,8 +48,8 @@ class ConverterPage : public Page {
   Results* lines_ = nullptr;
   QSize designSize_;
   std::vector<Anchored> anchored_;
-  // The last number read from Edit1.
-  Extended converterValue_ = 0;
+  // The last number read from Edit1, exactly.
+  Rational converterValue_ = 0;
 };
 
 }  // namespace kalkora

@@ -99,7 +99,7 @@ TEST_F(ConverterPageTest, WithNoUnitSelectedNothingIsPut) {
 }
 
 TEST_F(ConverterPageTest, StartsWithOneMillimetreInEveryLengthUnit) {
-  const QStringList tabs = {u"Длина"_s, u"Площадь"_s, u"Объем"_s,     u"Время"_s,
+  const QStringList tabs = {u"Длина"_s, u"Площадь"_s, u"Объём"_s,     u"Время"_s,
                             u"Масса"_s, u"Энергия"_s, u"Информация"_s};
   ASSERT_EQ(vahid->count(), tabs.size());
   for (int i = 0; i < vahid->count(); ++i)
@@ -119,7 +119,7 @@ TEST_F(ConverterPageTest, StartsWithOneMillimetreInEveryLengthUnit) {
   EXPECT_EQ(lines[0], u"1 Миллиметр");
   EXPECT_EQ(lines[4], u"1E-6 Километр");
   EXPECT_EQ(lines[6], u"0,0393700787401575 Дюйм");
-  EXPECT_EQ(lines[15], u"3,24044069993519E-20 Парсек");
+  EXPECT_EQ(lines[15], u"3,24077928944437E-20 Парсек");
   EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
@@ -170,7 +170,7 @@ TEST_F(ConverterPageTest, TextThatIsNoNumberReportsAtThatKeystroke) {
     const char16_t* first;  // the first line afterwards
     const char16_t* last;
   } cases[] = {
-      {u"-3", {FloatMessage(u"-"_s)}, u"-3 Миллиметр", u"-9,72132209980557E-20 Парсек"},
+      {u"-3", {FloatMessage(u"-"_s)}, u"-3 Миллиметр", u"-9,7223378683331E-20 Парсек"},
       {u"2.5", {PointMessage(u"2."_s), PointMessage(u"2.5"_s)}, u"2 Миллиметр", nullptr},
       {u"1,2,3", {FloatMessage(u"1,2,"_s), FloatMessage(u"1,2,3"_s)}, u"1,2 Миллиметр", nullptr},
       {u"4-", {FloatMessage(u"4-"_s)}, u"4 Миллиметр", nullptr},
@@ -317,7 +317,14 @@ TEST_F(ConverterPageTest, ATabChangeStartsAgainFromOneOfTheFirstUnit) {
   ClickTab(1);
   EXPECT_EQ(dialogs.errors.size(), errors);
   EXPECT_EQ(Lines().size(), 7);
-  EXPECT_EQ(Lines()[5], u"1E-8 Aр(сотка)");
+  EXPECT_EQ(Lines()[5], u"1E-8 Ар (сотка)");
+
+  // The typed number itself, not its 80-bit neighbour, whose 15th digit would round up.
+  ClickTab(6);
+  Retype(u"2,675"_s);
+  EXPECT_EQ(Lines()[5], u"2,37587727269783E-15 Петабайт (PB)");
+  ClickUnit(5);
+  EXPECT_EQ(Lines()[0], u"3,01178225080402E15 Байт (B)");
 }
 
 }  // namespace
