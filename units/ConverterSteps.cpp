@@ -18,7 +18,7 @@ std::string Relation(const Converted& value, const std::string& shown) {
 }
 
 std::string FactorText(const TMeasureUnit& unit) {
-  return unit.Exact ? FormatGeneral15(*unit.Exact) : FormatGeneral15(unit.Factor);
+  return SchoolNumber(unit.Exact ? FormatGeneral15(*unit.Exact) : FormatGeneral15(unit.Factor));
 }
 
 }  // namespace
@@ -40,20 +40,27 @@ Working ConversionSteps(int quantity, std::int32_t unit, const Rational& value,
   // The value in base units as the conversion had it: exact where the factor is rational.
   const Converted inBase = from.Exact ? Converted(Rational(value * *from.Exact))
                                       : Converted(Mul(ToExtended(value), from.Factor));
-  const std::string inBaseText = FormatConverted(inBase);
-  const std::string valueText = FormatGeneral15(value);
+  const std::string inBaseShown = FormatConverted(inBase);
+  const std::string inBaseText = SchoolNumber(inBaseShown);
+  const std::string valueText = SchoolNumber(FormatGeneral15(value));
 
   Working working = SolvedWorking("Перевод единиц: " + catalogue[quantity].Caption);
   working.Prose("Значение переводится в основную единицу (" + base +
                 "): умножается на число основных единиц в одной единице.");
   working.Math(Formula() << valueText << " " << from.Name << " = " << valueText << " · "
-                         << FactorText(from) << Relation(inBase, inBaseText) << inBaseText);
+                         << FactorText(from) << Relation(inBase, inBaseShown) << inBaseText);
   working.Prose("Затем делится на число основных единиц в каждой единице:");
+  // One chain, as the page lists it: 1 Миля = 1609,344 Метр = 1,609344 Километр …
+  Formula answer = Formula() << valueText << " " << from.Name;
   for (std::size_t j = 0; j < units.size(); ++j) {
     const std::string shown = FormatConverted(results[j]);
-    working.Math(Formula() << inBaseText << " : " << FactorText(units[j])
-                           << Relation(results[j], shown) << shown << " " << units[j].Name);
+    const std::string relation = Relation(results[j], shown);
+    working.Math(Formula() << inBaseText << " : " << FactorText(units[j]) << relation
+                           << SchoolNumber(shown) << " " << units[j].Name);
+    if (j != static_cast<std::size_t>(unit))
+      answer << relation << SchoolNumber(shown) << " " << units[j].Name;
   }
+  working.Answer(answer << ".");
   return working;
 }
 

@@ -10,6 +10,7 @@
 
 #include "common/Errors.h"
 #include "numtext/NumText.h"
+#include "steps/SchoolNotation.h"
 #include "units/Converter.h"
 #include "units/ConverterSteps.h"
 #include "units/QuantityCatalogue.h"
@@ -393,17 +394,24 @@ TEST(ConverterTest, StepsGoThroughTheBaseUnitToEveryLine) {
       "одной единице.\n"
       "  2,5 Километр = 2,5 · 1000 = 2500\n"
       "Затем делится на число основных единиц в каждой единице:\n"
-      "  2500 : 0,001 = 2500000 Миллиметр\n"
-      "  2500 : 0,01 = 250000 Сантиметр\n";
+      "  2500 : 0,001 = 2\u2009500\u2009000 Миллиметр\n"
+      "  2500 : 0,01 = 250\u2009000 Сантиметр\n";
   EXPECT_EQ(text.substr(0, expected.size()), expected);
   // One line per unit, each ending in the very line the page lists: "=" where that is the
   // value itself, "≈" where it is rounded.
   for (std::size_t j = 0; j < results.size(); ++j) {
-    const std::string line = FormatResultLine(results[j], QuantityCatalogue()[0].Units[j].Name);
+    const std::string line =
+        SchoolNumber(FormatConverted(results[j])) + " " + QuantityCatalogue()[0].Units[j].Name;
     const char* relation = j >= 6 ? " ≈ " : " = ";
     EXPECT_NE(text.find(relation + line + "\n"), std::string::npos) << line;
   }
   EXPECT_NE(text.find("  2500 : 1609,344 ≈ 1,55342798059333 Миля\n"), std::string::npos);
+  // The answer chains the page's lines, the typed unit left out.
+  EXPECT_NE(
+      text.find(
+          "\nОтвет: 2,5 Километр = 2\u2009500\u2009000 Миллиметр = 250\u2009000 Сантиметр = "),
+      std::string::npos);
+  EXPECT_EQ(text.find("= 2,5 Километр", text.find("Ответ:")), std::string::npos);
   EXPECT_EQ(ConversionSteps(0, -1, value, {}).state, Working::State::Empty);
 }
 
