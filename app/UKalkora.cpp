@@ -51,24 +51,24 @@ const std::array<PageEntry, kPageCount>& PageTable() {
       {PageId::NaturalNumbers, u"TntTabSheet1", u"Натуральные числа", u"TntToolButton1",
        u":/icons/00-natural-numbers.svg", u"Натуральные числа", false, &Make<NaturalNumbersPage>},
       {PageId::Quadratic, u"TntTabSheet2", u"Квадратные уравнения", u"TntToolButton2",
-       u":/icons/01-quadratic.svg", u"квадратные уранений", false, &Make<QuadraticPage>},
+       u":/icons/01-quadratic.svg", u"Квадратные уравнения", false, &Make<QuadraticPage>},
       {PageId::LinearSystems, u"TntTabSheet3", u"Системы линейных уравнений", u"TntToolButton3",
-       u":/icons/02-linear-systems.svg", u"системы линейных уравнений", false,
+       u":/icons/02-linear-systems.svg", u"Системы линейных уравнений", false,
        &Make<LinearSystemsPage>},
       {PageId::Progressions, u"TntTabSheet4", u"Прогрессии", u"TntToolButton4",
-       u":/icons/03-progressions.svg", u"прогрессии", false, &Make<ProgressionsPage>},
+       u":/icons/03-progressions.svg", u"Прогрессии", false, &Make<ProgressionsPage>},
       {PageId::Graph, u"TntTabSheet5", u"График функций", u"TntToolButton5",
-       u":/icons/04-graph.svg", u"график функций", false, &Make<GraphPage>},
+       u":/icons/04-graph.svg", u"График функций", false, &Make<GraphPage>},
       {PageId::Polynomial, u"TntTabSheet7", u"Производная многочлена", u"TntToolButton7",
        u":/icons/12-derivative.svg", u"Производная многочлена", false, &Make<PolynomialPage>},
       {PageId::Combinatorics, u"TntTabSheet9", u"Комбинаторика", u"TntToolButton6",
-       u":/icons/05-combinatorics.svg", u"комбинаторика", false, &Make<CombinatoricsPage>},
+       u":/icons/05-combinatorics.svg", u"Комбинаторика", false, &Make<CombinatoricsPage>},
       {PageId::Triangle, u"TntTabSheet11", u"Решение треугольников", u"TntToolButton9",
-       u":/icons/07-triangle.svg", u"треугольник", true, &Make<TrianglePage>},
+       u":/icons/07-triangle.svg", u"Треугольник", true, &Make<TrianglePage>},
       {PageId::Circle, u"TntTabSheet6", u"Окружность и круг", u"TntToolButton10",
-       u":/icons/08-circle.svg", u"окружность и круг", false, &Make<CirclePage>},
+       u":/icons/08-circle.svg", u"Окружность и круг", false, &Make<CirclePage>},
       {PageId::Converter, u"TntTabSheet8", u"Дополнение", u"TntToolButton11",
-       u":/icons/09-converter.svg", u"дополнение", false, &Make<ConverterPage>},
+       u":/icons/09-converter.svg", u"Дополнение", false, &Make<ConverterPage>},
   }};
   return table;
 }
@@ -229,7 +229,7 @@ void TForm1::ShowPage(PageId id) {
 void TForm1::FormCreate() {
   // The number text functions always use the decimal comma, whatever the system's locale; the
   // pages with start-up work of their own do it here, in this order.
-  quadraticPage_->Start();  // "Нет корня" hidden
+  quadraticPage_->Start();  // "Действительных корней нет" hidden
   converterPage_->Start();  // "1" in Edit1, then 1 millimetre in every length unit
   graphPage_->Start();      // the graph's image painted blue
 }

@@ -125,7 +125,7 @@ void BM_CoreFirstPrimeStartingWith(benchmark::State& state) {
 }
 BENCHMARK(BM_CoreFirstPrimeStartingWith)->Unit(benchmark::kMillisecond);
 
-// "Найдите" for 2147483647 arithmetic terms: the terms and the sum at once, a screenful of rows.
+// "Найти" for 2147483647 arithmetic terms: the terms and the sum at once, a screenful of rows.
 void BM_WindowProgressionOfTwoBillionTerms(benchmark::State& state) {
   Window window;
   window.form.ShowPage(kalkora::PageId::Progressions);

@@ -12,7 +12,7 @@
 
 namespace kalkora {
 
-inline constexpr const char* kGraphFileFilter = "Funksiyanin qrafiki (*.grf)";
+inline constexpr const char* kGraphFileFilter = "График функции (*.grf)";
 inline constexpr const char* kReadBeyondEnd = "Read beyond end of file";
 
 // The largest file the program writes: the longest formula a file can name (its count keeps 16

@@ -9,10 +9,10 @@
 
 namespace kalkora {
 
-inline constexpr const char* kEnterNaturalNumber = "Введите натуральную числу";
+inline constexpr const char* kEnterNaturalNumber = "Введите натуральное число";
 // Two lines, parted by a carriage return.
-inline constexpr const char* kNegativeNumber = "Введите натуральную числу\rчисло отрицательно";
-inline constexpr const char* kKAboveN = "не может быт n<k!";
+inline constexpr const char* kNegativeNumber = "Введите натуральное число.\rЧисло отрицательно.";
+inline constexpr const char* kKAboveN = "Не может быть n < k";
 
 // What a count shows: the text of its result field, or the page's message when the fields make
 // no count (the result field then keeps its text). Exactly one of the two is not empty.

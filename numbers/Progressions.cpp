@@ -251,12 +251,24 @@ std::string TermCaption(const Progression& progression, std::int64_t i,
   return head + std::to_string(i) + ")=" + progression.TermText(i);
 }
 
+namespace {
+
+// "члена" after a count ending in 1 but not in 11 ("Сумма 21 члена", "Сумма 11 членов"),
+// "членов" after any other.
+const char* MembersAfter(std::string_view count) {
+  const std::size_t size = count.size();
+  const bool one = size >= 1 && count[size - 1] == '1' && (size < 2 || count[size - 2] != '1');
+  return one ? " члена" : " членов";
+}
+
+}  // namespace
+
 std::string SumCaption(const Progression& progression, std::string_view nAsTyped) {
   // After an overflow or a cut the sum is that of the terms there are, and it says how many.
   const std::string count = progression.Overflowed() || progression.Cut()
                                 ? std::to_string(progression.Count())
                                 : std::string(nAsTyped);
-  return "Сумма " + count + " членов;\rS=" + progression.SumText();
+  return "Сумма " + count + MembersAfter(count) + ":\rS=" + progression.SumText();
 }
 
 }  // namespace kalkora

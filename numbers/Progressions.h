@@ -83,8 +83,8 @@ std::string ProgressionRow(const Progression& progression, std::int64_t i);
 // The n-th term's line: "a(1)=" or "b(1)=" with the first term as typed, else "a(i)=" + term i.
 std::string TermCaption(const Progression& progression, std::int64_t i,
                         std::string_view firstAsTyped);
-// "Сумма " + n as typed + " членов;", a carriage return, "S=" + the sum; after an overflow or a
-// cut the count and the sum of the terms there are.
+// "Сумма " + n as typed + " членов:" (" члена:" after 1, 21, 31, ...), a carriage return,
+// "S=" + the sum; after an overflow or a cut the count and the sum of the terms there are.
 std::string SumCaption(const Progression& progression, std::string_view nAsTyped);
 
 }  // namespace kalkora

@@ -12,7 +12,7 @@
 
 namespace kalkora {
 
-inline constexpr const char* kWrongPolynomial = "Вы не правильно ввели многочлена";
+inline constexpr const char* kWrongPolynomial = "Вы неправильно ввели многочлен";
 
 // One term as typed: coefficient·x^exponent, or a number alone (exponent 0, no x).
 struct PolynomialTerm {

@@ -9,8 +9,42 @@ const char* const kNothingSolvedYet =
 const char* const kOutdatedWorking =
     "Данные изменены после этого решения: ход решения и результаты относятся к прежним данным.";
 
+namespace {
+
+// The message as it reads after a colon: a sentence's capital first letter, Latin or Cyrillic
+// (А-Я, Ё in UTF-8), made small; a word in capitals such as "НОД" or "PDF" is left as it is.
+std::string AfterColon(std::string text) {
+  const auto capital = [&text](std::size_t i) -> int {
+    if (i >= text.size()) return 0;
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c >= 'A' && c <= 'Z') return 1;
+    if (i + 1 >= text.size()) return 0;
+    const auto d = static_cast<unsigned char>(text[i + 1]);
+    return (c == 0xD0 && ((d >= 0x90 && d <= 0xAF) || d == 0x81)) ? 2 : 0;
+  };
+  const int first = capital(0);
+  if (first == 0 || capital(static_cast<std::size_t>(first)) != 0) return text;
+  if (first == 1) {
+    text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    return text;
+  }
+  const auto d = static_cast<unsigned char>(text[1]);
+  if (d == 0x81) {  // Ё U+0401 → ё U+0451
+    text[0] = static_cast<char>(0xD1);
+    text[1] = static_cast<char>(0x91);
+  } else if (d <= 0x9F) {  // А..П U+0410..041F → а..п U+0430..043F
+    text[1] = static_cast<char>(d + 0x20);
+  } else {  // Р..Я U+0420..042F → р..я U+0440..044F
+    text[0] = static_cast<char>(0xD1);
+    text[1] = static_cast<char>(d - 0x20);
+  }
+  return text;
+}
+
+}  // namespace
+
 std::string FailureSentence(const std::string& message) {
-  return "Последнее решение не удалось: " + message;
+  return "Последнее решение не удалось: " + AfterColon(message);
 }
 
 Formula& Formula::operator<<(const std::string& text) {

@@ -32,7 +32,7 @@ QString Text(const std::string& text) {
 }
 
 QString GraphFileFilter() {
-  return QString::fromLatin1(kGraphFileFilter);
+  return QString::fromUtf8(kGraphFileFilter);
 }
 
 const QString kPngFilter = QStringLiteral("Рисунок PNG (*.png)");

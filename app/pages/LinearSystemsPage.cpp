@@ -80,13 +80,13 @@ std::vector<QLineEdit*> LinearSystemsPage::Needed() const {
 void LinearSystemsPage::HellETClick() {
   const bool two = ui.TntCheckBox1->isChecked();
   if (!two && !ui.TntCheckBox2->isChecked()) {
-    ShowMessage(QStringLiteral("Выберите число неизвестного"));
+    ShowMessage(QStringLiteral("Выберите число неизвестных"));
     return;
   }
   const std::vector<QLineEdit*> fields = Needed();
   for (const QLineEdit* field : fields) {
     if (field->text().isEmpty()) {
-      ShowMessage(QStringLiteral("Введите коэфициенты"));
+      ShowMessage(QStringLiteral("Введите коэффициенты"));
       return;
     }
   }
@@ -197,7 +197,7 @@ QString LinearSystemsPage::ReportPath() const {
 void LinearSystemsPage::SaxlaClick() {
   // Without a layout there is no system to report: a good report is not replaced by headings.
   if (!ui.TntCheckBox1->isChecked() && !ui.TntCheckBox2->isChecked()) {
-    ShowMessage(QStringLiteral("Выберите число неизвестного"));
+    ShowMessage(QStringLiteral("Выберите число неизвестных"));
     return;
   }
   LinearSystemTexts texts;

@@ -42,7 +42,7 @@ void QuadraticPage::Start() {
 void QuadraticPage::TenliyinkoklerinitapClick() {
   // Each coefficient is the decimal typed: a is 0 only when it writes 0.
   if (sgn(ParseExact(FieldText(ui.a))) == 0) {
-    ShowMessage(QStringLiteral("если a=0, то эта не квадратное уранение"));
+    ShowMessage(QStringLiteral("Если a = 0, то это не квадратное уравнение"));
     return;
   }
   const Rational a = ParseExact(FieldText(ui.a));

@@ -11,7 +11,7 @@ class QuadraticPage : public Page {
  public:
   explicit QuadraticPage(Platform& platform, QWidget* parent = nullptr);
 
-  // The page's share of the window's creation: "Нет корня" hidden.
+  // The page's share of the window's creation: "Действительных корней нет" hidden.
   void Start();
 
   void TenliyinkoklerinitapClick();

@@ -36,7 +36,7 @@ TEST_F(AccessibilityTest, EveryControlHasAName) {
   };
   EXPECT_EQ(name("Edit45"), u"N=");
   EXPECT_EQ(name("Edit22"), u"AB=");
-  EXPECT_EQ(name("Edit25"), u"радиус окружности=");
+  EXPECT_EQ(name("Edit25"), u"Радиус окружности =");
   EXPECT_EQ(name("Edit6"), u"Уравнение 1: коэффициент при x2");
   EXPECT_EQ(name("Edit16"), u"Уравнение 3: правая часть");
 }

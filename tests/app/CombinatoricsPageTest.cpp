@@ -56,9 +56,9 @@ TEST_F(CombinatoricsPageTest, CountsAndMessagesKeepTheOldResult) {
   Field("Edit21")->setText(u"-1"_s);
   Field("Edit30")->setText(u"5"_s);
   Click("Aranjeman");
-  EXPECT_EQ(dialogs.messages, (QStringList{u"не может быт n<k!"_s, u"Введите натуральную числу"_s,
-                                           u"Введите натуральную числу\rчисло отрицательно"_s,
-                                           u"Введите натуральную числу\rчисло отрицательно"_s}));
+  EXPECT_EQ(dialogs.messages, (QStringList{u"Не может быть n < k"_s, u"Введите натуральное число"_s,
+                                           u"Введите натуральное число.\rЧисло отрицательно."_s,
+                                           u"Введите натуральное число.\rЧисло отрицательно."_s}));
   EXPECT_EQ(Field("Edit17")->text(), u"2,43290200817664E18");
   EXPECT_EQ(Field("Edit20")->text(), u"10");
   EXPECT_EQ(Field("Edit31")->text(), u"20");
@@ -86,7 +86,7 @@ TEST_F(CombinatoricsPageTest, ACountShowsItsWorkingAndAMessageFailsIt) {
   Field("Edit21")->setText(u"6"_s);
   Click("Aranjeman");
   EXPECT_EQ(page->CurrentWorking().state, Working::State::Failed);
-  EXPECT_EQ(page->CurrentWorking().failure, "не может быт n<k!");
+  EXPECT_EQ(page->CurrentWorking().failure, "Не может быть n < k");
 }
 
 }  // namespace

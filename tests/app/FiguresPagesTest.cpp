@@ -83,7 +83,7 @@ TEST_F(FiguresPagesTest, ARejectedOrFailedSolveChangesNothing) {
   }
   Enter({{"a", u"1"_s}, {"c", u"1.5"_s}});
   Click("Tenliyinkoklerinitap");
-  EXPECT_EQ(dialogs.messages, QStringList(4, u"если a=0, то эта не квадратное уранение"_s));
+  EXPECT_EQ(dialogs.messages, QStringList(4, u"Если a = 0, то это не квадратное уравнение"_s));
   EXPECT_EQ(dialogs.errors, QStringList{u"«1.5» — не число: дробную часть отделяют запятой."_s});
   EXPECT_EQ((QStringList{Label("x1")->text(), Label("x2")->text(), Field("Diskriminant")->text()}),
             solved);

@@ -161,7 +161,7 @@ TEST_F(GraphPageTest, SaveAndOpenGiveBackEveryPoint) {
   const QString name = folder.filePath(u"parabola"_s);
   dialogs.fileNames = {name};
   Click("QrafikiSaxla");
-  EXPECT_EQ(dialogs.fileDialogs.back(), u"save|Funksiyanin qrafiki (*.grf)|");
+  EXPECT_EQ(dialogs.fileDialogs.back(), u"save|График функции (*.grf)|");
   QFile saved(name + u".grf"_s);
   ASSERT_TRUE(saved.exists());
   EXPECT_EQ(saved.size(), 13150);
@@ -173,7 +173,7 @@ TEST_F(GraphPageTest, SaveAndOpenGiveBackEveryPoint) {
   Field("StepEd")->setText(u"1"_s);
   // A cancelled dialog opens the file just written.
   Click("QrafikiAc");
-  EXPECT_EQ(dialogs.fileDialogs.back(), u"open|Funksiyanin qrafiki (*.grf)|"_s + name + u".grf"_s);
+  EXPECT_EQ(dialogs.fileDialogs.back(), u"open|График функции (*.grf)|"_s + name + u".grf"_s);
   EXPECT_EQ(Read("FormEd"), u"x^4-4*x^3");
   EXPECT_EQ(Read("XStart"), u"-2");
   EXPECT_EQ(Read("XEnd"), u"4,5");

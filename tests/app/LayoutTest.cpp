@@ -66,6 +66,19 @@ TEST_F(LayoutTest, EveryPageFitsItsTextsAndControls) {
   }
 }
 
+TEST_F(LayoutTest, TextsShownAfterAClickFitToo) {
+  // No real roots: the label that replaces x1 and x2 stays inside its group.
+  ShowPage(PageId::Quadratic);
+  Field("a")->setText(u"1"_s);
+  Field("b")->setText(u"0"_s);
+  Field("c")->setText(u"1"_s);
+  Click("Tenliyinkoklerinitap");
+  QWidget* sheet = form->Cebr()->currentWidget();
+  ASSERT_TRUE(Find<QLabel>("TntLabel10")->isVisible());
+  EXPECT_EQ(Clipped(sheet), QStringList());
+  EXPECT_EQ(Outside(sheet), QStringList());
+}
+
 TEST_F(LayoutTest, PicturesAreDrawnAtTheScreensPixels) {
   const qreal scale = form->devicePixelRatioF();
   EXPECT_DOUBLE_EQ(scale, qEnvironmentVariableIsSet("QT_SCALE_FACTOR")

@@ -79,7 +79,7 @@ TEST_F(LinearSystemsPageTest, SolvesAndReportsWhatIsMissing) {
   Fill({u"1"_s, u"1"_s, u"1"_s, u"1"_s, u"-1"_s, u"1"_s, u"1"_s, u"1"_s, u"-1"_s, u"6"_s, u"2"_s,
         u"0"_s});
   Click("HellET");
-  EXPECT_EQ(dialogs.messages, QStringList{u"Выберите число неизвестного"_s});
+  EXPECT_EQ(dialogs.messages, QStringList{u"Выберите число неизвестных"_s});
   Click("TntCheckBox2");
   Click("HellET");
   EXPECT_EQ(Results(), (QStringList{u"x=1,00"_s, u"y=2,00"_s, u"z=3,00"_s}));
@@ -98,8 +98,8 @@ TEST_F(LinearSystemsPageTest, SolvesAndReportsWhatIsMissing) {
   Click("HellET");
   Field("Edit11")->setText(u"1.5"_s);
   Click("HellET");
-  EXPECT_EQ(dialogs.messages, (QStringList{u"Выберите число неизвестного"_s,
-                                           u"нет решение системы"_s, u"Введите коэфициенты"_s}));
+  EXPECT_EQ(dialogs.messages, (QStringList{u"Выберите число неизвестных"_s,
+                                           u"нет решение системы"_s, u"Введите коэффициенты"_s}));
   EXPECT_EQ(dialogs.errors, QStringList{u"«1.5» — не число: дробную часть отделяют запятой."_s});
   EXPECT_EQ(Caption("Label17") + Caption("Label18"), u"x=2,00y=1,00");
 }
@@ -142,7 +142,7 @@ TEST_F(LinearSystemsPageTest, ClearingAndTheKeysThatResetTheResults) {
 
 TEST_F(LinearSystemsPageTest, TheReportIsTheSystemAsShownInWindows1251) {
   Click("Saxla");  // no system chosen: nothing to report
-  EXPECT_EQ(dialogs.messages, QStringList{u"Выберите число неизвестного"_s});
+  EXPECT_EQ(dialogs.messages, QStringList{u"Выберите число неизвестных"_s});
   EXPECT_EQ(Report(), "<none>");
   Click("TntCheckBox1");
   Fill({u"1"_s, u"1"_s, u""_s, u"1"_s, u"-1"_s, u""_s, u"3"_s, u"1"_s});
@@ -260,7 +260,7 @@ TEST_F(LinearSystemsPageTest, TheWorkingFollowsSolvesAndSaysWhyDeltaZeroHasNoSol
   EXPECT_THAT(PlainText(working), HasSubstr("\nΔ = 0, поэтому система не имеет единственного"));
   Field("Edit11")->clear();
   Click("HellET");
-  EXPECT_EQ(working.failure, "Введите коэфициенты");
+  EXPECT_EQ(working.failure, "Введите коэффициенты");
 }
 
 }  // namespace

@@ -62,7 +62,7 @@ TEST_F(PolynomialPageTest, DerivativeValueAndClearing) {
   polynomial->setText(u"3*x^2+y"_s);
   Click("ToremeniTap");
   Click("CoxhedlininQiymetiniTap");
-  EXPECT_EQ(dialogs.messages, QStringList(2, u"Вы не правильно ввели многочлена"_s));
+  EXPECT_EQ(dialogs.messages, QStringList(2, u"Вы неправильно ввели многочлен"_s));
   EXPECT_EQ(dialogs.errors, QStringList());
   polynomial->setText(u"2*x^-1"_s);
   x->setText(u"0"_s);

@@ -79,7 +79,7 @@ TEST_F(ProgressionsPageTest, ANewRunShowsOnlyItsOwnRowsAndKeepsTheSelectedRow) {
   EXPECT_EQ(list->currentIndex().row(), 2);
   EXPECT_TRUE(list->selectionModel()->isRowSelected(2, {}));
   EXPECT_EQ(Caption("Label33"), u"a(5)=14");
-  EXPECT_EQ(Caption("Label35"), u"Сумма 5 членов;\nS=40");
+  EXPECT_EQ(Caption("Label35"), u"Сумма 5 членов:\nS=40");
   // Scrolled to the end of two billion rows, then three: the list scrolls no further than them.
   Compute(u"2147483647"_s, u"3"_s, u"2"_s);
   list->setFocus();
@@ -104,7 +104,7 @@ TEST_F(ProgressionsPageTest, SpinnerRecomputesAndNothingChangesForNoTerms) {
   ASSERT_NE(up, nullptr);
   QTest::mouseClick(up, Qt::LeftButton);
   EXPECT_EQ(Caption("Label33"), u"b(5)=16");
-  EXPECT_EQ(Caption("Label35"), u"Сумма 5 членов;\nS=31");
+  EXPECT_EQ(Caption("Label35"), u"Сумма 5 членов:\nS=31");
   Compute(u"0"_s, u"2"_s, u"1"_s);
   EXPECT_EQ(dialogs.messages, QStringList{u"Число членов n должно быть натуральным"_s});
   EXPECT_EQ(Caption("Label33"), u"b(5)=16");
@@ -138,17 +138,17 @@ TEST_F(ProgressionsPageTest, TypedSignsAndDecimalCommasAreTheNumbers) {
   Field("Edit27")->setText(u"3"_s);
   Click("NciHeddveCemleri");
   EXPECT_EQ(Rows(0, 3), (QStringList{u"n=1:   0,5"_s, u"n=2:  -1,5"_s, u"n=3:  -3,5"_s}));
-  EXPECT_EQ(Caption("Label35"), u"Сумма 3 членов;\nS=-4,5");
+  EXPECT_EQ(Caption("Label35"), u"Сумма 3 членов:\nS=-4,5");
   Click("TntCheckBox8");
   Compute(u"2147483647"_s, u"1,0000001"_s, u"1"_s);
   EXPECT_EQ(dialogs.messages, QStringList{u"Показаны члены с 1-го по 262144-й: остальные "
                                           u"вычислялись бы слишком долго"_s});
   EXPECT_EQ(list->model()->rowCount(), 262144);
   EXPECT_EQ(Caption("Label33"), u"b(262144)=1,02656091556193");
-  EXPECT_EQ(Caption("Label35"), u"Сумма 262144 членов;\nS=265610,182180385");
+  EXPECT_EQ(Caption("Label35"), u"Сумма 262144 членов:\nS=265610,182180385");
   Compute(u"2147483647"_s, u"0,5"_s, u"-1"_s);  // the terms reach 0: known to the end
   EXPECT_EQ(Caption("Label33"), u"b(2147483647)=0");
-  EXPECT_EQ(Caption("Label35"), u"Сумма 2147483647 членов;\nS=-2");
+  EXPECT_EQ(Caption("Label35"), u"Сумма 2147483647 членов:\nS=-2");
   EXPECT_EQ(dialogs.messages.size(), 1);
 }
 
@@ -160,7 +160,7 @@ TEST_F(ProgressionsPageTest, AGeometricOverflowShowsTheSumOfTheRowsBeforeIt) {
             QStringList{u"Переполнение: в вычислении получилось слишком большое число."_s});
   EXPECT_EQ(list->model()->rowCount(), 16383);
   EXPECT_EQ(Caption("Label33"), u"b(16383)=2,97432873839308E4931");
-  EXPECT_EQ(Caption("Label35"), u"Сумма 16383 членов;\nS=5,94865747678616E4931");
+  EXPECT_EQ(Caption("Label35"), u"Сумма 16383 членов:\nS=5,94865747678616E4931");
 }
 
 // The rows and pixels above the last of two billion rows leave the 32-bit range.
@@ -199,7 +199,7 @@ TEST_F(ProgressionsPageTest, TwoBillionTermsAreExactAndTypingFindsARow) {
   Compute(u"2147483647"_s, u"2147483647"_s, u"2147483647"_s);
   EXPECT_EQ(list->model()->rowCount(), 2147483647);
   EXPECT_EQ(Caption("Label33"), u"a(2147483647)=4611686014132420609");
-  EXPECT_EQ(Caption("Label35"), u"Сумма 2147483647 членов;\nS=4951760152529835082242850816");
+  EXPECT_EQ(Caption("Label35"), u"Сумма 2147483647 членов:\nS=4951760152529835082242850816");
   list->setFocus();
   Type(list, u"1500000000"_s);
   EXPECT_EQ(list->currentIndex().row(), 1499999999);

@@ -63,15 +63,15 @@ TEST_F(ShellTest, EachToolBarButtonSelectsItsPage) {
     PageId page;
   } buttons[] = {
       {"TntToolButton1", u"Натуральные числа", PageId::NaturalNumbers},
-      {"TntToolButton2", u"квадратные уранений", PageId::Quadratic},
-      {"TntToolButton3", u"системы линейных уравнений", PageId::LinearSystems},
-      {"TntToolButton4", u"прогрессии", PageId::Progressions},
-      {"TntToolButton5", u"график функций", PageId::Graph},
+      {"TntToolButton2", u"Квадратные уравнения", PageId::Quadratic},
+      {"TntToolButton3", u"Системы линейных уравнений", PageId::LinearSystems},
+      {"TntToolButton4", u"Прогрессии", PageId::Progressions},
+      {"TntToolButton5", u"График функций", PageId::Graph},
       {"TntToolButton7", u"Производная многочлена", PageId::Polynomial},
-      {"TntToolButton6", u"комбинаторика", PageId::Combinatorics},
-      {"TntToolButton9", u"треугольник", PageId::Triangle},
-      {"TntToolButton10", u"окружность и круг", PageId::Circle},
-      {"TntToolButton11", u"дополнение", PageId::Converter},
+      {"TntToolButton6", u"Комбинаторика", PageId::Combinatorics},
+      {"TntToolButton9", u"Треугольник", PageId::Triangle},
+      {"TntToolButton10", u"Окружность и круг", PageId::Circle},
+      {"TntToolButton11", u"Дополнение", PageId::Converter},
   };
   // Start from the last page so that every click really changes the page.
   ShowPage(PageId::Converter);
@@ -196,9 +196,9 @@ TEST_F(ShellTest, AboutBoxShowsItsLabels) {
     const char16_t* text;
     QPoint place;
   } labels[] = {
-      {"TntLabel1", u"калкора", {122, 14}},
-      {"TntLabel2", u"версия 1.3", {200, 44}},
-      {"TntLabel3", u"Язык: Русский", {16, 82}},
+      {"TntLabel1", u"Калкора", {122, 14}},
+      {"TntLabel2", u"Версия 1.3", {200, 44}},
+      {"TntLabel3", u"Язык: русский", {16, 82}},
   };
   for (const auto& label : labels) {
     auto* widget = about->findChild<QLabel*>(QString::fromLatin1(label.name));

@@ -42,8 +42,8 @@ TEST_F(WorkingWindowTest, FollowsThePageInFrontAndItsSolves) {
   Find<QLineEdit>("a")->setText(u"0"_s);
   QTest::mouseClick(Find<QPushButton>("Tenliyinkoklerinitap"), Qt::LeftButton);
   EXPECT_EQ(window->Text(),
-            u"Квадратные уравнения\nПоследнее решение не удалось: если a=0, то "
-            u"эта не квадратное уранение\n"_s);
+            u"Квадратные уравнения\nПоследнее решение не удалось: если a = 0, то "
+            u"это не квадратное уравнение\n"_s);
   Find<QLineEdit>("a")->setText(u"1"_s);
   Find<QLineEdit>("b")->setText(u"-3"_s);
   Find<QLineEdit>("c")->setText(u"2"_s);

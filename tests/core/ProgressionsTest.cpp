@@ -22,7 +22,7 @@ TEST(ProgressionsTest, RowsAndCaptions) {
   EXPECT_EQ(ProgressionRow(arithmetic, 1), "n=1:   2");
   EXPECT_EQ(ProgressionRow(arithmetic, 5), "n=5:  14");
   EXPECT_EQ(TermCaption(arithmetic, 5, "2"), "a(5)=14");
-  EXPECT_EQ(SumCaption(arithmetic, "5"), "Сумма 5 членов;\rS=40");
+  EXPECT_EQ(SumCaption(arithmetic, "5"), "Сумма 5 членов:\rS=40");
   const Progression geometric(ProgressionKind::Geometric, 1, 2, 4);
   EXPECT_EQ(ProgressionRow(geometric, 4), "n=4:  8");
   EXPECT_EQ(TermCaption(geometric, 4, "1"), "b(4)=8");
@@ -31,7 +31,7 @@ TEST(ProgressionsTest, RowsAndCaptions) {
   const Progression one(ProgressionKind::Arithmetic, 7, 0, 1);
   EXPECT_EQ(TermCaption(one, 1, "007"), "a(1)=007");
   EXPECT_EQ(ProgressionRow(one, 1), "n=1:   7");
-  EXPECT_EQ(SumCaption(one, "01"), "Сумма 01 членов;\rS=7");
+  EXPECT_EQ(SumCaption(one, "01"), "Сумма 01 члена:\rS=7");
 }
 
 TEST(ProgressionsTest, ArithmeticTermsAndSumsAreExactBeyond32Bits) {
@@ -77,8 +77,8 @@ TEST(ProgressionsTest, GeometricOverflowEndsTheTermsBeforeIt) {
     const char* last;
     const char* caption;
   } cases[] = {
-      {2, 16383, "2,97432873839308E4931", "Сумма 16383 членов;\rS=5,94865747678616E4931"},
-      {-2, 16384, "-5,94865747678616E4931", "Сумма 16384 членов;\rS=-3,96577165119077E4931"},
+      {2, 16383, "2,97432873839308E4931", "Сумма 16383 членов:\rS=5,94865747678616E4931"},
+      {-2, 16384, "-5,94865747678616E4931", "Сумма 16384 членов:\rS=-3,96577165119077E4931"},
   };
   for (const auto& c : cases) {
     const Progression overflowing(ProgressionKind::Geometric, 1, c.q, 20000);
@@ -116,27 +116,27 @@ TEST(ProgressionsTest, SignedAndDecimalInputs) {
     std::vector<std::string> rows;  // the first ones
     const char *last, *sum;         // the sum's caption, with the count of the terms there are
   } cases[] = {
-      {a, "10", "-2", 6, {"10", "8", "6", "4", "2"}, "0", "6 членов;\rS=30"},
+      {a, "10", "-2", 6, {"10", "8", "6", "4", "2"}, "0", "6 членов:\rS=30"},
       // Exact: never 0,30000000000000004 or 0,699999999999999.
-      {a, "0,1", "0,2", 5, {"0,1", "0,3", "0,5", "0,7"}, "0,9", "5 членов;\rS=2,5"},
-      {a, "-0,5", "0,25", 4, {"-0,5", "-0,25", "0"}, "0,25", "4 членов;\rS=-0,5"},
-      {a, "0,1", "0,2", kMax, {}, "429496729,3", "2147483647 членов;\rS=4,61168601413242E17"},
+      {a, "0,1", "0,2", 5, {"0,1", "0,3", "0,5", "0,7"}, "0,9", "5 членов:\rS=2,5"},
+      {a, "-0,5", "0,25", 4, {"-0,5", "-0,25", "0"}, "0,25", "4 членов:\rS=-0,5"},
+      {a, "0,1", "0,2", kMax, {}, "429496729,3", "2147483647 членов:\rS=4,61168601413242E17"},
       // Whole values have every digit, fractional ones 15 at most, rounded half away from zero.
-      {a, "1E20", "-1E20", 2, {"100000000000000000000"}, "0", "2 членов;\rS=100000000000000000000"},
-      {a, "0,5", "2,5E14", 2, {"0,5"}, "250000000000001", "2 членов;\rS=250000000000001"},
-      {a, "-999999999999999,5", "1E15", 2, {"-1E15"}, "0,5", "2 членов;\rS=-999999999999999"},
-      {g, "1", "0,5", 4, {"1", "0,5", "0,25"}, "0,125", "4 членов;\rS=1,875"},
-      {g, "3", "-0,5", 3, {"3", "-1,5"}, "0,75", "3 членов;\rS=2,25"},
+      {a, "1E20", "-1E20", 2, {"100000000000000000000"}, "0", "2 членов:\rS=100000000000000000000"},
+      {a, "0,5", "2,5E14", 2, {"0,5"}, "250000000000001", "2 членов:\rS=250000000000001"},
+      {a, "-999999999999999,5", "1E15", 2, {"-1E15"}, "0,5", "2 членов:\rS=-999999999999999"},
+      {g, "1", "0,5", 4, {"1", "0,5", "0,25"}, "0,125", "4 членов:\rS=1,875"},
+      {g, "3", "-0,5", 3, {"3", "-1,5"}, "0,75", "3 членов:\rS=2,25"},
       // Terms that reach 0, a constant or an alternating sign are known to the end; a constant
       // is added as the recurrence rounds each addition, and two billion of them drift.
-      {g, "-3", "-0,25", kMax, {"-3", "0,75"}, "0", "2147483647 членов;\rS=-2,4"},
-      {g, "0,1", "1", kMax, {"0,1"}, "0,1", "2147483647 членов;\rS=214748364,703309"},
-      {g, "7", "-1", kMax, {"7", "-7"}, "7", "2147483647 членов;\rS=7"},
+      {g, "-3", "-0,25", kMax, {"-3", "0,75"}, "0", "2147483647 членов:\rS=-2,4"},
+      {g, "0,1", "1", kMax, {"0,1"}, "0,1", "2147483647 членов:\rS=214748364,703309"},
+      {g, "7", "-1", kMax, {"7", "-7"}, "7", "2147483647 членов:\rS=7"},
       // Terms that keep changing end at the most that are multiplied out.
-      {g, "1", "1,0000001", kMax, {}, "1,02656091556193", "262144 членов;\rS=265610,182180385"},
-      {g, "1", "-0,9999999", kMax, {}, "-0,974126310693566", "262144 членов;\rS=0,012936894006377"},
+      {g, "1", "1,0000001", kMax, {}, "1,02656091556193", "262144 членов:\rS=265610,182180385"},
+      {g, "1", "-0,9999999", kMax, {}, "-0,974126310693566", "262144 членов:\rS=0,012936894006377"},
       // A sum beyond the range ends the terms before it, though the terms are far below it.
-      {g, "1E4932", "0,5", 10, {}, "1E4932", "1 членов;\rS=1E4932"},
+      {g, "1E4932", "0,5", 10, {}, "1E4932", "1 члена:\rS=1E4932"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.first) + " " + c.step);
@@ -232,7 +232,9 @@ TEST(ProgressionsTest, AgreesWithReferences) {
     }
     ASSERT_EQ(TermCaption(progression, n, first),
               n == 1 ? "a(1)=" + first : "a(" + count + ")=" + written(term));
-    ASSERT_EQ(SumCaption(progression, count), "Сумма " + count + " членов;\rS=" + written(sum));
+    const std::string caption = SumCaption(progression, count);
+    ASSERT_EQ(caption.rfind("Сумма " + count + " член", 0), 0u) << caption;
+    ASSERT_EQ(caption.substr(caption.find(":\r")), ":\rS=" + written(sum));
   }
   const char* const ratios[] = {"0,5", "-0,5", "1", "-1", "0", "2", "-3", "1,5", "0,1", "-0,999"};
   const char* const longRatios[] = {"1", "0,5", "-1", "0,99"};

@@ -40,8 +40,21 @@ TEST(WorkingTest, FormulasAsPlainText) {
 TEST(WorkingTest, PresentedLinesSayWhyThereIsNothing) {
   EXPECT_EQ(PlainText(PresentedLines(Working(), "Прогрессии")),
             std::string("Прогрессии\n") + kNothingSolvedYet + "\n");
-  EXPECT_EQ(PlainText(PresentedLines(FailedWorking({}, "Division by zero"), "Комбинаторика")),
-            "Комбинаторика\nПоследнее решение не удалось: Division by zero\n");
+  // The message follows a colon: a sentence starts small, a word in capitals stays.
+  const struct {
+    const char *message, *shown;
+  } failures[] = {
+      {"Division by zero", "division by zero"},
+      {"Если a = 0, то это не квадратное уравнение", "если a = 0, то это не квадратное уравнение"},
+      {"Радиус не может быть отрицательным", "радиус не может быть отрицательным"},
+      {"Ёмкость", "ёмкость"},
+      {"НОД не определён", "НОД не определён"},
+      {"«1,5» — не целое число", "«1,5» — не целое число"},
+  };
+  for (const auto& f : failures) {
+    EXPECT_EQ(PlainText(PresentedLines(FailedWorking({}, f.message), "Комбинаторика")),
+              std::string("Комбинаторика\nПоследнее решение не удалось: ") + f.shown + "\n");
+  }
 
   Working part = SolvedWorking("Часть");
   part.Math("1 + 1 = 2");
