@@ -7,10 +7,12 @@
 
 namespace kalkora {
 
-// C = 2πr ≈ 6,28·r for the radius `r` read, ending in `length` as the page writes it.
+// C = 2πR with the true π, then with the page's 6,28 for 2π, ending in `length` = 6,28·r as the
+// page writes it.
 Working CircleLengthSteps(const Rational& r, const Rational& length);
 
-// S = πr² ≈ 3,14·r² for the radius `r` read, ending in `area` as the page writes it.
+// S = πR² with the true π, then with the page's 3,14, ending in `area` = 3,14·r² as the page
+// writes it.
 Working DiscAreaSteps(const Rational& r, const Rational& area);
 
 }  // namespace kalkora

@@ -101,12 +101,12 @@ TriangleSolution SolveTriangle(const Rational& AB, const Rational& BC, const Rat
   TriangleSolution solution;
   solution.S = Area(t);
   solution.P = TrianglePerimeter(AB, BC, AC);
-  for (std::size_t i = 0; i < 3; ++i)
-    solution.medians[i] = Median(Reordered(t, i));
-  for (std::size_t i = 0; i < 3; ++i)
-    solution.bisectors[i] = Bisector(Reordered(t, i));
-  for (std::size_t i = 0; i < 3; ++i)
-    solution.heights[i] = Height(Reordered(t, i));
+  for (std::size_t v = 0; v < 3; ++v)
+    solution.medians[v] = Median(Reordered(t, kOppositeSide[v]));
+  for (std::size_t v = 0; v < 3; ++v)
+    solution.bisectors[v] = Bisector(Reordered(t, kOppositeSide[v]));
+  for (std::size_t v = 0; v < 3; ++v)
+    solution.heights[v] = Height(Reordered(t, kOppositeSide[v]));
   return solution;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 #include "exact/Exact.h"
 
@@ -26,7 +27,12 @@ Surd TriangleBisector(const Rational& X, const Rational& Y, const Rational& Z);
 // The height to side X, Y and Z the other two: 2S / X, S the area.
 Surd TriangleHeight(const Rational& X, const Rational& Y, const Rational& Z);
 
-// The eleven values of the page, each group in the order of the sides AB, BC, AC.
+// The vertex each segment of a group is drawn from, A, B, C, and the side it is drawn to: AH1
+// goes from A to BC, BH2 from B to AC, CH3 from C to AB, as the fields and the picture name them.
+inline constexpr std::array<const char*, 3> kVertex = {"A", "B", "C"};
+inline constexpr std::array<std::size_t, 3> kOppositeSide = {1, 2, 0};  // BC, AC, AB of AB, BC, AC
+
+// The eleven values of the page, each group from A, B and C in this order.
 struct TriangleSolution {
   Surd S;
   Rational P;

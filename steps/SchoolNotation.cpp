@@ -42,10 +42,16 @@ std::string SchoolNumber(const std::string& shown) {
   out += mantissa.substr(digits);
   if (exponent != std::string_view::npos) {
     std::string power;
-    for (char c : text.substr(exponent + 1)) {
+    bool leading = true;  // the formats' E04 is 10⁴
+    const std::string_view written = text.substr(exponent + 1);
+    for (size_t i = 0; i < written.size(); ++i) {
       static const char* const kRaised[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+      const char c = written[i];
       if (c == '-') power += "⁻";
-      if (c >= '0' && c <= '9') power += kRaised[c - '0'];
+      if (c < '0' || c > '9') continue;
+      if (leading && c == '0' && i + 1 < written.size()) continue;
+      leading = false;
+      power += kRaised[c - '0'];
     }
     out += "·10" + power;
   }
@@ -200,6 +206,16 @@ Formula SchoolSum::Written() const {
       sum << terms_[i];
   }
   return sum;
+}
+
+bool IsShortDecimal(const Rational& x) {
+  return ReadShown(FormatGeneral15(x)) == x;
+}
+
+Formula DecimalForm(const Rational& x) {
+  const std::string text = FormatGeneral15(x);
+  if (ReadShown(text) == x) return SchoolNumber(text);
+  return ExactForm(x);
 }
 
 }  // namespace kalkora

@@ -57,4 +57,10 @@ class SchoolSum {
 // A sum longer than this many terms is written shortened.
 inline constexpr std::size_t kLongestWrittenSum = 20;
 
+// Whether x is a decimal of at most 15 significant digits (2,5; 814,2; 1E-400), as typed numbers
+// and their sums are.
+bool IsShortDecimal(const Rational& x);
+// Such a decimal as it is written (814,2; 1·10⁻⁴⁰⁰), any other rational in its exact form.
+Formula DecimalForm(const Rational& x);
+
 }  // namespace kalkora

@@ -130,6 +130,7 @@ Working& Working::Answer(const Formula& answer) {
 Working& Working::Append(const Working& other) {
   if (other.state == State::Failed) {
     Heading(other.title).Prose(FailureSentence(other.failure));
+    lines.insert(lines.end(), other.lines.begin(), other.lines.end());
     return *this;
   }
   if (other.state != State::Solved) return *this;
@@ -331,6 +332,8 @@ std::vector<WorkingLine> PresentedLines(const Working& working, const std::strin
     lines.push_back({WorkingLine::Kind::Prose, kNothingSolvedYet});
   } else if (working.state == Working::State::Failed) {
     lines.push_back({WorkingLine::Kind::Prose, FailureSentence(working.failure)});
+    // A failure may say why in lines of its own.
+    lines.insert(lines.end(), working.lines.begin(), working.lines.end());
   } else {
     if (working.outdated) lines.push_back({WorkingLine::Kind::Prose, kOutdatedWorking});
     lines.insert(lines.end(), working.lines.begin(), working.lines.end());

@@ -43,7 +43,10 @@ void TrianglePage::UcbucaginHelliClick() {
   const Rational BC = ParseExact(FieldText(ui.Edit23));
   const Rational AC = ParseExact(FieldText(ui.Edit24));
   if (!TriangleExists(AB, BC, AC)) {
-    ShowMessage(QStringLiteral("Треугольника с такими сторонами не существует!"));
+    const QString message = QStringLiteral("Треугольника с такими сторонами не существует!");
+    ShowMessage(message);
+    // The failed working then says which side is too long.
+    ShowWorking(AbsentTriangleSteps(AB, BC, AC, message.toStdString()));
     return;
   }
   // All eleven values first: a fault leaves every field as it was.
@@ -54,6 +57,7 @@ void TrianglePage::UcbucaginHelliClick() {
   };
   put(ui.Edit32, t.S);
   put(ui.Edit33, t.P);
+  // Each group from A, B and C, as the fields are captioned: AH1, BH2, CH3.
   const std::array<QLineEdit*, 3> heights = {ui.Edit34, ui.Edit35, ui.Edit36};
   const std::array<QLineEdit*, 3> medians = {ui.Edit37, ui.Edit38, ui.Edit39};
   const std::array<QLineEdit*, 3> bisectors = {ui.Edit40, ui.Edit41, ui.Edit42};

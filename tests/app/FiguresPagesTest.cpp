@@ -16,6 +16,7 @@ namespace kalkora::testing {
 namespace {
 
 using ::testing::EndsWith;
+using ::testing::HasSubstr;
 
 class FiguresPagesTest : public WindowTest {
  protected:
@@ -101,14 +102,55 @@ TEST_F(FiguresPagesTest, TriangleSolvesAndKeepsItsResultsWhenRejected) {
   Enter({{"Edit22", u"3"_s}, {"Edit23", u"4"_s}, {"Edit24", u"5"_s}});
   Click("UcbucaginHelli");
   const QString solved = results();
-  EXPECT_EQ(solved, u"6,00 12,00 4,00 3,00 2,40 4,27 3,61 2,50 4,22 3,35 2,42");
+  EXPECT_EQ(solved, u"6,00 12,00 3,00 2,40 4,00 3,61 2,50 4,27 3,35 2,42 4,22");
   Enter({{"Edit22", u"1"_s}, {"Edit23", u"1"_s}, {"Edit24", u"3"_s}});
   Click("UcbucaginHelli");
+  // The rejected sides' working says which side is too long, and the answer.
+  EXPECT_THAT(WorkingText("TntTabSheet11"),
+              HasSubstr("  AC > AB + BC, 3 > 1 + 1\n"
+                        "А в треугольнике каждая сторона меньше суммы двух других.\n"
+                        "Ответ: треугольника с такими сторонами не существует\n"));
   Enter({{"Edit22", u"0"_s}, {"Edit23", u"1"_s}, {"Edit24", u"1"_s}});
   Click("UcbucaginHelli");
   EXPECT_EQ(dialogs.messages, QStringList{u"Треугольника с такими сторонами не существует!"_s});
   EXPECT_EQ(dialogs.errors, QStringList{u"Результат вычисления не определён."_s});
   EXPECT_EQ(results(), solved);
+}
+
+// Each field holds the segment its caption names: AH1 from A to BC, BH2 from B to AC, CH3 from
+// C to AB; the sides 13, 14, 15 worked by hand, the 3, 4, 5 with its right angle at B.
+TEST_F(FiguresPagesTest, TriangleFieldsHoldTheSegmentsTheirCaptionsName) {
+  ShowPage(PageId::Triangle);
+  const struct {
+    const char* field;
+    const char* caption;
+    const char16_t* scalene;  // 13, 14, 15
+    const char16_t* right;    // 3, 4, 5
+  } cases[] = {
+      {"Edit34", "Label41", u"12,00", u"3,00"}, {"Edit35", "Label42", u"11,20", u"2,40"},
+      {"Edit36", "Label43", u"12,92", u"4,00"}, {"Edit37", "Label44", u"12,17", u"3,61"},
+      {"Edit38", "Label45", u"11,24", u"2,50"}, {"Edit39", "Label46", u"12,97", u"4,27"},
+      {"Edit40", "Label47", u"12,09", u"3,35"}, {"Edit41", "Label48", u"11,22", u"2,42"},
+      {"Edit42", "Label49", u"12,95", u"4,22"},
+  };
+  for (const bool scalene : {true, false}) {
+    Enter({{"Edit22", scalene ? u"13"_s : u"3"_s},
+           {"Edit23", scalene ? u"14"_s : u"4"_s},
+           {"Edit24", scalene ? u"15"_s : u"5"_s}});
+    Click("UcbucaginHelli");
+    const std::string working = WorkingText("TntTabSheet11");
+    for (const auto& c : cases) {
+      const QString shown = QString::fromUtf16(scalene ? c.scalene : c.right);
+      EXPECT_EQ(Field(c.field)->text(), shown) << c.field;
+      // The working names it by the caption, subscript and all: AH1= is AH₁.
+      QString name = Label(c.caption)->text().chopped(1);
+      name.back() = QChar(static_cast<char16_t>(u'₀' + name.back().digitValue()));
+      EXPECT_THAT(working, HasSubstr(name.toStdString())) << c.field;
+      EXPECT_THAT(working, ::testing::ContainsRegex(name.toStdString() + " (=|≈) " +
+                                                    shown.toStdString() + "(;|\n)"))
+          << c.field;
+    }
+  }
 }
 
 // The decimals typed are the numbers: each page shows its exact answer so rounded.
@@ -134,7 +176,7 @@ TEST_F(FiguresPagesTest, DecimalsAreTheNumbersTyped) {
        {{"Edit22", u"343,9"_s}, {"Edit23", u"407,1"_s}, {"Edit24", u"63,2"_s}},
        {"UcbucaginHelli"},
        {"Edit32", "Edit33", "Edit37", "Edit38", "Edit39"},
-       u"0,00 814,20 235,20 140,40 375,50"_s},
+       u"0,00 814,20 140,40 375,50 235,20"_s},
       {PageId::Circle,
        {{"Edit25", u"0,375"_s}, {"Edit26", u"5,5"_s}},
        {"CevreninUzunlugunuTap", "DaireninSahesiniTap"},
@@ -206,13 +248,15 @@ TEST_F(FiguresPagesTest, WorkingsEndInTheShownResultsAndAFailedSolveFailsThem) {
   ShowPage(PageId::Triangle);
   Enter({{"Edit22", u"5"_s}, {"Edit23", u"5"_s}, {"Edit24", u"6"_s}});
   Click("UcbucaginHelli");
-  EXPECT_THAT(WorkingText("TntTabSheet11"), EndsWith(shown(Field("Edit42")->text())));
+  EXPECT_THAT(WorkingText("TntTabSheet11"),
+              EndsWith("CT₃ ≈ " + Field("Edit42")->text().toStdString() + "\n"));
   ShowPage(PageId::Circle);
   Enter({{"Edit25", u"1"_s}, {"Edit26", u"2"_s}});
   Click("DaireninSahesiniTap");
   Click("CevreninUzunlugunuTap");  // the working is the last click's
   EXPECT_THAT(WorkingText("TntTabSheet6"),
-              EndsWith("6,28·1" + shown(Label("Label22")->text().mid(2))));
+              EndsWith("6,28·1 = 6,28\nОтвет: C ≈ " +
+                       Label("Label22")->text().mid(2).toStdString() + "\n"));
 
   Enter({{"a", u"0"_s}, {"Edit24", u"11"_s}, {"Edit26", u"2.5"_s}});
   for (const auto& [index, page, button] :

@@ -180,20 +180,24 @@ TEST(SolveQuadraticTest, AgreesWithARationalReference) {
 TEST(TriangleTest, ElevenValuesAsThePageShowsThem) {
   const struct {
     Rational AB, BC, AC;
-    const char* values;  // S P, heights, medians, bisectors (each AB, BC, AC)
+    const char* values;  // S P, heights, medians, bisectors (each from A to BC, B to AC, C to AB)
   } cases[] = {
-      {3, 4, 5, "6,00 12,00 4,00 3,00 2,40 4,27 3,61 2,50 4,22 3,35 2,42"},
-      {5, 5, 6, "12,00 16,00 4,80 4,80 4,00 4,92 4,92 4,00 4,88 4,88 4,00"},
+      // The right angle at B: the height from A is the leg AB = 3, from C the leg BC = 4.
+      {3, 4, 5, "6,00 12,00 3,00 2,40 4,00 3,61 2,50 4,27 3,35 2,42 4,22"},
+      // By hand: S = 84, hₐ = 168/14, m_a = ½√592 = 2√37, lₐ = 3√65/2, l_b = 28√13/9, l_c =
+      // 168√5/29.
+      {13, 14, 15, "84,00 42,00 12,00 11,20 12,92 12,17 11,24 12,97 12,09 11,22 12,95"},
+      {5, 5, 6, "12,00 16,00 4,80 4,00 4,80 4,92 4,00 4,92 4,88 4,00 4,88"},
       {1, 1, 1, "0,43 3,00 0,87 0,87 0,87 0,87 0,87 0,87 0,87 0,87 0,87"},
       {1000, 1000, 1000,
        "4,33E05 3000,00 866,00 866,00 866,00 866,00 866,00 866,00 866,00 866,00 866,00"},
-      {1, 2, 3, "0,00 6,00 0,00 0,00 0,00 2,50 2,00 0,50 2,40 1,50 0,00"},
+      {1, 2, 3, "0,00 6,00 0,00 0,00 0,00 2,00 0,50 2,50 1,50 0,00 2,40"},
       // Degenerate with decimal sides, exactly so; the medians' ties 235,15, 140,35, 288,65 and
       // 123,35 go up.
       {ParseExact("343,9"), ParseExact("407,1"), ParseExact("63,2"),
-       "0,00 814,20 0,00 0,00 0,00 235,20 140,40 375,50 109,40 0,00 372,80"},
+       "0,00 814,20 0,00 0,00 0,00 140,40 375,50 235,20 0,00 372,80 109,40"},
       {ParseExact("110,2"), ParseExact("356,9"), ParseExact("467,1"),
-       "0,00 934,20 0,00 0,00 0,00 412,00 288,70 123,40 404,60 178,30 0,00"},
+       "0,00 934,20 0,00 0,00 0,00 288,70 123,40 412,00 178,30 0,00 404,60"},
   };
   for (const auto& c : cases) {
     ASSERT_TRUE(TriangleExists(c.AB, c.BC, c.AC));
@@ -254,14 +258,17 @@ TEST(TriangleTest, AgreesWithARationalReference) {
                         16;
     EXPECT_TRUE(Shows(Fixed(t.S, 4), 4, 0, 1, S2)) << where;
     EXPECT_TRUE(Shows(Fixed(t.P, 4), 4, a + b + c)) << where;
-    for (int x = 0; x < 3; ++x) {
+    // From A to BC, from B to AC, from C to AB; Y and Z meet at the vertex.
+    const int opposite[] = {1, 2, 0};
+    for (int v = 0; v < 3; ++v) {
+      const int x = opposite[v];
       const Rational &X = side[x], &Y = side[x == 0 ? 1 : 0], &Z = side[x == 2 ? 1 : 2];
       const Rational pair = Y + Z;
-      EXPECT_TRUE(Shows(Fixed(t.heights[x], 4), 4, 0, 1, 4 * S2 / (X * X))) << where;
-      EXPECT_TRUE(Shows(Fixed(t.medians[x], 4), 4, 0, 1, (2 * Y * Y + 2 * Z * Z - X * X) / 4))
+      EXPECT_TRUE(Shows(Fixed(t.heights[v], 4), 4, 0, 1, 4 * S2 / (X * X))) << where;
+      EXPECT_TRUE(Shows(Fixed(t.medians[v], 4), 4, 0, 1, (2 * Y * Y + 2 * Z * Z - X * X) / 4))
           << where;
       EXPECT_TRUE(
-          Shows(Fixed(t.bisectors[x], 4), 4, 0, 1, Y * Z * (pair * pair - X * X) / (pair * pair)))
+          Shows(Fixed(t.bisectors[v], 4), 4, 0, 1, Y * Z * (pair * pair - X * X) / (pair * pair)))
           << where;
     }
   }

@@ -133,35 +133,124 @@ TEST(SolutionStepsTest, TriangleWorkedExample) {
             "Каждая сторона меньше суммы двух других, значит, треугольник существует:\n"
             "  3 < 4 + 5\n  4 < 3 + 5\n  5 < 3 + 4\n"
             "\nПлощадь по формуле Герона\n  p = (AB + BC + AC)/2 = (3 + 4 + 5)/2 = 6\n"
-            "  S = √(p(p − AB)(p − BC)(p − AC)) = √(6·(6 − 3)·(6 − 4)·(6 − 5)) = 6,00\n"
-            "\nПериметр\n  P = AB + BC + AC = 3 + 4 + 5 = 12,00\n"
-            "\nВысоты\n  h_AB = 2S/AB = (2·6,00)/3 = 4,00\n  h_BC = 2S/BC = (2·6,00)/4 = 3,00\n"
-            "  h_AC = 2S/AC = (2·6,00)/5 = 2,40\n"
-            "\nМедианы\n  m_AB = ½√(2BC² + 2AC² − AB²) = ½√(2·4² + 2·5² − 3²) ≈ 4,27\n"
-            "  m_BC = ½√(2AB² + 2AC² − BC²) = ½√(2·3² + 2·5² − 4²) ≈ 3,61\n"
-            "  m_AC = ½√(2AB² + 2BC² − AC²) = ½√(2·3² + 2·4² − 5²) = 2,50\n"
+            "  S = √(p(p − AB)(p − BC)(p − AC)) = √(6·(6 − 3)·(6 − 4)·(6 − 5)) = √36 = 6\n"
+            "\nПериметр\n  P = AB + BC + AC = 3 + 4 + 5 = 12\n"
+            "\nВысоты\n  AH₁ = hₐ = 2S/BC = (2·6)/4 = 3\n"
+            "  BH₂ = h_b = 2S/AC = (2·6)/5 = 12/5 = 2,4\n  CH₃ = h_c = 2S/AB = (2·6)/3 = 4\n"
+            "\nМедианы\n  AM₁ = mₐ = ½√(2AB² + 2AC² − BC²) = ½√(2·3² + 2·5² − 4²) = √13 ≈ 3,61\n"
+            "  BM₂ = m_b = ½√(2AB² + 2BC² − AC²) = ½√(2·3² + 2·4² − 5²) = 5/2 = 2,5\n"
+            "  CM₃ = m_c = ½√(2BC² + 2AC² − AB²) = ½√(2·4² + 2·5² − 3²) = √73/2 ≈ 4,27\n"
             "\nБиссектрисы\n"
-            "  l_AB = (√(BC·AC·(AB + BC + AC)·(BC + AC − AB)))/(BC + AC) = "
-            "(√(4·5·(3 + 4 + 5)·(4 + 5 − 3)))/(4 + 5) ≈ 4,22\n"
-            "  l_BC = (√(AB·AC·(AB + BC + AC)·(AB + AC − BC)))/(AB + AC) = "
-            "(√(3·5·(3 + 4 + 5)·(3 + 5 − 4)))/(3 + 5) ≈ 3,35\n"
-            "  l_AC = (√(AB·BC·(AB + BC + AC)·(AB + BC − AC)))/(AB + BC) = "
-            "(√(3·4·(3 + 4 + 5)·(3 + 4 − 5)))/(3 + 4) ≈ 2,42\n");
-  // A degenerate triangle passes the page's test, and the working says what it is.
-  EXPECT_THAT(PlainText(TriangleSteps(1, 2, 3, SolveTriangle(1, 2, 3))),
-              HasSubstr("Ни одна сторона не больше суммы двух других:\n  1 < 2 + 3\n"
-                        "  2 < 1 + 3\n  3 = 1 + 2\nОдна сторона равна сумме двух других: "
-                        "треугольник вырожденный.\n"));
-  const Rational AB = ParseExact("343,9"), BC = ParseExact("407,1"), AC = ParseExact("63,2");
-  EXPECT_THAT(PlainText(TriangleSteps(AB, BC, AC, SolveTriangle(AB, BC, AC))),
-              HasSubstr("  407,1 = 343,9 + 63,2\n"));
+            "  AT₁ = lₐ = (√(AB·AC·(AB + BC + AC)·(AB + AC − BC)))/(AB + AC) = "
+            "(√(3·5·(3 + 4 + 5)·(3 + 5 − 4)))/(3 + 5) = 3√5/2 ≈ 3,35\n"
+            "  BT₂ = l_b = (√(AB·BC·(AB + BC + AC)·(AB + BC − AC)))/(AB + BC) = "
+            "(√(3·4·(3 + 4 + 5)·(3 + 4 − 5)))/(3 + 4) = 12√2/7 ≈ 2,42\n"
+            "  CT₃ = l_c = (√(BC·AC·(AB + BC + AC)·(BC + AC − AB)))/(BC + AC) = "
+            "(√(4·5·(3 + 4 + 5)·(4 + 5 − 3)))/(4 + 5) = 4√10/3 ≈ 4,22\n"
+            "Ответ: S = 6,00; P = 12,00; AH₁ = 3,00; BH₂ = 2,40; CH₃ = 4,00; AM₁ ≈ 3,61; "
+            "BM₂ = 2,50; CM₃ ≈ 4,27; AT₁ ≈ 3,35; BT₂ ≈ 2,42; CT₃ ≈ 4,22\n");
+  EXPECT_EQ(PlainText(AbsentTriangleSteps(1, 1, 3, "Нет!")),
+            "Треугольник по трём сторонам\nПоследнее решение не удалось: Нет!\n"
+            "  AB = 1, BC = 1, AC = 3\n"
+            "\nПроверка сторон\nСторона AC больше суммы двух других:\n"
+            "  AC > AB + BC, 3 > 1 + 1\n"
+            "А в треугольнике каждая сторона меньше суммы двух других.\n"
+            "Ответ: треугольника с такими сторонами не существует\n");
+}
+
+TEST(SolutionStepsTest, TriangleCases) {
+  const Rational tenth(1, 10);
+  const struct {
+    Rational AB, BC, AC;
+    std::vector<std::string> lines;  // the last one ends the working
+  } cases[] = {
+      {13,
+       14,
+       15,
+       {"  S = √(p(p − AB)(p − BC)(p − AC)) = √(21·(21 − 13)·(21 − 14)·(21 − 15)) = √7056 = 84",
+        "  BH₂ = h_b = 2S/AC = (2·84)/15 = 56/5 = 11,2",
+        "  AM₁ = mₐ = ½√(2AB² + 2AC² − BC²) = ½√(2·13² + 2·15² − 14²) = 2√37 ≈ 12,17",
+        "  CT₃ = l_c = (√(BC·AC·(AB + BC + AC)·(BC + AC − AB)))/(BC + AC) = "
+        "(√(14·15·(13 + 14 + 15)·(14 + 15 − 13)))/(14 + 15) = 168√5/29 ≈ 12,95",
+        "Ответ: S = 84,00; P = 42,00; AH₁ = 12,00; BH₂ = 11,20; CH₃ ≈ 12,92; AM₁ ≈ 12,17; "
+        "BM₂ ≈ 11,24; CM₃ ≈ 12,97; AT₁ ≈ 12,09; BT₂ ≈ 11,22; CT₃ ≈ 12,95"}},
+      {1,
+       1,
+       1,
+       {"  p = (AB + BC + AC)/2 = (1 + 1 + 1)/2 = 1,5",
+        "  S = √(p(p − AB)(p − BC)(p − AC)) = √(1,5·(1,5 − 1)·(1,5 − 1)·(1,5 − 1)) = √0,1875 = "
+        "√3/4 ≈ 0,43",
+        "  AH₁ = hₐ = 2S/BC = (2·√3/4)/1 = √3/2 ≈ 0,87",
+        "Ответ: S ≈ 0,43; P = 3,00; AH₁ ≈ 0,87; BH₂ ≈ 0,87; CH₃ ≈ 0,87; AM₁ ≈ 0,87; BM₂ ≈ 0,87; "
+        "CM₃ ≈ 0,87; AT₁ ≈ 0,87; BT₂ ≈ 0,87; CT₃ ≈ 0,87"}},
+      {1000,
+       1000,
+       1000,
+       {"  S = √(p(p − AB)(p − BC)(p − AC)) = √(1500·(1500 − 1000)·(1500 − 1000)·(1500 − 1000)) "
+        "= √187\u2009500\u2009000\u2009000 = 250\u2009000√3 ≈ 433\u2009012,70",
+        "Ответ: S ≈ 4,33·10⁵; P = 3000,00; AH₁ ≈ 866,00; BH₂ ≈ 866,00; CH₃ ≈ 866,00; "
+        "AM₁ ≈ 866,00; BM₂ ≈ 866,00; CM₃ ≈ 866,00; AT₁ ≈ 866,00; BT₂ ≈ 866,00; CT₃ ≈ 866,00"}},
+      // A degenerate triangle passes the page's test, and the working says what it is.
+      {1,
+       2,
+       3,
+       {"Ни одна сторона не больше суммы двух других:", "  3 = 1 + 2",
+        "Сторона AC равна сумме двух других: треугольник вырожденный, его вершины лежат на одной "
+        "прямой, площадь и высоты равны нулю.",
+        "  S = √(p(p − AB)(p − BC)(p − AC)) = √(3·(3 − 1)·(3 − 2)·(3 − 3)) = √0 = 0",
+        "Ответ: S = 0,00; P = 6,00; AH₁ = 0,00; BH₂ = 0,00; CH₃ = 0,00; AM₁ = 2,00; BM₂ = 0,50; "
+        "CM₃ = 2,50; AT₁ = 1,50; BT₂ = 0,00; CT₃ = 2,40"}},
+      {3439 * tenth,
+       4071 * tenth,
+       632 * tenth,
+       {"  407,1 = 343,9 + 63,2", "  p = (AB + BC + AC)/2 = (343,9 + 407,1 + 63,2)/2 = 407,1",
+        "  P = AB + BC + AC = 343,9 + 407,1 + 63,2 = 814,2",
+        "Ответ: S = 0,00; P = 814,20; AH₁ = 0,00; BH₂ = 0,00; CH₃ = 0,00; AM₁ ≈ 140,40; "
+        "BM₂ = 375,50; CM₃ ≈ 235,20; AT₁ = 0,00; BT₂ ≈ 372,80; CT₃ ≈ 109,40"}},
+  };
+  for (const auto& c : cases)
+    ExpectLines(TriangleSteps(c.AB, c.BC, c.AC, SolveTriangle(c.AB, c.BC, c.AC)), c.lines);
+  ExpectLines(AbsentTriangleSteps(-1, 5, 5, "Нет!"),
+              {"Длина стороны не бывает отрицательной, а AB = −1.", "  BC > AB + AC, 5 > −1 + 5",
+               "Ответ: треугольника с такими сторонами не существует"});
 }
 
 TEST(SolutionStepsTest, CircleWorkedExamples) {
-  EXPECT_EQ(PlainText(CircleLengthSteps(ParseExact("2,5"), CircleLength(ParseExact("2,5")))),
-            "Длина окружности\n  C = 2πr ≈ 6,28·r\n  C ≈ 6,28·2,5 = 15,70\n");
-  EXPECT_EQ(PlainText(DiscAreaSteps(100, DiscArea(100))),
-            "Площадь круга\n  S = πr² ≈ 3,14·r²\n  S ≈ 3,14·100² = 3,14E04\n");
+  EXPECT_EQ(PlainText(CircleLengthSteps(5, CircleLength(5))),
+            "Длина окружности\n  C = 2πR = 2π·5 = 10π ≈ 31,4\n"
+            "Программа считает с π ≈ 3,14, то есть с 6,28 вместо 2π:\n  C = 6,28·5 = 31,4\n"
+            "Ответ: C ≈ 31,40\n");
+  EXPECT_EQ(PlainText(DiscAreaSteps(5, DiscArea(5))),
+            "Площадь круга\n  S = πR² = π·5² = 25π ≈ 78,5\n"
+            "Программа считает с π ≈ 3,14:\n  S = 3,14·5² = 78,5\nОтвет: S ≈ 78,50\n");
+}
+
+TEST(SolutionStepsTest, CircleCases) {
+  const struct {
+    const char* r;
+    bool disc;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"1", false, {"  C = 2πR = 2π·1 = 2π ≈ 6,28", "  C = 6,28·1 = 6,28", "Ответ: C ≈ 6,28"}},
+      {"1", true, {"  S = πR² = π·1² = π ≈ 3,14", "  S = 3,14·1² = 3,14", "Ответ: S ≈ 3,14"}},
+      {"2,5",
+       false,
+       {"  C = 2πR = 2π·2,5 = 5π ≈ 15,7", "  C = 6,28·2,5 = 15,7", "Ответ: C ≈ 15,70"}},
+      // The true π to as many digits as the page's value has, at most two.
+      {"0,375",
+       false,
+       {"  C = 2πR = 2π·0,375 = 0,75π ≈ 2,36", "  C = 6,28·0,375 = 2,355", "Ответ: C ≈ 2,36"}},
+      {"100",
+       true,
+       {"  S = πR² = π·100² = 10\u2009000π ≈ 31\u2009416", "  S = 3,14·100² = 31\u2009400",
+        "Ответ: S ≈ 3,14·10⁴"}},
+      {"0", false, {"  C = 2πR = 2π·0 = 0", "  C = 6,28·0 = 0", "Ответ: C = 0,00"}},
+  };
+  for (const auto& c : cases) {
+    const Rational r = ParseExact(c.r);
+    ExpectLines(c.disc ? DiscAreaSteps(r, DiscArea(r)) : CircleLengthSteps(r, CircleLength(r)),
+                c.lines);
+  }
 }
 
 TEST(SolutionStepsTest, PolynomialWorkedExample) {
