@@ -35,14 +35,15 @@ bool Readable(const Surd& x) {
   return bits <= kLongestBits;
 }
 
-// " = " and the exact root, then its decimal to six places: " = (5 + √13)/6 ≈ 1,434259".
+// " = " and the exact root, then its decimal to six places: " = (5 + √13)/6 ≈ 1,434259"; a
+// root too long to write exactly is given to fifteen digits.
 Formula Root(const Surd& x) {
   if (Readable(x)) return Formula(" = ") << ExactThenDecimal(x, 6);
   if (x.IsRational()) {
     const Number n = Write(x.ToRational());
     if (n.exact) return Formula(" = ") << n.text;
   }
-  return Formula(" ≈ ") << SchoolNumber(FormatFixed(x, 18, 6));
+  return Formula(" ≈ ") << SchoolNumber(FormatGeneral15(x));
 }
 
 // The sum or product of the roots in Vieta's check: exact, as a decimal when it is one.
