@@ -117,6 +117,9 @@ Working QuadraticSteps(const Rational& a, const Rational& b, const Rational& c,
     return working;
   }
 
+  // Each root written once, for its line and for the answer: a long one costs a square root.
+  const Formula root1 = Root(solution.x1);
+  const Formula root2 = sgn(solution.D) == 0 ? Formula() : Root(solution.x2);
   // −b with its sign worked out (+5 is 5); nothing when b is 0.
   const std::string minusB = sgn(b) != 0 ? Write(-b).text : std::string();
   const Formula twiceA = "2·" + SchoolOperand(A.text);
@@ -128,7 +131,7 @@ Working QuadraticSteps(const Rational& a, const Rational& b, const Rational& c,
     if (sgn(b) > 0) value << "−";
     value << Frac(sgn(b) > 0 ? B.text : minusB.empty() ? "0" : minusB, twiceA);
     working.Math(Formula() << x << " = −" << Frac(Var("b"), Formula() << "2" << Var("a")) << " = "
-                           << value << Root(solution.x1));
+                           << value << root1);
   } else {
     working.Prose(Formula() << d << " > 0, поэтому уравнение имеет два различных корня.");
     working.Heading("Корни");
@@ -156,12 +159,13 @@ Working QuadraticSteps(const Rational& a, const Rational& b, const Rational& c,
     const struct {
       const Formula& name;
       const char* sign;
-      const Surd& value;
-    } roots[] = {{x1, "+", solution.x1}, {x2, "−", solution.x2}};
+      const Formula& written;
+    } roots[] = {{x1, "+", root1}, {x2, "−", root2}};
+    const std::string twiceAValue = square ? Write(2 * a).text : std::string();
     for (const auto& r : roots) {
       Formula line = Formula() << r.name;
-      if (square) line << " = " << Frac(top(r.sign, radical), Write(2 * a).text);
-      working.Math(line << Root(r.value));
+      if (square) line << " = " << Frac(top(r.sign, radical), twiceAValue);
+      working.Math(line << r.written);
     }
   }
 
@@ -174,9 +178,9 @@ Working QuadraticSteps(const Rational& a, const Rational& b, const Rational& c,
   working.Math(Formula() << x1 << "·" << x2 << Exactly(product) << " = "
                          << Frac(Var("c"), Var("a")));
   if (sgn(solution.D) == 0) {
-    working.Answer(Formula() << x << Root(solution.x1));
+    working.Answer(Formula() << x << root1);
   } else {
-    working.Answer(Formula() << x1 << Root(solution.x1) << "; " << x2 << Root(solution.x2));
+    working.Answer(Formula() << x1 << root1 << "; " << x2 << root2);
   }
   return working;
 }
