@@ -38,11 +38,15 @@ bool Readable(const Surd& x) {
 // " = " and the exact root, then its decimal to six places: " = (5 + √13)/6 ≈ 1,434259"; a
 // root too long to write exactly is given to fifteen digits.
 Formula Root(const Surd& x) {
-  if (Readable(x)) return Formula(" = ") << ExactThenDecimal(x, 6);
   if (x.IsRational()) {
-    const Number n = Write(x.ToRational());
-    if (n.exact) return Formula(" = ") << n.text;
+    const Rational q = x.ToRational();
+    const Number n = Write(q);
+    // A decimal of more than six places is written with all its digits: it is the root itself.
+    if (n.exact && (!Readable(x) || ReadShown(FormatFixed(q, 18, 6)) != q)) {
+      return Formula(" = ") << n.text;
+    }
   }
+  if (Readable(x)) return Formula(" = ") << ExactThenDecimal(x, 6);
   return Formula(" ≈ ") << SchoolNumber(FormatGeneral15(x));
 }
 

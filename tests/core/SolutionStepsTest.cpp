@@ -119,6 +119,11 @@ TEST(SolutionStepsTest, QuadraticCases) {
        {"  D = b² − 4ac = 0² − 4·1·1 = −4",
         "D < 0, поэтому уравнение не имеет действительных корней.",
         "Ответ: действительных корней нет"}},
+      // A decimal root of more than six places is written with all its digits.
+      {1,
+       ParseExact("-0,1234567"),
+       0,
+       {"  x₁ = (0,1234567 + 0,1234567)/2 = 0,1234567", "Ответ: x₁ = 0,1234567; x₂ = 0"}},
       // A D beyond the 80-bit range, written exactly with its power of ten.
       {1,
        ParseExact("1E2500"),
