@@ -1,8 +1,8 @@
 // What the user feels in the real window (offscreen), each click beside the core work it stands
 // on: a key typed in the full primes list, two billion progression terms, the largest
 // combination, a triangle, a linear system and its report, a polynomial, and "Сохранить" of the
-// graph page (also as a picture); the linear system and the polynomial also with "Ход решения"
-// open, and its PDF.
+// graph page (also as a picture); the quadratic equation, the linear system and the polynomial also
+// with "Ход решения" open, and its PDF.
 #include <benchmark/benchmark.h>
 
 #include <QAction>
@@ -339,6 +339,22 @@ BENCHMARK_CAPTURE(BM_WindowWorstCase, TriangleFarApart,
                             {{"Edit22", u"1E4932"}, {"Edit23", u"1E4932"}, {"Edit24", u"1E-4950"}},
                             "UcbucaginHelli"})
     ->Unit(benchmark::kMicrosecond);
+
+// "Вычислить корни уравнения" for 3x² − 5x + 1 = 0, with "Ход решения" closed and open.
+void BM_WindowQuadratic(benchmark::State& state, bool working) {
+  Window window;
+  window.form.ShowPage(kalkora::PageId::Quadratic);
+  window.Find<QLineEdit>("a")->setText(u"3"_s);
+  window.Find<QLineEdit>("b")->setText(u"-5"_s);
+  window.Find<QLineEdit>("c")->setText(u"1"_s);
+  if (working) window.OpenWorking();
+  auto* click = window.Find<QPushButton>("Tenliyinkoklerinitap");
+  for (auto _ : state)
+    window.ClickAndShow(click, working);
+  if (!window.dialogs.errors.isEmpty()) state.SkipWithError("the click failed");
+}
+BENCHMARK_CAPTURE(BM_WindowQuadratic, Solve, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_WindowQuadratic, SolveWithWorking, true)->Unit(benchmark::kMicrosecond);
 
 // "Сохранить в PDF…" of that working: the PDF made and written through the save routine.
 void BM_WindowSaveWorkingPdf(benchmark::State& state) {

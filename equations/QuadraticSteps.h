@@ -6,8 +6,8 @@
 
 namespace kalkora {
 
-// How SolveQuadratic(a, b, c) reached `solution`, with D and the roots written as the page
-// writes them (FormatFixed with precision 6 and two decimals).
+// How SolveQuadratic(a, b, c) reached `solution`, as a model answer: D with its numbers (and D/4
+// for an even b), the roots exactly and to six decimals, Vieta's check and the answer.
 Working QuadraticSteps(const Rational& a, const Rational& b, const Rational& c,
                        const QuadraticSolution& solution);
 

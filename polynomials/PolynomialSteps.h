@@ -11,12 +11,13 @@
 
 namespace kalkora {
 
-// How Derivative(polynomial) reached its text: each term c·x^e becomes c·e·x^(e−1). Only for a
-// text that Derivative reads without a message.
+// How Derivative(polynomial) reached its text: each term c·xⁿ becomes c·n·xⁿ⁻¹, written as a
+// pupil writes it (x for x¹, a number for x⁰). Only for a text that Derivative reads without a
+// message.
 Working DerivativeSteps(std::string_view polynomial);
 
 // The value at `x` of the polynomial read as `terms` (ReadPolynomialNumbers): each term with x
-// put in, then their sum, `value` (PolynomialValue), written as the page writes it.
+// put in, then their sum, `value` (PolynomialValue): exactly, then as the page writes it.
 Working PolynomialValueSteps(const std::vector<PolynomialTerm>& terms, const Rational& x,
                              const PolynomialNumber& value);
 

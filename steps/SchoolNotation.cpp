@@ -218,4 +218,20 @@ Formula DecimalForm(const Rational& x) {
   return ExactForm(x);
 }
 
+SchoolSum& SchoolSum::Signed(bool negative, const Formula& magnitude) {
+  Formula term;
+  if (terms_.empty()) {
+    term << (negative ? "−" : "");
+  } else {
+    term << (negative ? " − " : " + ");
+  }
+  terms_.push_back(term << magnitude);
+  return *this;
+}
+
+std::string SchoolOperand(const std::string& school) {
+  const bool bracket = school.starts_with("−") || school.find("·") != std::string::npos;
+  return bracket ? "(" + school + ")" : school;
+}
+
 }  // namespace kalkora

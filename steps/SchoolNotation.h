@@ -46,6 +46,8 @@ class SchoolSum {
   // Adds the term `number` followed by `factor` (x², say; nothing for a plain number). The
   // number is written in school notation, and a 1 before a variable is left out.
   SchoolSum& Term(const std::string& number, const Formula& factor = {});
+  // Adds a term already written, `magnitude`, after its sign: 2² for 1·2², where the 1 goes.
+  SchoolSum& Signed(bool negative, const Formula& magnitude);
   // The sum, or 0 when it has no term.
   Formula Written() const;
   bool empty() const { return terms_.empty(); }
@@ -62,5 +64,9 @@ inline constexpr std::size_t kLongestWrittenSum = 20;
 bool IsShortDecimal(const Rational& x);
 // Such a decimal as it is written (814,2; 1·10⁻⁴⁰⁰), any other rational in its exact form.
 Formula DecimalForm(const Rational& x);
+
+// A number in school notation as an operand: in brackets when it has a sign or a power of ten,
+// so that b² with b = −3 reads (−3)² and with b = 10²⁰ reads (1·10²⁰)².
+std::string SchoolOperand(const std::string& school);
 
 }  // namespace kalkora

@@ -102,10 +102,10 @@ TEST_F(PolynomialPageTest, TheWorkingFollowsEachButtonAndAMessageFailsIt) {
   polynomial->setText(u"3*x^2-4*x^1+7"_s);
   x->setText(u"-2"_s);
   Click("ToremeniTap");
-  EXPECT_THAT(PlainText(working), EndsWith("\n  f′(x) = 6x¹ − 4x⁰\n"));
+  EXPECT_THAT(PlainText(working), EndsWith("\n  f′(x) = 6x − 4\nОтвет: f′(x) = 6x − 4\n"));
   Click("CoxhedlininQiymetiniTap");
-  EXPECT_THAT(PlainText(working),
-              EndsWith(" = 12 + 8 + 7 = " + Caption("Label51").toStdString() + "\n"));
+  EXPECT_THAT(PlainText(working), EndsWith(" = 12 + 8 + 7 = " + Caption("Label51").toStdString() +
+                                           "\nОтвет: f(−2) = 27\n"));
   polynomial->setText(u"3*x^2+y"_s);
   Click("ToremeniTap");
   EXPECT_EQ(working.failure, kWrongPolynomial);

@@ -238,7 +238,7 @@ TEST_F(ProgressionsPageTest, SolvesShowTheirWorkingAndNoKindFails) {
   ASSERT_NE(page, nullptr);
   Click("TntCheckBox7");
   Compute(u"5"_s, u"3"_s, u"2"_s);
-  EXPECT_EQ(PlainText(page->CurrentWorking().lines.back().formula), "S₅ = (2 + 14)/2·5 = 40");
+  EXPECT_EQ(PlainText(page->CurrentWorking().lines.back().formula), "Ответ: a₅ = 14; S₅ = 40");
   Click("TntCheckBox7");  // unchecked: no kind chosen
   Click("NciHeddveCemleri");
   EXPECT_EQ(page->CurrentWorking().state, Working::State::Failed);

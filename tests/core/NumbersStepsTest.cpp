@@ -71,13 +71,14 @@ TEST(NumbersStepsTest, WorkedExamples) {
             "Ответ: 360 = 2³·3²·5.\n");
   EXPECT_EQ(PlainText(Terms(ProgressionKind::Arithmetic, 2, 3, 5)),
             "Арифметическая прогрессия\n"
-            "Дано: a₁ = 2, d = 3, n = 5.\n"
+            "Дано: a₁ = 2; d = 3; n = 5.\n"
             "Формула n-го члена:\n"
             "  aₙ = a₁ + (n − 1)d\n"
             "  a₅ = 2 + (5 − 1)·3 = 14\n"
             "Сумма первых n членов:\n"
             "  Sₙ = (a₁ + aₙ)/2·n\n"
-            "  S₅ = (2 + 14)/2·5 = 40\n");
+            "  S₅ = (2 + 14)/2·5 = 40\n"
+            "Ответ: a₅ = 14; S₅ = 40\n");
   const CountOutcome c52 = Combinations("2", "5");
   EXPECT_EQ(PlainText(CombinationSteps(2, 5, c52.count, c52.result)),
             "Число сочетаний из 5 по 2\n"
@@ -114,15 +115,15 @@ TEST(NumbersStepsTest, EdgeCasesEndInThePagesNumbers) {
       {Factors(-1), {"−1 = −1"}},
       {Terms(g, 5, 1, 4), {"bₙ = b₁·qⁿ⁻¹", "b₄ = 5·1³ = 5", "Sₙ = n·b₁", "S₄ = 4·5 = 20"}},
       {Terms(g, 3, -2, 5),
-       {"bₙ = b₁·qⁿ⁻¹", "b₅ = 3·(-2)⁴ = 48", "Sₙ = (b₁(qⁿ − 1))/(q − 1)",
-        "S₅ = (3·((-2)⁵ − 1))/(-2 − 1) = 33"}},
+       {"bₙ = b₁·qⁿ⁻¹", "b₅ = 3·(−2)⁴ = 48", "Sₙ = (b₁(qⁿ − 1))/(q − 1)",
+        "S₅ = (3·((−2)⁵ − 1))/(−2 − 1) = 33"}},
       {Terms(g, 1, 2, 70),
-       {"bₙ = b₁·qⁿ⁻¹", "b₇₀ = 1·2⁶⁹ ≈ 5,90295810358706E20", "Sₙ = (b₁(qⁿ − 1))/(q − 1)",
-        "S₇₀ = (1·(2⁷⁰ − 1))/(2 − 1) ≈ 1,18059162071741E21"}},
+       {"bₙ = b₁·qⁿ⁻¹", "b₇₀ = 1·2⁶⁹ ≈ 5,90295810358706·10²⁰", "Sₙ = (b₁(qⁿ − 1))/(q − 1)",
+        "S₇₀ = (1·(2⁷⁰ − 1))/(2 − 1) ≈ 1,18059162071741·10²¹"}},
       {Terms(g, 7, 0, 1), {"S₁ = b₁ = 7"}},
       // Signed and decimal inputs, with the page's own values.
       {Arithmetic("10", "-2", 6),
-       {"aₙ = a₁ + (n − 1)d", "a₆ = 10 + (6 − 1)·(-2) = 0", "Sₙ = (a₁ + aₙ)/2·n",
+       {"aₙ = a₁ + (n − 1)d", "a₆ = 10 + (6 − 1)·(−2) = 0", "Sₙ = (a₁ + aₙ)/2·n",
         "S₆ = (10 + 0)/2·6 = 30"}},
       {Arithmetic("0,1", "0,2", 4),
        {"aₙ = a₁ + (n − 1)d", "a₄ = 0,1 + (4 − 1)·0,2 = 0,7", "Sₙ = (a₁ + aₙ)/2·n",
@@ -149,6 +150,34 @@ TEST(NumbersStepsTest, EdgeCasesEndInThePagesNumbers) {
     EXPECT_EQ(c.working.state, Working::State::Solved) << c.working.title;
     EXPECT_EQ(FormulaLines(c.working), c.formulas) << c.working.title;
   }
+}
+
+// Each progression's working ends in the answer the page shows, its numbers in school notation.
+TEST(NumbersStepsTest, ProgressionAnswersNameTheTermAndTheSum) {
+  const auto a = ProgressionKind::Arithmetic;
+  const auto g = ProgressionKind::Geometric;
+  const struct {
+    Working working;
+    const char* given;
+    const char* answer;
+  } cases[] = {
+      {Terms(a, 2, 3, 5), "Дано: a₁ = 2; d = 3; n = 5.", "Ответ: a₅ = 14; S₅ = 40"},
+      {Terms(a, 1000000, -3000000, 3),
+       "Дано: a₁ = 1\u2009000\u2009000; d = −3\u2009000\u2009000; n = 3.",
+       "Ответ: a₃ = −5\u2009000\u2009000; S₃ = −6\u2009000\u2009000"},
+      {Terms(g, 7, 0, 1), "Дано: b₁ = 7; q = 0; n = 1.", "Ответ: b₁ = 7; S₁ = 7"},
+      {Terms(g, 1, 2, 70), "Дано: b₁ = 1; q = 2; n = 70.",
+       "Ответ: b₇₀ ≈ 5,90295810358706·10²⁰; S₇₀ ≈ 1,18059162071741·10²¹"},
+      {Arithmetic("0,1", "-0,2", 4), "Дано: a₁ = 0,1; d = −0,2; n = 4.",
+       "Ответ: a₄ = −0,5; S₄ = −0,8"},
+  };
+  for (const auto& c : cases) {
+    ASSERT_FALSE(c.working.lines.empty());
+    EXPECT_EQ(PlainText(c.working.lines.front().formula), c.given);
+    EXPECT_EQ(PlainText(c.working.lines.back().formula), c.answer);
+  }
+  EXPECT_EQ(FormulaLines(Terms(a, 1000000, -3000000, 3))[1],
+            "a₃ = 1\u2009000\u2009000 + (3 − 1)·(−3\u2009000\u2009000) = −5\u2009000\u2009000");
 }
 
 }  // namespace

@@ -48,12 +48,14 @@ void ExpectLines(const Working& working, const std::vector<std::string>& lines) 
 }
 
 TEST(SolutionStepsTest, QuadraticWorkedExample) {
-  EXPECT_EQ(PlainText(Quadratic(1, -3, 2)),
-            "Квадратное уравнение\n  x² − 3x + 2 = 0\n"
-            "\nДискриминант\n  D = b² − 4ac\n  D = (-3)² − 4·1·2 = 1,00\n"
+  EXPECT_EQ(PlainText(Quadratic(3, -5, 1)),
+            "Квадратное уравнение\n  3x² − 5x + 1 = 0\n  a = 3; b = −5; c = 1\n"
+            "\nДискриминант\n  D = b² − 4ac = (−5)² − 4·3·1 = 25 − 12 = 13\n"
             "D > 0, поэтому уравнение имеет два различных корня.\n"
-            "\nКорни\n  x₁,₂ = (−b ± √D)/2a\n"
-            "  x₁ = (−(-3) + √1,00)/(2·1) = 2,00\n  x₂ = (−(-3) − √1,00)/(2·1) = 1,00\n");
+            "\nКорни\n  x₁,₂ = (−b ± √D)/2a = (5 ± √13)/(2·3) = (5 ± √13)/6\n"
+            "  x₁ = (5 + √13)/6 ≈ 1,434259\n  x₂ = (5 − √13)/6 ≈ 0,232408\n"
+            "\nПроверка по теореме Виета\n  x₁ + x₂ = 5/3 = −b/a\n  x₁·x₂ = 1/3 = c/a\n"
+            "Ответ: x₁ = (5 + √13)/6 ≈ 1,434259; x₂ = (5 − √13)/6 ≈ 0,232408\n");
 }
 
 TEST(SolutionStepsTest, QuadraticCases) {
@@ -61,32 +63,83 @@ TEST(SolutionStepsTest, QuadraticCases) {
     Rational a, b, c;
     std::vector<std::string> lines;
   } cases[] = {
-      {-1, 3, -2, {"  −x² + 3x − 2 = 0", "  x₂ = (−3 − √1,00)/(2·(-1)) = 2,00"}},
+      // Rational roots from a square D; an even b also gives D/4.
       {1,
-       2,
+       -6,
+       5,
+       {"  x² − 6x + 5 = 0", "  D = b² − 4ac = (−6)² − 4·1·5 = 36 − 20 = 16",
+        "b — чётное число, поэтому можно взять k = b/2 = −3:",
+        "  D/4 = k² − ac = (−3)² − 1·5 = 9 − 5 = 4",
+        "  x₁,₂ = (−b ± √D)/2a = (6 ± √16)/(2·1) = (6 ± 4)/2", "  x₁ = (6 + 4)/2 = 5",
+        "  x₂ = (6 − 4)/2 = 1", "  x₁ + x₂ = 6 = −b/a", "  x₁·x₂ = 5 = c/a",
+        "Ответ: x₁ = 5; x₂ = 1"}},
+      // A fraction first, then its decimal without trailing zeros.
+      {2,
+       -3,
        1,
-       {"D = 0, поэтому уравнение имеет один корень: x₁ = x₂.",
-        "  x₂ = (−2 − √0,00)/(2·1) = -1,00"}},
-      {3, 1, 0, {"  3x² + x = 0", "  x₂ = (−1 − √1,00)/(2·3) ≈ -0,33"}},
-      // (x - 0,3)²: D is exactly 0.
+       {"  D = b² − 4ac = (−3)² − 4·2·1 = 9 − 8 = 1", "  x₂ = (3 − 1)/4 = 1/2 = 0,5",
+        "Ответ: x₁ = 1; x₂ = 1/2 = 0,5"}},
+      // √8 = 2√2, and the 2 cancels.
+      {1,
+       -2,
+       -1,
+       {"  D = b² − 4ac = (−2)² − 4·1·(−1) = 4 + 4 = 8",
+        "  D/4 = k² − ac = (−1)² − 1·(−1) = 1 + 1 = 2",
+        "  x₁,₂ = (−b ± √D)/2a = (2 ± √8)/(2·1) = 1 ± √2", "  x₁ = 1 + √2 ≈ 2,414214",
+        "  x₂ = 1 − √2 ≈ −0,414214", "  x₁ + x₂ = 2 = −b/a", "  x₁·x₂ = −1 = c/a",
+        "Ответ: x₁ = 1 + √2 ≈ 2,414214; x₂ = 1 − √2 ≈ −0,414214"}},
+      // a < 0: x₁ takes +√D and is the smaller root, as on the page.
+      {-1,
+       3,
+       1,
+       {"  −x² + 3x + 1 = 0", "  D = b² − 4ac = 3² − 4·(−1)·1 = 9 + 4 = 13",
+        "  x₁,₂ = (−b ± √D)/2a = (−3 ± √13)/(2·(−1)) = (3 ± √13)/2",
+        "  x₁ = (3 − √13)/2 ≈ −0,302776", "  x₂ = (3 + √13)/2 ≈ 3,302776", "  x₁ + x₂ = 3 = −b/a",
+        "  x₁·x₂ = −1 = c/a", "Ответ: x₁ = (3 − √13)/2 ≈ −0,302776; x₂ = (3 + √13)/2 ≈ 3,302776"}},
+      // (x − 0,3)²: D is exactly 0, and the root is written without √0.
       {1,
        ParseExact("-0,6"),
        ParseExact("0,09"),
-       {"  D = (-0,6)² − 4·1·0,09 = 0,00", "D = 0, поэтому уравнение имеет один корень: x₁ = x₂.",
-        "  x₂ = (−(-0,6) − √0,00)/(2·1) = 0,30"}},
-      // A D beyond the 80-bit range, written exactly.
+       {"  x² − 0,6x + 0,09 = 0", "  D = b² − 4ac = (−0,6)² − 4·1·0,09 = 0,36 − 0,36 = 0",
+        "D = 0, поэтому уравнение имеет один корень (два равных).",
+        "  x = −b/2a = 0,6/(2·1) = 3/10 = 0,3", "  x₁ + x₂ = 0,6 = −b/a", "  x₁·x₂ = 0,09 = c/a",
+        "Ответ: x = 3/10 = 0,3"}},
+      {1, 2, 1, {"  x = −b/2a = −2/(2·1) = −1", "Ответ: x = −1"}},
+      // b = 0: no −b in the numerator.
       {1,
-       ParseExact("1E2500"),
        0,
-       {"  D = 1E2500² − 4·1·0 = 1E5000", "  x₂ = (−1E2500 − √1E5000)/(2·1) = -1E2500"}},
-      // No real root: the working ends at the sign of D, where the page shows "Нет корня".
+       -4,
+       {"  x² − 4 = 0", "  D = b² − 4ac = 0² − 4·1·(−4) = 16",
+        "  x₁,₂ = (−b ± √D)/2a = ±√16/(2·1) = ±4/2", "  x₁ = 4/2 = 2", "  x₂ = (−4)/2 = −2",
+        "Ответ: x₁ = 2; x₂ = −2"}},
+      // No real root: the working ends at the sign of D, where the page shows that.
       {1,
        0,
        1,
-       {"  D = 0² − 4·1·1 = -4,00", "D < 0, поэтому уравнение не имеет действительных корней."}},
+       {"  D = b² − 4ac = 0² − 4·1·1 = −4",
+        "D < 0, поэтому уравнение не имеет действительных корней.",
+        "Ответ: действительных корней нет"}},
+      // A decimal root of more than six places is written with all its digits.
+      {1,
+       ParseExact("-0,1234567"),
+       0,
+       {"  x₁ = (0,1234567 + 0,1234567)/2 = 0,1234567", "Ответ: x₁ = 0,1234567; x₂ = 0"}},
+      // A D beyond the 80-bit range, written exactly with its power of ten.
+      {1,
+       ParseExact("1E2500"),
+       0,
+       {"  D = b² − 4ac = (1·10²⁵⁰⁰)² − 4·1·0 = 1·10⁵⁰⁰⁰",
+        "  x₂ = (−1·10²⁵⁰⁰ − 1·10²⁵⁰⁰)/2 = −1·10²⁵⁰⁰", "Ответ: x₁ = 0; x₂ = −1·10²⁵⁰⁰"}},
   };
   for (const auto& c : cases)
     ExpectLines(Quadratic(c.a, c.b, c.c), c.lines);
+  // Coefficients of fifteen digits: a radicand of a hundred digits is not worth writing out,
+  // the roots are given by their decimals.
+  const std::string text =
+      PlainText(Quadratic(ParseExact("0,00000000001234"), ParseExact("737000000000,123"),
+                          ParseExact("-76200000,0000045")));
+  EXPECT_THAT(text, HasSubstr("\n  x₂ ≈ −5,97244732577085·10²²\n"));
+  EXPECT_THAT(text, HasSubstr("\n  x₁ ≈ 0,000103392"));
 }
 
 TEST(SolutionStepsTest, CramerWorkedExample) {
@@ -254,12 +307,14 @@ TEST(SolutionStepsTest, CircleCases) {
 }
 
 TEST(SolutionStepsTest, PolynomialWorkedExample) {
-  EXPECT_EQ(PlainText(DerivativeSteps("3*x^2+5*x^1")),
-            "Производная многочлена\n  f(x) = 3x² + 5x¹\n"
-            "Производная каждого члена: (cx^e)′ = c·e·x^(e−1):\n"
-            "  (3x²)′ = 3·2·x²⁻¹ = 6x¹\n  (5x¹)′ = 5·1·x¹⁻¹ = 5x⁰\n  f′(x) = 6x¹ + 5x⁰\n");
-  EXPECT_EQ(PlainText(Value("3*x^2+5*x^1", 2)),
-            "Значение многочлена\n  f(x) = 3x² + 5x¹\n  f(2) = 3·2² + 5·2¹ = 12 + 10 = 22\n");
+  EXPECT_EQ(PlainText(DerivativeSteps("2*x^3-x+3")),
+            "Производная многочлена\n  f(x) = 2x³ − x + 3\n"
+            "Производная каждого члена: (c·xⁿ)′ = c·n·xⁿ⁻¹, а производная числа равна 0:\n"
+            "  (2x³)′ = 2·3·x² = 6x²\n  (−x)′ = −1\n  (3)′ = 0\n  f′(x) = 6x² − 1\n"
+            "Ответ: f′(x) = 6x² − 1\n");
+  EXPECT_EQ(PlainText(Value("2*x^3-x+3", 2)),
+            "Значение многочлена\n  f(x) = 2x³ − x + 3\n"
+            "  f(2) = 2·2³ − 2 + 3 = 16 − 2 + 3 = 17\nОтвет: f(2) = 17\n");
 }
 
 TEST(SolutionStepsTest, PolynomialCases) {
@@ -267,39 +322,56 @@ TEST(SolutionStepsTest, PolynomialCases) {
     const char* polynomial;
     Rational x;
     std::vector<std::string> derivative;
-    std::string value;
+    std::vector<std::string> value;
   } cases[] = {
-      // A constant term and x^1: the derivative drops the constant, the value adds it.
+      // x for x¹ and a number for x⁰, in the polynomial and in its derivative.
+      {"3*x^2+5*x^1",
+       2,
+       {"  f(x) = 3x² + 5x", "  (3x²)′ = 3·2·x = 6x", "  (5x)′ = 5·1 = 5", "  f′(x) = 6x + 5",
+        "Ответ: f′(x) = 6x + 5"},
+       {"  f(2) = 3·2² + 5·2 = 12 + 10 = 22", "Ответ: f(2) = 22"}},
       {"3*x^2-4*x^1+7",
        -2,
-       {"  f(x) = 3x² − 4x¹ + 7", "  (-4x¹)′ = -4·1·x¹⁻¹ = -4x⁰", "  (7)′ = 0",
-        "  f′(x) = 6x¹ − 4x⁰"},
-       "  f(-2) = 3·(-2)² − 4·(-2)¹ + 7 = 12 + 8 + 7 = 27"},
+       {"  f(x) = 3x² − 4x + 7", "  (−4x)′ = −4·1 = −4", "  (7)′ = 0", "  f′(x) = 6x − 4",
+        "Ответ: f′(x) = 6x − 4"},
+       {"  f(−2) = 3·(−2)² − 4·(−2) + 7 = 12 + 8 + 7 = 27", "Ответ: f(−2) = 27"}},
+      {"-x^3+5*x^0",
+       -1,
+       {"  f(x) = −x³ + 5", "  (−x³)′ = −3x²", "  (5)′ = 0", "Ответ: f′(x) = −3x²"},
+       {"  f(−1) = −(−1)³ + 5 = 1 + 5 = 6", "Ответ: f(−1) = 6"}},
+      // A value that no decimal writes: the fraction, then the page's decimal.
       {"2*x^-1",
-       2,
-       {"  (2x⁻¹)′ = 2·(-1)·x⁽⁻¹⁾⁻¹ = -2x⁻²", "  f′(x) = −2x⁻²"},
-       "  f(2) = 2·2⁻¹ = 1"},
+       3,
+       {"  (2x⁻¹)′ = 2·(−1)·x⁻² = −2x⁻²", "Ответ: f′(x) = −2x⁻²"},
+       {"  f(3) = 2·3⁻¹ = 2/3 ≈ 0,666666666666667", "Ответ: f(3) = 2/3 ≈ 0,666666666666667"}},
+      {"4*x^0,5",
+       4,
+       {"  (4x^0,5)′ = 4·0,5·x^(−0,5) = 2x^(−0,5)", "Ответ: f′(x) = 2x^(−0,5)"},
+       {"  f(4) = 4·4^0,5 = 8", "Ответ: f(4) = 8"}},
       // Numbers alone: the derivative of a number, and the value their sum.
       {"-3+2",
        2,
-       {"В записи нет переменной: это число, а производная числа равна 0.", "  f′(x) = 0"},
-       "  f(2) = −3 + 2 = -1"},
+       {"В записи нет переменной: это число, а производная числа равна 0.", "  f′(x) = 0",
+        "Ответ: f′(x) = 0"},
+       {"  f(2) = −3 + 2 = −1", "Ответ: f(2) = −1"}},
       // Zero coefficients and a number among the terms; decimals exactly.
       {"3x^2+0*x^1+5",
        Rational(1, 2),
-       {"Производная каждого члена: (cx^e)′ = c·e·x^(e−1), а производная числа равна 0:",
-        "  (0x¹)′ = 0·1·x¹⁻¹ = 0", "  (5)′ = 0", "  f′(x) = 6x¹"},
-       "  f(0,5) = 3·0,5² + 0·0,5¹ + 5 = 0,75 + 0 + 5 = 5,75"},
+       {"  (0x)′ = 0", "  (5)′ = 0", "  f′(x) = 6x", "Ответ: f′(x) = 6x"},
+       {"  f(0,5) = 3·0,5² + 0·0,5 + 5 = 0,75 + 0 + 5 = 5,75", "Ответ: f(0,5) = 5,75"}},
       // Values written rounded are approximately equal.
       {"x^2+1",
        ParseExact("1,23456789"),
-       {"  f(x) = x² + 1", "  f′(x) = 2x¹"},
-       "  f(1,23456789) = 1·1,23456789² + 1 ≈ 1,52415787501905 + 1 ≈ 2,52415787501905"},
+       {"  f(x) = x² + 1", "  (x²)′ = 2x", "  f′(x) = 2x", "Ответ: f′(x) = 2x"},
+       {"  f(1,23456789) = 1,23456789² + 1 ≈ 1,52415787501905 + 1 ≈ 2,52415787501905",
+        "Ответ: f(1,23456789) ≈ 2,52415787501905"}},
   };
   for (const auto& c : cases) {
     ExpectLines(DerivativeSteps(c.polynomial), c.derivative);
-    ExpectLines(Value(c.polynomial, c.x), {c.value});
+    ExpectLines(Value(c.polynomial, c.x), c.value);
   }
+  EXPECT_THAT(PlainText(DerivativeSteps("x")),
+              EndsWith("\n  f′(x) = (x)′ = 1\nОтвет: f′(x) = 1\n"));
 }
 
 }  // namespace

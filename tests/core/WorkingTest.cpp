@@ -128,5 +128,16 @@ TEST(WorkingTest, ExactFormsAreSimplified) {
   }
 }
 
+TEST(WorkingTest, WrittenTermsAndOperandsInSchoolNotation) {
+  // A term already written takes only its sign: 2², not 1·2².
+  EXPECT_EQ(PlainText(SchoolSum().Signed(true, Formula() << "2" << Sup("2")).Term("3").Written()),
+            "−2² + 3");
+  EXPECT_EQ(PlainText(SchoolSum().Term("3").Signed(true, "2").Signed(false, "5").Written()),
+            "3 − 2 + 5");
+  EXPECT_EQ(SchoolOperand("−3"), "(−3)");
+  EXPECT_EQ(SchoolOperand("1·10²⁵⁰⁰"), "(1·10²⁵⁰⁰)");
+  EXPECT_EQ(SchoolOperand("0,5"), "0,5");
+}
+
 }  // namespace
 }  // namespace kalkora
