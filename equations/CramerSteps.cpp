@@ -1,5 +1,6 @@
 #include "equations/CramerSteps.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 
@@ -9,71 +10,311 @@ namespace kalkora {
 
 namespace {
 
-// " = " when `shown` writes `value` exactly, " ≈ " when it is rounded.
-std::string Relation(const Rational& value, const std::string& shown) {
-  return EqualsShown(Surd(value), shown);
+using Matrix = std::vector<std::vector<Rational>>;
+
+const char* const kNames[] = {"x", "y", "z"};
+// The equations' ordinals: "первого уравнения", "в первом уравнении".
+const char* const kOf[] = {"первого", "второго", "третьего"};
+const char* const kIn[] = {"первом", "втором", "третьем"};
+
+// Every digit of a decimal fraction (the typed numbers, their products and sums are all such),
+// in the layout of the number formats: "-0,03", and "1,5E-200" at the ends of the range.
+std::string DecimalText(const Rational& q) {
+  Integer den = q.get_den();
+  const Integer two = 2, five = 5;
+  const unsigned long twos = mpz_remove(den.get_mpz_t(), den.get_mpz_t(), two.get_mpz_t());
+  const unsigned long fives = mpz_remove(den.get_mpz_t(), den.get_mpz_t(), five.get_mpz_t());
+  const unsigned long k = std::max(twos, fives);
+  // |q| = n / 10^k.
+  Integer scale;
+  mpz_ui_pow_ui(scale.get_mpz_t(), twos < k ? 2 : 5, k - std::min(twos, fives));
+  std::string digits = FormatWhole(abs(q.get_num()) * scale);
+  long exponent = -static_cast<long>(k);  // |q| = digits · 10^exponent
+  while (digits.size() > 1 && digits.back() == '0') {
+    digits.pop_back();
+    ++exponent;
+  }
+  const long lead = static_cast<long>(digits.size()) - 1 + exponent;  // that of the first digit
+  std::string out = sgn(q) < 0 ? "-" : "";
+  if (lead < -6 || lead >= 18) {
+    out += digits.substr(0, 1);
+    if (digits.size() > 1) out += "," + digits.substr(1);
+    return out + "E" + std::to_string(lead);
+  }
+  if (exponent >= 0) return out + digits + std::string(exponent, '0');
+  const long whole = static_cast<long>(digits.size()) + exponent;
+  if (whole <= 0) return out + "0," + std::string(-whole, '0') + digits;
+  return out + digits.substr(0, whole) + "," + digits.substr(whole);
+}
+
+bool Terminates(const Rational& q) {
+  Integer den = q.get_den();
+  for (const unsigned long p : {2UL, 5UL}) {
+    while (mpz_divisible_ui_p(den.get_mpz_t(), p))
+      mpz_divexact_ui(den.get_mpz_t(), den.get_mpz_t(), p);
+  }
+  return den == 1;
+}
+
+std::string School(const Rational& q) {
+  return SchoolNumber(DecimalText(q));
+}
+
+// A value as the working writes it: its decimal when it has one, else a fraction in lowest terms.
+Formula Value(const Rational& q) {
+  return Terminates(q) ? Formula(School(q)) : ExactForm(q);
+}
+
+// A value as a factor of a product: in brackets when negative or a power of ten, (1·10⁻²⁰⁰).
+Formula Factor(const Rational& q) {
+  const Formula value = Value(q);
+  const bool power = Terminates(q) && DecimalText(q).find('E') != std::string::npos;
+  return sgn(q) < 0 || power ? Formula() << "(" << value << ")" : value;
+}
+
+// The digits after the comma of an unknown as the working writes it: all of a short decimal
+// (177/40 = 4,425), else two, as on the page.
+int Decimals(const Rational& q) {
+  if (!Terminates(q)) return 2;
+  const std::string text = DecimalText(q);
+  const std::size_t comma = text.find(',');
+  if (text.find('E') != std::string::npos || comma == std::string::npos) return 2;
+  const int digits = static_cast<int>(text.size() - comma - 1);
+  return digits <= 6 ? std::max(digits, 2) : 2;
+}
+
+// Writes the determinant of `m` (2×2 or 3×3) with its expansion, `name` = |m| = a·d − b·c = …,
+// the products of a 3×3 by the rule of triangles on a line of their own; `tail` ends the last
+// line. Returns the value.
+Rational WriteDeterminant(Working& working, const Formula& name, const Matrix& m,
+                          const std::string& tail = {}) {
+  const std::size_t n = m.size();
+  std::vector<std::vector<Formula>> cells(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    for (const Rational& cell : m[i])
+      cells[i].push_back(School(cell));
+  }
+  struct Term {
+    bool minus;
+    int cells[3][2];
+  };
+  static const Term kTwo[] = {{false, {{0, 0}, {1, 1}}}, {true, {{0, 1}, {1, 0}}}};
+  static const Term kThree[] = {
+      {false, {{0, 0}, {1, 1}, {2, 2}}}, {false, {{0, 1}, {1, 2}, {2, 0}}},
+      {false, {{0, 2}, {1, 0}, {2, 1}}}, {true, {{0, 2}, {1, 1}, {2, 0}}},
+      {true, {{0, 0}, {1, 2}, {2, 1}}},  {true, {{0, 1}, {1, 0}, {2, 2}}}};
+  const Term* const terms = n == 2 ? kTwo : kThree;
+  const std::size_t count = n == 2 ? 2 : 6;
+  Formula products;
+  Formula values;
+  Rational value = 0;
+  for (std::size_t t = 0; t < count; ++t) {
+    const Term& term = terms[t];
+    products << (term.minus ? (t == 0 ? "−" : " − ") : (t == 0 ? "" : " + "));
+    Rational product = 1;
+    for (std::size_t f = 0; f < n; ++f) {
+      const Rational& factor = m[term.cells[f][0]][term.cells[f][1]];
+      products << (f == 0 ? "" : "·") << Factor(factor);
+      product *= factor;
+    }
+    // A product of 0 keeps the sign of its term: 3 − 0.
+    const bool negative = sgn(product) != 0 ? (sgn(product) < 0) != term.minus : term.minus;
+    values << (negative ? (t == 0 ? "−" : " − ") : (t == 0 ? "" : " + ")) << School(abs(product));
+    value += term.minus ? -product : product;
+  }
+  Formula first = name;
+  if (!name.empty()) first << " = ";
+  first << Det(cells) << " = " << products;
+  const Formula last = Formula() << values << " = " << Value(value) << tail;
+  if (n == 2) {
+    working.Math(first << " = " << last);
+  } else {
+    working.Math(first);
+    working.Math(Formula() << "= " << last);
+  }
+  return value;
+}
+
+// Δ = 0: whether the system has no solution or infinitely many, from the ranks of its matrix and
+// of its matrix with the right-hand sides, found as a pupil would show them.
+void WriteRanks(Working& working, const Matrix& a, const CramerSolution& s) {
+  const int n = static_cast<int>(a.size());
+  const auto matrix = [&](int replaced) {
+    Matrix m(n);
+    for (int i = 0; i < n; ++i) {
+      for (int j = 0; j < n; ++j)
+        m[i].push_back(a[i][j == replaced ? n : j]);
+    }
+    return m;
+  };
+  working.Prose(
+      "Δ = 0, поэтому формулы Крамера неприменимы: единственного решения у системы нет. Есть ли "
+      "решения вообще, решают ранг матрицы системы и ранг расширенной матрицы (с добавленным "
+      "столбцом свободных членов).");
+  working.Heading("Ранги матриц");
+  if (s.Rank == 0) {
+    working.Prose(
+        "Все коэффициенты при неизвестных равны 0, поэтому ранг матрицы системы равен 0.");
+    int i = 0;
+    while (i < n && sgn(a[i][n]) == 0)
+      ++i;
+    if (i == n) {
+      working.Prose("Все свободные члены тоже равны 0, поэтому ранг расширенной матрицы равен 0.");
+    } else {
+      working.Prose(Formula() << "Свободный член " << kOf[i] << " уравнения равен "
+                              << School(a[i][n])
+                              << " ≠ 0, поэтому ранг расширенной матрицы равен 1.");
+    }
+  } else if (s.Rank == 1) {
+    // Every equation's coefficients are those of equation p times a number.
+    const int p = s.MinorRows[0];
+    const int q = s.MinorColumns[0];
+    std::vector<Rational> factors(n);
+    for (int i = 0; i < n; ++i)
+      factors[i] = a[i][q] / a[p][q];
+    for (int i = 0; i < n; ++i) {
+      if (i == p) continue;
+      working.Prose(Formula() << "Коэффициенты при неизвестных " << kOf[i]
+                              << " уравнения — это коэффициенты " << kOf[p] << ", умноженные на "
+                              << Value(factors[i]) << ".");
+    }
+    working.Prose(Formula() << "Коэффициенты " << kOf[p] << " уравнения не все равны 0 (при "
+                            << Var(kNames[q]) << " стоит " << School(a[p][q])
+                            << "), поэтому ранг матрицы системы равен 1.");
+    working.Prose("Свободные члены с теми же множителями:");
+    for (int i = 0; i < n; ++i) {
+      if (i == p) continue;
+      const bool same = factors[i] * a[p][n] == a[i][n];
+      working.Math(Formula() << School(a[i][n]) << (same ? " = " : " ≠ ") << Factor(factors[i])
+                             << "·" << Factor(a[p][n]));
+    }
+    working.Prose(s.AugmentedRank == 1
+                      ? "Они пропорциональны так же, поэтому ранг расширенной матрицы тоже равен 1."
+                      : "Они этой пропорции не подчиняются, поэтому ранг расширенной матрицы "
+                        "равен 2.");
+  } else {
+    // Three unknowns and a nonzero minor of order 2.
+    const std::vector<int>& rows = s.MinorRows;
+    const std::vector<int>& columns = s.MinorColumns;
+    working.Prose(Formula() << "Минор второго порядка из коэффициентов при "
+                            << Var(kNames[columns[0]]) << " и " << Var(kNames[columns[1]]) << " в "
+                            << kIn[rows[0]] << " и " << kIn[rows[1]] << " уравнениях не равен 0:");
+    Matrix minor(2);
+    for (int i = 0; i < 2; ++i) {
+      for (int j = 0; j < 2; ++j)
+        minor[i].push_back(a[rows[i]][columns[j]]);
+    }
+    WriteDeterminant(working, {}, minor, " ≠ 0");
+    working.Prose("А Δ = 0, поэтому ранг матрицы системы равен 2.");
+    working.Prose(
+        "Миноры третьего порядка расширенной матрицы — это Δ и, с точностью до знака, Δx, Δy и "
+        "Δz:");
+    int nonzero = -1;
+    for (int j = 0; j < n; ++j) {
+      const Rational d = WriteDeterminant(working, Formula() << "Δ" << Var(kNames[j]), matrix(j));
+      if (nonzero < 0 && sgn(d) != 0) nonzero = j;
+    }
+    if (nonzero < 0) {
+      working.Prose("Все они равны 0, поэтому ранг расширенной матрицы тоже равен 2.");
+    } else {
+      working.Prose(Formula() << "Δ" << Var(kNames[nonzero])
+                              << " ≠ 0, поэтому ранг расширенной матрицы равен 3.");
+    }
+  }
+  if (s.Outcome == CramerOutcome::NoSolution) {
+    working.Prose(
+        "Ранг расширенной матрицы больше ранга матрицы системы, поэтому по теореме "
+        "Кронекера — Капелли система несовместна.");
+    working.Answer("система не имеет решений");
+  } else {
+    working.Prose(Formula() << "Ранги равны, но меньше числа неизвестных (" << std::to_string(n)
+                            << "), поэтому по теореме Кронекера — Капелли система совместна и "
+                               "имеет бесконечно много решений.");
+    working.Answer("система имеет бесконечно много решений");
+  }
 }
 
 }  // namespace
 
 Working CramerSteps(const std::vector<Rational>& values, const CramerSolution& solution) {
   const int n = values.size() == 6 ? 2 : 3;
-  const char* const names[] = {"x", "y", "z"};
-  // cell[i][j]: equation i, column j; column n is the right-hand side.
-  std::string cell[3][4];
-  for (int j = 0; j <= n; ++j) {
-    for (int i = 0; i < n; ++i)
-      cell[i][j] = FormatGeneral15(values[j * n + i]);
+  // a[i][j]: equation i, column j; column n is the right-hand side.
+  Matrix a(n);
+  for (int i = 0; i < n; ++i) {
+    for (int j = 0; j <= n; ++j)
+      a[i].push_back(values[j * n + i]);
   }
   // The matrix of the system with column `replaced` (if any) swapped for the right-hand sides.
   const auto matrix = [&](int replaced) {
-    std::vector<std::vector<Formula>> rows(n);
+    Matrix m(n);
     for (int i = 0; i < n; ++i) {
       for (int j = 0; j < n; ++j)
-        rows[i].push_back(cell[i][j == replaced ? n : j]);
+        m[i].push_back(a[i][j == replaced ? n : j]);
     }
-    return Det(rows);
+    return m;
   };
-  const Rational* const d[] = {&solution.Det, &solution.DetX, &solution.DetY, &solution.DetZ};
-  // Each determinant's text, which the page does not show, and "= text" or "≈ text".
-  std::string dText[4];
-  const auto value = [&](int k) {
-    dText[k] = FormatGeneral15(*d[k]);
-    return Formula() << Relation(*d[k], dText[k]) << dText[k];
-  };
+  const auto delta = [](int j) { return Formula() << "Δ" << Var(kNames[j]); };
 
   Working working = SolvedWorking("Система линейных уравнений");
+  std::vector<Formula> equations;
   for (int i = 0; i < n; ++i) {
     SchoolSum equation;
     for (int j = 0; j < n; ++j) {
-      if (sgn(values[j * n + i]) != 0) equation.Term(cell[i][j], Formula() << Var(names[j]));
+      if (sgn(a[i][j]) != 0) equation.Term(DecimalText(a[i][j]), Formula() << Var(kNames[j]));
     }
-    working.Math(equation.Written() << " = " << cell[i][n]);
+    equations.push_back(equation.Written() << " = " << School(a[i][n]));
   }
+  working.Math(System(equations));
 
   working.Heading("Главный определитель");
-  working.Math(Formula() << "Δ = " << matrix(-1) << value(0));
+  WriteDeterminant(working, "Δ", matrix(-1));
   if (!solution.Solvable) {
-    working.Prose(
-        "Δ = 0, поэтому система не имеет единственного решения: она либо несовместна, либо "
-        "имеет бесконечно много решений.");
+    WriteRanks(working, a, solution);
     return working;
   }
   working.Prose("Δ ≠ 0, поэтому система имеет единственное решение.");
 
   working.Heading("Определители неизвестных");
-  for (int j = 0; j < n; ++j) {
-    working.Math(Formula() << "Δ" << Var(names[j]) << " = " << matrix(j) << value(j + 1));
-  }
+  for (int j = 0; j < n; ++j)
+    WriteDeterminant(working, delta(j), matrix(j));
 
   working.Heading("Неизвестные по формулам Крамера");
   const Rational* const unknowns[] = {&solution.x, &solution.y, &solution.z};
+  const Rational* const dets[] = {&solution.DetX, &solution.DetY, &solution.DetZ};
   for (int j = 0; j < n; ++j) {
-    const std::string shown = FormatFixed(*unknowns[j], 4, 2);
-    working.Math(Formula() << Var(names[j]) << " = " << Frac(Formula() << "Δ" << Var(names[j]), "Δ")
-                           << " = " << Frac(dText[j + 1], dText[0]) << Relation(*unknowns[j], shown)
-                           << shown);
+    Formula line = Formula() << Var(kNames[j]) << " = " << Frac(delta(j), "Δ") << " = ";
+    const Formula quotient = Frac(School(*dets[j]), School(solution.Det));
+    // 7/3 is not written twice.
+    if (PlainText(quotient) != PlainText(ExactForm(*unknowns[j]))) line << quotient << " = ";
+    working.Math(line << ExactThenDecimal(Surd(*unknowns[j]), Decimals(*unknowns[j])));
   }
+
+  working.Heading("Проверка");
+  for (int i = 0; i < n; ++i) {
+    Formula line;
+    Rational left = 0;
+    for (int j = 0; j < n; ++j) {
+      const Rational& c = a[i][j];
+      const Rational& v = *unknowns[j];
+      if (sgn(c) == 0) continue;
+      left += c * v;
+      // x = −2 in −x is written 2, not −(−2); 3y with y = −2 is 3·(−2).
+      const bool unit = abs(c) == 1;
+      const bool minus = unit ? sgn(c) * sgn(v) < 0 : sgn(c) < 0;
+      line << (minus ? (line.empty() ? "−" : " − ") : (line.empty() ? "" : " + "));
+      if (unit) {
+        line << Value(abs(v));
+      } else {
+        line << Factor(abs(c)) << "·" << Factor(v);
+      }
+    }
+    const bool holds = left == a[i][n];
+    working.Math(line << (holds ? " = " : " ≠ ") << School(a[i][n]) << (holds ? " ✓" : ""));
+  }
+  Formula answer = "(";
+  for (int j = 0; j < n; ++j)
+    answer << (j == 0 ? "" : "; ") << Value(*unknowns[j]);
+  working.Answer(answer << ")");
   return working;
 }
 
