@@ -17,7 +17,7 @@ const char* const kNames[] = {"x", "y", "z"};
 const char* const kOf[] = {"первого", "второго", "третьего"};
 const char* const kIn[] = {"первом", "втором", "третьем"};
 
-// Every digit of a decimal fraction (the typed numbers, their products and sums are all such),
+// Every digit of a finite decimal (the typed numbers, their products and sums are all such),
 // in the layout of the number formats: "-0,03", and "1,5E-200" at the ends of the range.
 std::string DecimalText(const Rational& q) {
   Integer den = q.get_den();
@@ -47,6 +47,7 @@ std::string DecimalText(const Rational& q) {
   return out + digits.substr(0, whole) + "," + digits.substr(whole);
 }
 
+// Whether q is a finite decimal: its denominator has no prime factor but 2 and 5.
 bool Terminates(const Rational& q) {
   Integer den = q.get_den();
   for (const unsigned long p : {2UL, 5UL}) {
@@ -135,18 +136,27 @@ Rational WriteDeterminant(Working& working, const Formula& name, const Matrix& m
   return value;
 }
 
+// The matrix of the system `a` (its last column the right-hand sides) with column `replaced`, if
+// any, swapped for the right-hand sides.
+Matrix Replaced(const Matrix& a, int replaced) {
+  const int n = static_cast<int>(a.size());
+  Matrix m(n);
+  for (int i = 0; i < n; ++i) {
+    for (int j = 0; j < n; ++j)
+      m[i].push_back(a[i][j == replaced ? n : j]);
+  }
+  return m;
+}
+
+// Δx, Δy and Δz.
+Formula Delta(int j) {
+  return Formula() << "Δ" << Var(kNames[j]);
+}
+
 // Δ = 0: whether the system has no solution or infinitely many, from the ranks of its matrix and
 // of its matrix with the right-hand sides, found as a pupil would show them.
 void WriteRanks(Working& working, const Matrix& a, const CramerSolution& s) {
   const int n = static_cast<int>(a.size());
-  const auto matrix = [&](int replaced) {
-    Matrix m(n);
-    for (int i = 0; i < n; ++i) {
-      for (int j = 0; j < n; ++j)
-        m[i].push_back(a[i][j == replaced ? n : j]);
-    }
-    return m;
-  };
   working.Prose(
       "Δ = 0, поэтому формулы Крамера неприменимы: единственного решения у системы нет. Есть ли "
       "решения вообще, решают ранг матрицы системы и ранг расширенной матрицы (с добавленным "
@@ -206,18 +216,18 @@ void WriteRanks(Working& working, const Matrix& a, const CramerSolution& s) {
     }
     WriteDeterminant(working, {}, minor, " ≠ 0");
     working.Prose("А Δ = 0, поэтому ранг матрицы системы равен 2.");
-    working.Prose(
-        "Миноры третьего порядка расширенной матрицы — это Δ и, с точностью до знака, Δx, Δy и "
-        "Δz:");
+    working.Prose(Formula() << "Миноры третьего порядка расширенной матрицы — это Δ и, с точностью "
+                               "до знака, "
+                            << Delta(0) << ", " << Delta(1) << " и " << Delta(2) << ":");
     int nonzero = -1;
     for (int j = 0; j < n; ++j) {
-      const Rational d = WriteDeterminant(working, Formula() << "Δ" << Var(kNames[j]), matrix(j));
+      const Rational d = WriteDeterminant(working, Delta(j), Replaced(a, j));
       if (nonzero < 0 && sgn(d) != 0) nonzero = j;
     }
     if (nonzero < 0) {
       working.Prose("Все они равны 0, поэтому ранг расширенной матрицы тоже равен 2.");
     } else {
-      working.Prose(Formula() << "Δ" << Var(kNames[nonzero])
+      working.Prose(Formula() << Delta(nonzero)
                               << " ≠ 0, поэтому ранг расширенной матрицы равен 3.");
     }
   }
@@ -244,16 +254,6 @@ Working CramerSteps(const std::vector<Rational>& values, const CramerSolution& s
     for (int j = 0; j <= n; ++j)
       a[i].push_back(values[j * n + i]);
   }
-  // The matrix of the system with column `replaced` (if any) swapped for the right-hand sides.
-  const auto matrix = [&](int replaced) {
-    Matrix m(n);
-    for (int i = 0; i < n; ++i) {
-      for (int j = 0; j < n; ++j)
-        m[i].push_back(a[i][j == replaced ? n : j]);
-    }
-    return m;
-  };
-  const auto delta = [](int j) { return Formula() << "Δ" << Var(kNames[j]); };
 
   Working working = SolvedWorking("Система линейных уравнений");
   std::vector<Formula> equations;
@@ -267,7 +267,7 @@ Working CramerSteps(const std::vector<Rational>& values, const CramerSolution& s
   working.Math(System(equations));
 
   working.Heading("Главный определитель");
-  WriteDeterminant(working, "Δ", matrix(-1));
+  WriteDeterminant(working, "Δ", Replaced(a, -1));
   if (!solution.Solvable) {
     WriteRanks(working, a, solution);
     return working;
@@ -276,13 +276,13 @@ Working CramerSteps(const std::vector<Rational>& values, const CramerSolution& s
 
   working.Heading("Определители неизвестных");
   for (int j = 0; j < n; ++j)
-    WriteDeterminant(working, delta(j), matrix(j));
+    WriteDeterminant(working, Delta(j), Replaced(a, j));
 
   working.Heading("Неизвестные по формулам Крамера");
   const Rational* const unknowns[] = {&solution.x, &solution.y, &solution.z};
   const Rational* const dets[] = {&solution.DetX, &solution.DetY, &solution.DetZ};
   for (int j = 0; j < n; ++j) {
-    Formula line = Formula() << Var(kNames[j]) << " = " << Frac(delta(j), "Δ") << " = ";
+    Formula line = Formula() << Var(kNames[j]) << " = " << Frac(Delta(j), "Δ") << " = ";
     const Formula quotient = Frac(School(*dets[j]), School(solution.Det));
     // 7/3 is not written twice.
     if (PlainText(quotient) != PlainText(ExactForm(*unknowns[j]))) line << quotient << " = ";
