@@ -17,23 +17,35 @@ const char* const kNames[] = {"x", "y", "z"};
 const char* const kOf[] = {"первого", "второго", "третьего"};
 const char* const kIn[] = {"первом", "втором", "третьем"};
 
-// Every digit of a finite decimal (the typed numbers, their products and sums are all such),
-// in the layout of the number formats: "-0,03", and "1,5E-200" at the ends of the range.
+// The most significant digits a decimal is written with in full, and the most digits of a
+// fraction's numerator or denominator: at the ends of the number range a determinant's exact
+// value has thousands of digits, and is then written rounded, after "≈".
+constexpr std::size_t kLongestDecimal = 45;
+constexpr std::size_t kLongestFraction = 20;
+
+// Every digit of q in the layout of the number formats ("-0,03", and "1,5E-200" at the ends of
+// the range) when q is a finite decimal of at most kLongestDecimal significant digits, else
+// empty. The typed numbers, their products and sums are finite decimals.
 std::string DecimalText(const Rational& q) {
   Integer den = q.get_den();
-  const Integer two = 2, five = 5;
+  const Integer two = 2, five = 5, ten = 10;
   const unsigned long twos = mpz_remove(den.get_mpz_t(), den.get_mpz_t(), two.get_mpz_t());
   const unsigned long fives = mpz_remove(den.get_mpz_t(), den.get_mpz_t(), five.get_mpz_t());
+  if (den != 1) return {};
+  // |q| = significant · 10^exponent.
   const unsigned long k = std::max(twos, fives);
-  // |q| = n / 10^k.
-  Integer scale;
-  mpz_ui_pow_ui(scale.get_mpz_t(), twos < k ? 2 : 5, k - std::min(twos, fives));
-  std::string digits = FormatWhole(abs(q.get_num()) * scale);
-  long exponent = -static_cast<long>(k);  // |q| = digits · 10^exponent
-  while (digits.size() > 1 && digits.back() == '0') {
-    digits.pop_back();
-    ++exponent;
+  Integer significant;
+  mpz_ui_pow_ui(significant.get_mpz_t(), twos < k ? 2 : 5, k - std::min(twos, fives));
+  significant *= abs(q.get_num());
+  long exponent = -static_cast<long>(k);
+  if (significant != 0) {
+    exponent += static_cast<long>(
+        mpz_remove(significant.get_mpz_t(), significant.get_mpz_t(), ten.get_mpz_t()));
   }
+  // The size in base 10 may be one too large: only a number that may fit is written out.
+  if (mpz_sizeinbase(significant.get_mpz_t(), 10) > kLongestDecimal + 1) return {};
+  const std::string digits = FormatWhole(significant);
+  if (digits.size() > kLongestDecimal) return {};
   const long lead = static_cast<long>(digits.size()) - 1 + exponent;  // that of the first digit
   std::string out = sgn(q) < 0 ? "-" : "";
   if (lead < -6 || lead >= 18) {
@@ -47,36 +59,36 @@ std::string DecimalText(const Rational& q) {
   return out + digits.substr(0, whole) + "," + digits.substr(whole);
 }
 
-// Whether q is a finite decimal: its denominator has no prime factor but 2 and 5.
-bool Terminates(const Rational& q) {
-  Integer den = q.get_den();
-  for (const unsigned long p : {2UL, 5UL}) {
-    while (mpz_divisible_ui_p(den.get_mpz_t(), p))
-      mpz_divexact_ui(den.get_mpz_t(), den.get_mpz_t(), p);
-  }
-  return den == 1;
+// Whether the working writes q exactly: as a decimal, or as a fraction of short enough parts.
+bool WrittenExactly(const Rational& q) {
+  return !DecimalText(q).empty() || (mpz_sizeinbase(q.get_num_mpz_t(), 10) <= kLongestFraction &&
+                                     mpz_sizeinbase(q.get_den_mpz_t(), 10) <= kLongestFraction);
 }
 
-std::string School(const Rational& q) {
-  return SchoolNumber(DecimalText(q));
-}
-
-// A value as the working writes it: its decimal when it has one, else a fraction in lowest terms.
+// q as the working writes it: its decimal, a fraction in lowest terms, or else rounded to 15
+// digits.
 Formula Value(const Rational& q) {
-  return Terminates(q) ? Formula(School(q)) : ExactForm(q);
+  const std::string decimal = DecimalText(q);
+  if (!decimal.empty()) return SchoolNumber(decimal);
+  if (WrittenExactly(q)) return ExactForm(q);
+  return SchoolNumber(FormatGeneral15(q));
+}
+
+// " = q", or " ≈ q" when q is written rounded.
+Formula Is(const Rational& q) {
+  return Formula() << (WrittenExactly(q) ? " = " : " ≈ ") << Value(q);
 }
 
 // A value as a factor of a product: in brackets when negative or a power of ten, (1·10⁻²⁰⁰).
 Formula Factor(const Rational& q) {
   const Formula value = Value(q);
-  const bool power = Terminates(q) && DecimalText(q).find('E') != std::string::npos;
+  const bool power = PlainText(value).find("·10") != std::string::npos;
   return sgn(q) < 0 || power ? Formula() << "(" << value << ")" : value;
 }
 
 // The digits after the comma of an unknown as the working writes it: all of a short decimal
 // (177/40 = 4,425), else two, as on the page.
 int Decimals(const Rational& q) {
-  if (!Terminates(q)) return 2;
   const std::string text = DecimalText(q);
   const std::size_t comma = text.find(',');
   if (text.find('E') != std::string::npos || comma == std::string::npos) return 2;
@@ -93,7 +105,7 @@ Rational WriteDeterminant(Working& working, const Formula& name, const Matrix& m
   std::vector<std::vector<Formula>> cells(n);
   for (std::size_t i = 0; i < n; ++i) {
     for (const Rational& cell : m[i])
-      cells[i].push_back(School(cell));
+      cells[i].push_back(Value(cell));
   }
   struct Term {
     bool minus;
@@ -120,13 +132,13 @@ Rational WriteDeterminant(Working& working, const Formula& name, const Matrix& m
     }
     // A product of 0 keeps the sign of its term: 3 − 0.
     const bool negative = sgn(product) != 0 ? (sgn(product) < 0) != term.minus : term.minus;
-    values << (negative ? (t == 0 ? "−" : " − ") : (t == 0 ? "" : " + ")) << School(abs(product));
+    values << (negative ? (t == 0 ? "−" : " − ") : (t == 0 ? "" : " + ")) << Value(abs(product));
     value += term.minus ? -product : product;
   }
   Formula first = name;
   if (!name.empty()) first << " = ";
   first << Det(cells) << " = " << products;
-  const Formula last = Formula() << values << " = " << Value(value) << tail;
+  const Formula last = Formula() << values << Is(value) << tail;
   if (n == 2) {
     working.Math(first << " = " << last);
   } else {
@@ -172,7 +184,7 @@ void WriteRanks(Working& working, const Matrix& a, const CramerSolution& s) {
       working.Prose("Все свободные члены тоже равны 0, поэтому ранг расширенной матрицы равен 0.");
     } else {
       working.Prose(Formula() << "Свободный член " << kOf[i] << " уравнения равен "
-                              << School(a[i][n])
+                              << Value(a[i][n])
                               << " ≠ 0, поэтому ранг расширенной матрицы равен 1.");
     }
   } else if (s.Rank == 1) {
@@ -189,13 +201,13 @@ void WriteRanks(Working& working, const Matrix& a, const CramerSolution& s) {
                               << Value(factors[i]) << ".");
     }
     working.Prose(Formula() << "Коэффициенты " << kOf[p] << " уравнения не все равны 0 (при "
-                            << Var(kNames[q]) << " стоит " << School(a[p][q])
+                            << Var(kNames[q]) << " стоит " << Value(a[p][q])
                             << "), поэтому ранг матрицы системы равен 1.");
     working.Prose("Свободные члены с теми же множителями:");
     for (int i = 0; i < n; ++i) {
       if (i == p) continue;
       const bool same = factors[i] * a[p][n] == a[i][n];
-      working.Math(Formula() << School(a[i][n]) << (same ? " = " : " ≠ ") << Factor(factors[i])
+      working.Math(Formula() << Value(a[i][n]) << (same ? " = " : " ≠ ") << Factor(factors[i])
                              << "·" << Factor(a[p][n]));
     }
     working.Prose(s.AugmentedRank == 1
@@ -260,9 +272,9 @@ Working CramerSteps(const std::vector<Rational>& values, const CramerSolution& s
   for (int i = 0; i < n; ++i) {
     SchoolSum equation;
     for (int j = 0; j < n; ++j) {
-      if (sgn(a[i][j]) != 0) equation.Term(DecimalText(a[i][j]), Formula() << Var(kNames[j]));
+      if (sgn(a[i][j]) != 0) equation.Term(PlainText(Value(a[i][j])), Formula() << Var(kNames[j]));
     }
-    equations.push_back(equation.Written() << " = " << School(a[i][n]));
+    equations.push_back(equation.Written() << " = " << Value(a[i][n]));
   }
   working.Math(System(equations));
 
@@ -283,13 +295,22 @@ Working CramerSteps(const std::vector<Rational>& values, const CramerSolution& s
   const Rational* const dets[] = {&solution.DetX, &solution.DetY, &solution.DetZ};
   for (int j = 0; j < n; ++j) {
     Formula line = Formula() << Var(kNames[j]) << " = " << Frac(Delta(j), "Δ") << " = ";
-    const Formula quotient = Frac(School(*dets[j]), School(solution.Det));
+    const Formula quotient = Frac(Value(*dets[j]), Value(solution.Det));
+    const Rational& x = *unknowns[j];
+    if (!WrittenExactly(x)) {
+      working.Math(line << quotient << Is(x));
+      continue;
+    }
     // 7/3 is not written twice.
-    if (PlainText(quotient) != PlainText(ExactForm(*unknowns[j]))) line << quotient << " = ";
-    working.Math(line << ExactThenDecimal(Surd(*unknowns[j]), Decimals(*unknowns[j])));
+    if (PlainText(quotient) != PlainText(ExactForm(x))) line << quotient << " = ";
+    working.Math(line << ExactThenDecimal(Surd(x), Decimals(x)));
   }
 
   working.Heading("Проверка");
+  bool exact = true;
+  for (int j = 0; j < n; ++j)
+    exact = exact && WrittenExactly(*unknowns[j]);
+  bool allHold = true;
   for (int i = 0; i < n; ++i) {
     Formula line;
     Rational left = 0;
@@ -309,9 +330,18 @@ Working CramerSteps(const std::vector<Rational>& values, const CramerSolution& s
       }
     }
     const bool holds = left == a[i][n];
-    working.Math(line << (holds ? " = " : " ≠ ") << School(a[i][n]) << (holds ? " ✓" : ""));
+    allHold = allHold && holds;
+    if (exact) {
+      working.Math(line << (holds ? " = " : " ≠ ") << Value(a[i][n]) << (holds ? " ✓" : ""));
+    }
   }
-  Formula answer = "(";
+  // Values of thousands of digits are not put in by hand.
+  if (!exact) {
+    working.Prose(
+        allHold ? "Точные значения неизвестных обращают каждое уравнение в верное равенство."
+                : "Точные значения неизвестных не обращают все уравнения в верные равенства.");
+  }
+  Formula answer = exact ? "(" : "≈ (";
   for (int j = 0; j < n; ++j)
     answer << (j == 0 ? "" : "; ") << Value(*unknowns[j]);
   working.Answer(answer << ")");
