@@ -47,16 +47,17 @@ std::string DecimalText(const Rational& q) {
   const std::string digits = FormatWhole(significant);
   if (digits.size() > kLongestDecimal) return {};
   const long lead = static_cast<long>(digits.size()) - 1 + exponent;  // that of the first digit
+  // Appended piece by piece, which also keeps GCC's false -Wrestrict of "," + text away.
   std::string out = sgn(q) < 0 ? "-" : "";
   if (lead < -6 || lead >= 18) {
-    out += digits.substr(0, 1);
-    if (digits.size() > 1) out += "," + digits.substr(1);
-    return out + "E" + std::to_string(lead);
+    out.append(digits, 0, 1);
+    if (digits.size() > 1) out.append(",").append(digits, 1);
+    return out.append("E").append(std::to_string(lead));
   }
-  if (exponent >= 0) return out + digits + std::string(exponent, '0');
+  if (exponent >= 0) return out.append(digits).append(exponent, '0');
   const long whole = static_cast<long>(digits.size()) + exponent;
-  if (whole <= 0) return out + "0," + std::string(-whole, '0') + digits;
-  return out + digits.substr(0, whole) + "," + digits.substr(whole);
+  if (whole <= 0) return out.append("0,").append(-whole, '0').append(digits);
+  return out.append(digits, 0, whole).append(",").append(digits, whole);
 }
 
 // Whether the working writes q exactly: as a decimal, or as a fraction of short enough parts.
@@ -81,8 +82,9 @@ Formula Is(const Rational& q) {
 
 // A value as a factor of a product: in brackets when negative or a power of ten, (1·10⁻²⁰⁰).
 Formula Factor(const Rational& q) {
-  const Formula value = Value(q);
-  const bool power = PlainText(value).find("·10") != std::string::npos;
+  const std::string decimal = DecimalText(q);
+  const Formula value = decimal.empty() ? Value(q) : Formula(SchoolNumber(decimal));
+  const bool power = decimal.empty() ? !WrittenExactly(q) : decimal.find('E') != std::string::npos;
   return sgn(q) < 0 || power ? Formula() << "(" << value << ")" : value;
 }
 
@@ -102,10 +104,12 @@ int Decimals(const Rational& q) {
 Rational WriteDeterminant(Working& working, const Formula& name, const Matrix& m,
                           const std::string& tail = {}) {
   const std::size_t n = m.size();
-  std::vector<std::vector<Formula>> cells(n);
+  std::vector<std::vector<Formula>> cells(n), factors(n);
   for (std::size_t i = 0; i < n; ++i) {
-    for (const Rational& cell : m[i])
+    for (const Rational& cell : m[i]) {
       cells[i].push_back(Value(cell));
+      factors[i].push_back(Factor(cell));
+    }
   }
   struct Term {
     bool minus;
@@ -126,9 +130,9 @@ Rational WriteDeterminant(Working& working, const Formula& name, const Matrix& m
     products << (term.minus ? (t == 0 ? "−" : " − ") : (t == 0 ? "" : " + "));
     Rational product = 1;
     for (std::size_t f = 0; f < n; ++f) {
-      const Rational& factor = m[term.cells[f][0]][term.cells[f][1]];
-      products << (f == 0 ? "" : "·") << Factor(factor);
-      product *= factor;
+      const auto [i, j] = term.cells[f];
+      products << (f == 0 ? "" : "·") << factors[i][j];
+      product *= m[i][j];
     }
     // A product of 0 keeps the sign of its term: 3 − 0.
     const bool negative = sgn(product) != 0 ? (sgn(product) < 0) != term.minus : term.minus;
@@ -319,6 +323,7 @@ Working CramerSteps(const std::vector<Rational>& values, const CramerSolution& s
       const Rational& v = *unknowns[j];
       if (sgn(c) == 0) continue;
       left += c * v;
+      if (!exact) continue;
       // x = −2 in −x is written 2, not −(−2); 3y with y = −2 is 3·(−2).
       const bool unit = abs(c) == 1;
       const bool minus = unit ? sgn(c) * sgn(v) < 0 : sgn(c) < 0;
