@@ -1,5 +1,7 @@
 #include "equations/Cramer.h"
 
+#include <bit>
+
 namespace kalkora {
 
 namespace {
@@ -55,13 +57,74 @@ Integer Det(const WholeSystem<3>& w, int replaced) {
   return d;
 }
 
+// The minor of the whole system on these rows and columns (column N is the right-hand side),
+// by expansion along its first row.
+template <int N>
+Integer Minor(const WholeSystem<N>& w, const int* rows, const int* columns, int order) {
+  if (order == 1) return w.cell[rows[0]][columns[0]];
+  Integer minor = 0;
+  for (int c = 0; c < order; ++c) {
+    int rest[N];
+    for (int j = 0, k = 0; j < order; ++j) {
+      if (j != c) rest[k++] = columns[j];
+    }
+    const Integer term = w.cell[rows[0]][columns[c]] * Minor(w, rows + 1, rest, order - 1);
+    if (c % 2 == 0) {
+      minor += term;
+    } else {
+      minor -= term;
+    }
+  }
+  return minor;
+}
+
+std::vector<int> Members(unsigned mask) {
+  std::vector<int> members;
+  for (int i = 0; mask != 0; ++i, mask >>= 1) {
+    if (mask & 1U) members.push_back(i);
+  }
+  return members;
+}
+
+// The rank of the first `columns` columns: the order of their largest nonzero minor, which goes
+// to `rows` and `picked` (the first one found, preferring the first equations and unknowns).
+// Each equation was multiplied by a nonzero number, which changes no minor's being 0.
+template <int N>
+int Rank(const WholeSystem<N>& w, int columns, std::vector<int>& rows, std::vector<int>& picked) {
+  for (int order = N; order >= 1; --order) {
+    for (unsigned r = 1; r < (1U << N); ++r) {
+      if (std::popcount(r) != order) continue;
+      for (unsigned c = 1; c < (1U << columns); ++c) {
+        if (std::popcount(c) != order) continue;
+        rows = Members(r);
+        picked = Members(c);
+        if (sgn(Minor(w, rows.data(), picked.data(), order)) != 0) return order;
+      }
+    }
+  }
+  rows.clear();
+  picked.clear();
+  return 0;
+}
+
 template <int N>
 CramerSolution Solve(const WholeSystem<N>& w) {
   CramerSolution s;
   const Integer det = Det(w, -1);
   s.Det = Quotient(det, w.scale);
-  if (sgn(det) == 0) return s;
+  if (sgn(det) == 0) {
+    s.Rank = Rank(w, N, s.MinorRows, s.MinorColumns);
+    std::vector<int> rows, columns;
+    s.AugmentedRank = Rank(w, N + 1, rows, columns);
+    s.Outcome = s.AugmentedRank > s.Rank ? CramerOutcome::NoSolution : CramerOutcome::Infinite;
+    return s;
+  }
   s.Solvable = true;
+  s.Rank = s.AugmentedRank = N;
+  for (int i = 0; i < N; ++i) {
+    s.MinorRows.push_back(i);
+    s.MinorColumns.push_back(i);
+  }
   Rational* const dets[] = {&s.DetX, &s.DetY, &s.DetZ};
   Rational* const unknowns[] = {&s.x, &s.y, &s.z};
   for (int j = 0; j < N; ++j) {

@@ -1,4 +1,5 @@
-// The worked solution of a linear system by Cramer's rule: the determinants and the unknowns.
+// The worked solution of a linear system by Cramer's rule, as a model answer: the determinants
+// expanded, the unknowns, their check and the answer; for Δ = 0 the ranks that decide it.
 #pragma once
 
 #include <vector>
@@ -11,7 +12,8 @@ namespace kalkora {
 
 // How SolveCramer2 (6 values) or SolveCramer3 (12 values) reached `solution` from `values`, given
 // column by column as the page reads them: the coefficients of x, of y (and of z), then the
-// right-hand sides. The unknowns are written as the page writes them (FormatFixed, precision 4).
+// right-hand sides. Every number is written exactly: the decimals typed, their products and
+// determinants in full, the unknowns in lowest terms with their decimals.
 Working CramerSteps(const std::vector<Rational>& values, const CramerSolution& solution);
 
 }  // namespace kalkora

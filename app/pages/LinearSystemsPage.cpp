@@ -102,8 +102,10 @@ void LinearSystemsPage::HellETClick() {
     SetCaption(ui.Label17, QStringLiteral("x=..."));
     SetCaption(ui.Label18, QStringLiteral("y=..."));
     if (!two) SetCaption(ui.Label19, QStringLiteral("z=..."));
-    ShowMessage(QStringLiteral("нет решение системы"));
-    // The message fails the working; Δ = 0 then says why there is no single solution.
+    ShowMessage(s.Outcome == CramerOutcome::NoSolution
+                    ? QStringLiteral("Система не имеет решений")
+                    : QStringLiteral("Система имеет бесконечно много решений"));
+    // The message fails the working; the working then shows why, from the ranks.
     ShowWorking(std::move(working));
     return;
   }

@@ -98,8 +98,9 @@ TEST_F(LinearSystemsPageTest, SolvesAndReportsWhatIsMissing) {
   Click("HellET");
   Field("Edit11")->setText(u"1.5"_s);
   Click("HellET");
-  EXPECT_EQ(dialogs.messages, (QStringList{u"Выберите число неизвестных"_s,
-                                           u"нет решение системы"_s, u"Введите коэффициенты"_s}));
+  EXPECT_EQ(dialogs.messages,
+            (QStringList{u"Выберите число неизвестных"_s,
+                         u"Система имеет бесконечно много решений"_s, u"Введите коэффициенты"_s}));
   EXPECT_EQ(dialogs.errors, QStringList{u"«1.5» — не число: дробную часть отделяют запятой."_s});
   EXPECT_EQ(Caption("Label17") + Caption("Label18"), u"x=2,00y=1,00");
 }
@@ -111,11 +112,31 @@ TEST_F(LinearSystemsPageTest, TheTypedDecimalsAreTheNumbersSolved) {
         u"-1E-200"_s});
   Click("HellET");
   EXPECT_EQ(Caption("Label17") + Caption("Label18"), u"x=1,00y=2,00");
-  // x + 0,1y = 1; 3x + 0,3y = 2: Δ is exactly 0.
+  // x + 0,1y = 1; 3x + 0,3y = 2: Δ is exactly 0, and the equations contradict each other.
   Fill({u"1"_s, u"3"_s, u""_s, u"0,1"_s, u"0,3"_s, u""_s, u"1"_s, u"2"_s});
   Click("HellET");
   EXPECT_EQ(Caption("Label17") + Caption("Label18"), u"x=...y=...");
-  EXPECT_EQ(dialogs.messages, QStringList{u"нет решение системы"_s});
+  // x + y = 2; 2x + 2y = 4: the second equation is the first doubled.
+  Fill({u"1"_s, u"2"_s, u""_s, u"1"_s, u"2"_s, u""_s, u"2"_s, u"4"_s});
+  Click("HellET");
+  EXPECT_EQ(Caption("Label17") + Caption("Label18"), u"x=...y=...");
+  EXPECT_EQ(dialogs.messages, (QStringList{u"Система не имеет решений"_s,
+                                           u"Система имеет бесконечно много решений"_s}));
+  // The same outcomes for three unknowns, here of rank 1.
+  Click("TntCheckBox2");
+  Fill({u"1"_s, u"2"_s, u"3"_s, u"1"_s, u"2"_s, u"3"_s, u"1"_s, u"2"_s, u"3"_s, u"1"_s, u"2"_s,
+        u"4"_s});
+  Click("HellET");
+  Field("Edit16")->setText(u"3"_s);
+  Click("HellET");
+  EXPECT_EQ(Results(), (QStringList{u"x=..."_s, u"y=..."_s, u"z=..."_s}));
+  EXPECT_EQ(dialogs.messages.mid(2), (QStringList{u"Система не имеет решений"_s,
+                                                  u"Система имеет бесконечно много решений"_s}));
+  // The report holds the captions as they stand.
+  Click("Saxla");
+  EXPECT_TRUE(
+      Report().endsWith("1x+1y+1z=1\r\n2x+2y+2z=2\r\n3x+3y+3z=3\r\n\r\n"
+                        "x=...\r\ny=...\r\nz=...\r\n"));
 }
 
 TEST_F(LinearSystemsPageTest, ClearingAndTheKeysThatResetTheResults) {
@@ -248,16 +269,18 @@ TEST_F(LinearSystemsPageTest, AReportFolderThatCannotBeMadeIsAnError) {
   EXPECT_THAT(dialogs.errors[0].toStdString(), HasSubstr("Не удалось создать папку для отчёта"));
 }
 
-TEST_F(LinearSystemsPageTest, TheWorkingFollowsSolvesAndSaysWhyDeltaZeroHasNoSolution) {
+TEST_F(LinearSystemsPageTest, TheWorkingFollowsSolvesAndSaysWhatDeltaZeroMeans) {
   const Working& working = page->CurrentWorking();
   Click("TntCheckBox1");
   Fill({u"1"_s, u"1"_s, u""_s, u"1"_s, u"-1"_s, u""_s, u"3"_s, u"1"_s});
   Click("HellET");
-  EXPECT_THAT(PlainText(working),
-              EndsWith("-2/-2 = " + Caption("Label18").mid(2).toStdString() + "\n"));
+  EXPECT_THAT(PlainText(working), HasSubstr("\n  y = Δy/Δ = (−2)/(−2) = 1\n"));
+  EXPECT_THAT(PlainText(working), EndsWith("\n  2 − 1 = 1 ✓\nОтвет: (2; 1)\n"));
   Field("Edit7")->setText(u"1"_s);  // x + y = 3, x + y = 1: Δ = 0
   Click("HellET");
-  EXPECT_THAT(PlainText(working), HasSubstr("\nΔ = 0, поэтому система не имеет единственного"));
+  EXPECT_EQ(working.state, Working::State::Solved);
+  EXPECT_THAT(PlainText(working), HasSubstr("\n  1 ≠ 1·3\n"));
+  EXPECT_THAT(PlainText(working), EndsWith("\nОтвет: система не имеет решений\n"));
   Field("Edit11")->clear();
   Click("HellET");
   EXPECT_EQ(working.failure, "Введите коэффициенты");

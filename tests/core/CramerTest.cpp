@@ -15,7 +15,7 @@ namespace kalkora {
 namespace {
 
 // What the page does with its fields (column by column, as it reads them): "x=… y=… z=…", or
-// "нет" when the system has no single solution.
+// whether a system without a single solution has none or infinitely many.
 std::string Solve(const std::vector<std::string>& texts) {
   std::vector<Rational> v;
   for (const std::string& text : texts)
@@ -23,7 +23,9 @@ std::string Solve(const std::vector<std::string>& texts) {
   const CramerSolution s = v.size() == 6 ? SolveCramer2(v[0], v[1], v[2], v[3], v[4], v[5])
                                          : SolveCramer3(v[0], v[1], v[2], v[3], v[4], v[5], v[6],
                                                         v[7], v[8], v[9], v[10], v[11]);
-  if (!s.Solvable) return "нет";
+  if (!s.Solvable) {
+    return s.Outcome == CramerOutcome::NoSolution ? "нет решений" : "бесконечно много";
+  }
   std::string shown = "x=" + FormatFixed(s.x, 4, 2) + " y=" + FormatFixed(s.y, 4, 2);
   if (v.size() == 12) shown += " z=" + FormatFixed(s.z, 4, 2);
   return shown;
@@ -38,15 +40,27 @@ TEST(CramerTest, TwoAndThreeUnknownsAndTheFormsOfTheResults) {
       {{"3", "0", "0", "1", "1", "1000"}, "x=0,33 y=1000,00"},
       {{"1", "0", "0", "1", "10000", "12345"}, "x=1E04 y=1,235E04"},
       {{"-3", "0", "0", "1", "0", "1"}, "x=0,00 y=1,00"},  // x is 0 / -3
-      {{"1", "2", "2", "4", "1", "1"}, "нет"},
-      {{"1", "1", "1", "1", "-1", "1", "1", "1", "-1", "6", "2", "0"}, "x=1,00 y=2,00 z=3,00"},
-      {{"2", "1", "3", "3", "-1", "1", "-1", "2", "1", "1", "9", "8"}, "x=0,20 y=2,00 z=5,40"},
-      {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "1", "2", "3"}, "нет"},
+      {{"1", "2", "2", "4", "1", "1"}, "нет решений"},
+      {{"1", "2", "1", "2", "2", "4"}, "бесконечно много"},  // x + y = 2, 2x + 2y = 4
+      {{"0", "0", "0", "0", "0", "0"}, "бесконечно много"},
+      {{"0", "0", "0", "0", "0", "1"}, "нет решений"},
+      {{"1", "1", "1", "-1", "3", "1"}, "x=2,00 y=1,00"},
+      {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "1", "2", "3"}, "бесконечно много"},
+      {{"1", "2", "3", "4", "5", "6", "7", "8", "9", "1", "2", "4"}, "нет решений"},
+      // Rank 1: every equation is the first times a number.
+      {{"1", "2", "3", "1", "2", "3", "1", "2", "3", "1", "2", "3"}, "бесконечно много"},
+      {{"1", "2", "3", "1", "2", "3", "1", "2", "3", "1", "2", "4"}, "нет решений"},
+      {{"0", "0", "1", "0", "0", "1", "0", "0", "1", "0", "0", "5"}, "бесконечно много"},
       // Decimal systems that are exactly singular: Δ is 0, not a rounding error of 1E-17.
-      {{"1", "3", "0,1", "0,3", "1", "2"}, "нет"},
-      {{"2,3", "0,69", "1,7", "0,51", "1", "1"}, "нет"},
-      {{"0,1", "0,4", "0,7", "0,2", "0,5", "0,8", "0,3", "0,6", "0,9", "1", "2", "3"}, "нет"},
-      {{"1,1", "2", "0,33", "0,7", "3", "0,21", "1,3", "1", "0,39", "1", "2", "3"}, "нет"},
+      {{"1", "3", "0,1", "0,3", "1", "2"}, "нет решений"},
+      {{"1", "3", "0,1", "0,3", "1", "3"}, "бесконечно много"},
+      {{"2,3", "0,69", "1,7", "0,51", "1", "1"}, "нет решений"},
+      {{"2,3", "0,69", "1,7", "0,51", "1", "0,3"}, "бесконечно много"},
+      {{"0,1", "0,4", "0,7", "0,2", "0,5", "0,8", "0,3", "0,6", "0,9", "1", "2", "3"},
+       "бесконечно много"},
+      {{"1,1", "2", "0,33", "0,7", "3", "0,21", "1,3", "1", "0,39", "1", "2", "3"}, "нет решений"},
+      {{"0,1", "0,2", "0,3", "0,2", "0,4", "0,6", "0,3", "0,6", "0,9", "0,1", "0,2", "0,3"},
+       "бесконечно много"},
       // Far beyond the doubles, both ways: nothing underflows or overflows on the way.
       {{"1E-200", "1E-200", "1E-200", "-1E-200", "3E-200", "-1E-200"}, "x=1,00 y=2,00"},
       {{"1E300", "0", "0", "1E300", "1", "1"}, "x=0,00 y=0,00"},
@@ -59,25 +73,33 @@ TEST(CramerTest, TwoAndThreeUnknownsAndTheFormsOfTheResults) {
     EXPECT_EQ(Solve(c.fields), c.shown) << ::testing::PrintToString(c.fields);
 }
 
-// The unknowns by Gauss-Jordan elimination; empty when the matrix is singular.
-std::vector<Rational> Eliminate(std::vector<std::vector<Rational>> rows) {
+// What the page shows, found by Gauss-Jordan elimination: the unknowns, or for a singular
+// matrix whether an equation 0 = b with b ≠ 0 is left over.
+std::string Eliminate(std::vector<std::vector<Rational>> rows) {
   const std::size_t n = rows.size();
+  std::size_t rank = 0;
   for (std::size_t col = 0; col < n; ++col) {
-    std::size_t pivot = col;
+    std::size_t pivot = rank;
     while (pivot < n && sgn(rows[pivot][col]) == 0)
       ++pivot;
-    if (pivot == n) return {};
-    std::swap(rows[col], rows[pivot]);
+    if (pivot == n) continue;
+    std::swap(rows[rank], rows[pivot]);
     for (std::size_t r = 0; r < n; ++r) {
-      const Rational factor = rows[r][col] / rows[col][col];
-      for (std::size_t c = col; c <= n && r != col; ++c)
-        rows[r][c] -= factor * rows[col][c];
+      const Rational factor = rows[r][col] / rows[rank][col];
+      for (std::size_t c = col; c <= n && r != rank; ++c)
+        rows[r][c] -= factor * rows[rank][c];
     }
+    ++rank;
   }
-  std::vector<Rational> x;
+  for (std::size_t r = rank; r < n; ++r) {
+    if (sgn(rows[r][n]) != 0) return "нет решений";
+  }
+  if (rank < n) return "бесконечно много";
+  const char* const names[] = {"x=", " y=", " z="};
+  std::string shown;
   for (std::size_t r = 0; r < n; ++r)
-    x.push_back(rows[r][n] / rows[r][r]);
-  return x;
+    shown += names[r] + FormatFixed(Rational(rows[r][n] / rows[r][r]), 4, 2);
+  return shown;
 }
 
 TEST(CramerTest, AgreesWithEliminationOnRandomDecimalSystems) {
@@ -92,7 +114,7 @@ TEST(CramerTest, AgreesWithEliminationOnRandomDecimalSystems) {
     q.canonicalize();
     return q;
   };
-  int singular = 0;
+  int none = 0, infinite = 0;
   for (int round = 0; round < 3000; ++round) {
     const int n = 2 + round % 2;
     std::vector<std::vector<Rational>> rows(n);
@@ -101,25 +123,27 @@ TEST(CramerTest, AgreesWithEliminationOnRandomDecimalSystems) {
         row.push_back(decimal(3));
     }
     // Every third system has its last equation's coefficients (and sometimes its right-hand
-    // side) another's times a decimal: no single solution.
+    // side) another's times a decimal: no single solution; every ninth has rank 1.
     if (round % 3 == 0) {
       const Rational factor = decimal(2);
-      for (int c = pick(0, 1) ? n : n - 1; c >= 0; --c)
+      const bool rankOne = round % 9 == 0 && n == 3;
+      for (int c = pick(0, 1) ? n : n - 1; c >= 0; --c) {
         rows[n - 1][c] = rows[0][c] * factor;
+        if (rankOne) rows[1][c] = rows[0][c] * decimal(1);
+      }
     }
     std::vector<std::string> fields;
     for (int c = 0; c <= n; ++c) {
       for (int r = 0; r < n; ++r)
         fields.push_back(FormatGeneral15(rows[r][c]));  // every digit: at most 8 of them
     }
-    const std::vector<Rational> x = Eliminate(rows);
-    std::string expected =
-        x.empty() ? "нет" : "x=" + FormatFixed(x[0], 4, 2) + " y=" + FormatFixed(x[1], 4, 2);
-    if (n == 3 && !x.empty()) expected += " z=" + FormatFixed(x[2], 4, 2);
-    singular += x.empty();
+    const std::string expected = Eliminate(rows);
+    none += expected == "нет решений";
+    infinite += expected == "бесконечно много";
     ASSERT_EQ(Solve(fields), expected) << ::testing::PrintToString(fields);
   }
-  EXPECT_GE(singular, 900);
+  EXPECT_GE(none, 300);
+  EXPECT_GE(infinite, 300);
 }
 
 TEST(CramerReportTest, BytesForEachLayout) {
