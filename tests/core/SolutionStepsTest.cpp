@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -470,6 +471,34 @@ TEST(SolutionStepsTest, PolynomialCases) {
   }
   EXPECT_THAT(PlainText(DerivativeSteps("x")),
               EndsWith("\n  f′(x) = (x)′ = 1\nОтвет: f′(x) = 1\n"));
+}
+
+}  // namespace
+}  // namespace kalkora
+
+namespace kalkora {
+namespace {
+
+// Negative numbers everywhere: the workings write the minus sign, never a hyphen before a digit,
+// and each ends in its answer.
+TEST(SolutionStepsTest, NegativeNumbersTakeTheMinusSign) {
+  const Working workings[] = {
+      Quadratic(-1, -3, -2),
+      Quadratic(2, ParseExact("-0,5"), -3),
+      Cramer({"-1", "2", "3", "-4", "-5", "6"}),
+      Cramer({"-2", "1", "3", "3", "-1", "1", "-1", "2", "-1", "-1", "-9", "8"}),
+      DerivativeSteps("-3*x^-2-2*x^1,5+x"),
+      Value("-3*x^2-2", -2),
+      AbsentTriangleSteps(-1, 5, 5, "Нет!"),
+  };
+  for (const Working& working : workings) {
+    const std::string text = PlainText(working);
+    for (std::size_t at = text.find('-'); at != std::string::npos; at = text.find('-', at + 1)) {
+      EXPECT_FALSE(at + 1 < text.size() && std::isdigit(static_cast<unsigned char>(text[at + 1])))
+          << text;
+    }
+    EXPECT_THAT(text, HasSubstr("\nОтвет: ")) << text;
+  }
 }
 
 }  // namespace
