@@ -271,7 +271,10 @@ std::string ScriptText(const Formula& script, bool up) {
   const std::string text = PlainText(script);
   const std::string shifted = Script(text, up ? Raised : Lowered);
   if (!shifted.empty()) return shifted;
-  return (up ? "^" : "_") + Bracketed(text);
+  // Appended, not added to a literal: GCC 12 warns of a false overlap in the latter.
+  std::string out = up ? "^" : "_";
+  out += Bracketed(text);
+  return out;
 }
 
 }  // namespace
