@@ -1,6 +1,7 @@
 #include "equations/CramerSteps.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <string>
 
@@ -27,18 +28,46 @@ constexpr std::size_t kLongestFraction = 20;
 // the range) when q is a finite decimal of at most kLongestDecimal significant digits, else
 // empty. The typed numbers, their products and sums are finite decimals.
 std::string DecimalText(const Rational& q) {
+  // Powers of 2 and 5 are found from the sizes and checked by one power or one division each:
+  // dividing out factor by factor costs milliseconds on numbers of thousands of digits.
   Integer den = q.get_den();
-  const Integer two = 2, five = 5, ten = 10;
-  const unsigned long twos = mpz_remove(den.get_mpz_t(), den.get_mpz_t(), two.get_mpz_t());
-  const unsigned long fives = mpz_remove(den.get_mpz_t(), den.get_mpz_t(), five.get_mpz_t());
-  if (den != 1) return {};
+  const unsigned long twos = mpz_scan1(den.get_mpz_t(), 0);
+  mpz_tdiv_q_2exp(den.get_mpz_t(), den.get_mpz_t(), twos);
+  unsigned long fives = 0;
+  if (den != 1) {
+    // 5^b has floor(b·log₂5) + 1 bits: b is one of two numbers, taken from one below them
+    // in case the estimate rounds up.
+    const double bits = static_cast<double>(mpz_sizeinbase(den.get_mpz_t(), 2));
+    fives = static_cast<unsigned long>((bits - 1) / std::log2(5.0));
+    fives -= fives > 0 ? 1 : 0;
+    Integer power;
+    mpz_ui_pow_ui(power.get_mpz_t(), 5, fives);
+    for (int tries = 0; power < den && tries < 2; ++tries) {
+      power *= 5;
+      ++fives;
+    }
+    if (power != den) return {};
+  }
   // |q| = significant · 10^exponent.
   const unsigned long k = std::max(twos, fives);
   Integer significant;
   mpz_ui_pow_ui(significant.get_mpz_t(), twos < k ? 2 : 5, k - std::min(twos, fives));
   significant *= abs(q.get_num());
   long exponent = -static_cast<long>(k);
+  // Only a number that ends in enough zeros can be short enough: those are taken off at once.
+  const std::size_t size = mpz_sizeinbase(significant.get_mpz_t(), 10);
+  if (size > kLongestDecimal + 1) {
+    const unsigned long zeros = size - (kLongestDecimal + 1);
+    if (mpz_scan1(significant.get_mpz_t(), 0) < zeros) return {};
+    Integer power;
+    mpz_ui_pow_ui(power.get_mpz_t(), 5, zeros);
+    if (!mpz_divisible_p(significant.get_mpz_t(), power.get_mpz_t())) return {};
+    mpz_divexact(significant.get_mpz_t(), significant.get_mpz_t(), power.get_mpz_t());
+    mpz_tdiv_q_2exp(significant.get_mpz_t(), significant.get_mpz_t(), zeros);
+    exponent += static_cast<long>(zeros);
+  }
   if (significant != 0) {
+    const Integer ten = 10;
     exponent += static_cast<long>(
         mpz_remove(significant.get_mpz_t(), significant.get_mpz_t(), ten.get_mpz_t()));
   }
@@ -60,32 +89,45 @@ std::string DecimalText(const Rational& q) {
   return out.append(digits, 0, whole).append(",").append(digits, whole);
 }
 
-// Whether the working writes q exactly: as a decimal, or as a fraction of short enough parts.
-bool WrittenExactly(const Rational& q) {
-  return !DecimalText(q).empty() || (mpz_sizeinbase(q.get_num_mpz_t(), 10) <= kLongestFraction &&
-                                     mpz_sizeinbase(q.get_den_mpz_t(), 10) <= kLongestFraction);
+// How the working writes q: its decimal, a fraction in lowest terms of short enough parts, or
+// else rounded to 15 digits. Found once per number: at the ends of the range each look at the
+// exact value costs tens of microseconds.
+struct Written {
+  Formula value;
+  bool exact = false;  // the value itself, not rounded
+  bool power = false;  // written with a power of ten
+};
+
+Written Write(const Rational& q) {
+  const std::string decimal = DecimalText(q);
+  if (!decimal.empty()) {
+    return {SchoolNumber(decimal), true, decimal.find('E') != std::string::npos};
+  }
+  if (mpz_sizeinbase(q.get_num_mpz_t(), 10) <= kLongestFraction &&
+      mpz_sizeinbase(q.get_den_mpz_t(), 10) <= kLongestFraction) {
+    return {ExactForm(q), true, false};
+  }
+  return {SchoolNumber(FormatGeneral15(q)), false, true};
 }
 
-// q as the working writes it: its decimal, a fraction in lowest terms, or else rounded to 15
-// digits.
+bool WrittenExactly(const Rational& q) {
+  return Write(q).exact;
+}
+
 Formula Value(const Rational& q) {
-  const std::string decimal = DecimalText(q);
-  if (!decimal.empty()) return SchoolNumber(decimal);
-  if (WrittenExactly(q)) return ExactForm(q);
-  return SchoolNumber(FormatGeneral15(q));
+  return Write(q).value;
 }
 
 // " = q", or " ≈ q" when q is written rounded.
 Formula Is(const Rational& q) {
-  return Formula() << (WrittenExactly(q) ? " = " : " ≈ ") << Value(q);
+  const Written written = Write(q);
+  return Formula() << (written.exact ? " = " : " ≈ ") << written.value;
 }
 
 // A value as a factor of a product: in brackets when negative or a power of ten, (1·10⁻²⁰⁰).
 Formula Factor(const Rational& q) {
-  const std::string decimal = DecimalText(q);
-  const Formula value = decimal.empty() ? Value(q) : Formula(SchoolNumber(decimal));
-  const bool power = decimal.empty() ? !WrittenExactly(q) : decimal.find('E') != std::string::npos;
-  return sgn(q) < 0 || power ? Formula() << "(" << value << ")" : value;
+  const Written written = Write(q);
+  return sgn(q) < 0 || written.power ? Formula() << "(" << written.value << ")" : written.value;
 }
 
 // The digits after the comma of an unknown as the working writes it: all of a short decimal
