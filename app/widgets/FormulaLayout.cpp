@@ -353,12 +353,18 @@ std::vector<Formula> CutFormula(const Formula& formula, FindCut find) {
 std::vector<Formula> Words(const Formula& prose) {
   std::vector<Formula> words =
       CutFormula(prose, [](const std::string& text, size_t from) -> std::optional<Cut> {
+        // The thin space between a long number's groups of digits is a place to break too.
+        static const std::string kThinSpace = "\u2009";
+        const size_t thin = text.find(kThinSpace, from);
         for (size_t space = text.find(' ', from); space != std::string::npos;
              space = text.find(' ', space + 1)) {
+          if (thin < space) return Cut{thin + kThinSpace.size(), thin + kThinSpace.size()};
           const bool inEquality = (space > 0 && text[space - 1] == '=') ||
                                   (space + 1 < text.size() && text[space + 1] == '=');
           if (!inEquality) return Cut{space + 1, space + 1};
         }
+        if (thin != std::string::npos)
+          return Cut{thin + kThinSpace.size(), thin + kThinSpace.size()};
         return std::nullopt;
       });
   if (words.back().empty()) words.pop_back();
@@ -432,6 +438,11 @@ std::vector<Formula> SplitToFit(const Formula& piece, const FormulaFonts& fonts,
           continue;
         }
         length = text[from].isHighSurrogate() && from + 1 < text.size() ? 2 : 1;
+      }
+      // A long number breaks between its groups of digits when it can.
+      if (from + length < text.size()) {
+        const qsizetype group = text.lastIndexOf(QChar(0x2009), from + length - 1);
+        if (group > from) length = group + 1 - from;
       }
       const QString part = text.mid(from, length);
       runs.back() << part.toStdString();

@@ -246,5 +246,26 @@ TEST(FormulaLayoutTest, RunsWiderThanTheWidthBreakBetweenCharacters) {
   }
 }
 
+TEST(FormulaLayoutTest, LongNumbersBreakBetweenTheirGroupsOfDigits) {
+  const FormulaFonts fonts(17);
+  std::string groups = "135";
+  for (int i = 0; i < 100; ++i)
+    groups += "\u2009" + std::to_string(100 + i * 7 % 900);
+  for (const WorkingLine& line :
+       {WorkingLine{WorkingLine::Kind::Formula, Formula("C = " + groups)},
+        WorkingLine{WorkingLine::Kind::Prose, Formula("Ответ: " + groups)}}) {
+    const WorkingLayout layout = LayOutWorking({line}, fonts, 300);
+    ASSERT_GT(layout.lines.size(), 3u);
+    std::string joined;
+    for (size_t i = 0; i < layout.lines.size(); ++i) {
+      const std::string text = PlainText(layout.lines[i].shown);
+      // Every line but the last ends after a whole group.
+      if (i + 1 < layout.lines.size()) EXPECT_TRUE(text.ends_with("\u2009")) << text;
+      joined += text;
+    }
+    EXPECT_EQ(joined, PlainText(line.formula));
+  }
+}
+
 }  // namespace
 }  // namespace kalkora::testing
