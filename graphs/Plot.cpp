@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "graphs/FormulaPlan.h"
 #include "graphs/Qrafik.h"
 #include "numtext/NumText.h"
 
@@ -37,45 +38,9 @@ std::int64_t PointCount(const GraphState& state) {
   return static_cast<std::int64_t>(std::trunc(Div(range, state.StepValue))) + 1;
 }
 
-namespace {
-
-// Is text[i] a sign in the evaluator's eyes: a '-' (or its own '~') first in the text, which
-// the evaluator puts in parentheses, or right after "(", a space or an operator?
-bool IsSign(std::string_view text, std::size_t i) {
-  if (text[i] != '-' && text[i] != '~') return false;
-  return i == 0 || std::string_view("*& /+-(").find(text[i - 1]) != std::string_view::npos;
-}
-
-}  // namespace
-
 std::string SubstituteX(std::string_view formula, Extended x) {
   const std::string digits = PlainNumberText(std::fabs(x));
-  const bool negative = x < 0 && digits != "0";
-  std::string text;
-  text.reserve(formula.size() + 8 * (digits.size() + 1));
-  for (std::size_t i = 0; i < formula.size(); ++i) {
-    const char c = formula[i];
-    if (c != 'x' && c != 'X') {
-      text += c;
-      continue;
-    }
-    if (negative) {
-      const char before = i > 0 ? formula[i - 1] : '(';
-      if (before == '^' || before == '\\') {
-        // The evaluator's own sign: a '-' here would be read as a subtraction.
-        text += '~';
-      } else if (i > 0 && IsSign(formula, i - 1) && !(i > 1 && IsSign(formula, i - 2))) {
-        // One sign in front of a negative x: -(-2) is 2. Two signs fail as they always have.
-        text.pop_back();
-      } else {
-        // Written as the number is: after an operator or "(" the evaluator reads the '-' as
-        // a sign; after a digit or a letter it stays a subtraction.
-        text += '-';
-      }
-    }
-    text += digits;
-  }
-  return text;
+  return SubstituteDigits(formula, x < 0 && digits != "0", digits);
 }
 
 void ComputePoints(GraphState& state, std::string_view formula, const Progress& progress) {

@@ -46,9 +46,8 @@ std::size_t CountUnfinished(std::string_view text) {
 
 // ---- operations ----
 
-// Power, multiplication, division with "/" or with "\", addition, subtraction.
-enum class Operation { Step, Umn, Del, Drob, Sum, Min };
-enum class Function { Cos, Sin, Tan, Ctg, Log, Cosh, Sinh };
+using Operation = FormulaOperation;
+using Function = FormulaFunction;
 
 struct FunctionName {
   std::string_view name;  // with its one space
@@ -69,57 +68,13 @@ bool FunctionNameAt(std::string_view text, std::size_t i) {
   return three == "sin" || three == "cos" || three == "tan" || three == "ctg" || three == "log";
 }
 
-Extended Compute(Operation operation, Extended left, Extended right) {
-  switch (operation) {
-    case Operation::Step:
-      return Power(left, right);
-    case Operation::Umn:
-      return Mul(left, right);
-    case Operation::Del:
-    case Operation::Drob:
-      return Div(left, right);
-    case Operation::Sum:
-      return Add(left, right);
-    case Operation::Min:
-      return Sub(left, right);
-  }
-  ThrowInvalidOperation();
-}
-
-Extended Compute(Function function, Extended a) {
-  // Below this the hyperbolic functions are taken as exactly 0 and 1.
-  constexpr Extended kTiny = 1e-16L;
-  switch (function) {
-    case Function::Sin:
-      return Checked(std::sin(a));
-    case Function::Cos:
-      return Checked(std::cos(a));
-    case Function::Tan:
-      return Div(std::sin(a), std::cos(a));
-    case Function::Ctg:
-      return Div(std::cos(a), std::sin(a));
-    case Function::Log:
-      if (a < 0) ThrowInvalidOperation();
-      if (a == 0) ThrowDivisionByZero();
-      return Checked(std::log10(a));
-    case Function::Sinh:
-      if (std::fabs(a) <= kTiny) return 0;
-      // (e^a - e^-a)/2 written with e^t - 1, so that small arguments lose no digits to the
-      // subtraction; it overflows where e^a does.
-      return Div(Sub(Checked(std::expm1(a)), Checked(std::expm1(-a))), 2);
-    case Function::Cosh:
-      if (std::fabs(a) <= kTiny) return 1;
-      return Div(Add(Exp(a), Exp(-a)), 2);
-  }
-  ThrowInvalidOperation();
-}
-
 // ---- one evaluation ----
 
 // The working state of one EvaluateFormula call: the text being rewritten and the result of
 // the last reduction with the span of text it replaces.
 class Evaluation {
  public:
+  explicit Evaluation(bool* droppedResult = nullptr) : droppedResult_(droppedResult) {}
   std::string Run(std::string_view formula);
 
  private:
@@ -146,6 +101,7 @@ class Evaluation {
   std::size_t spanStart_ = 0;  // inclusive, relative to the group
   std::size_t spanEnd_ = 0;
   std::string operand_;  // an operand with '~' turned into '-'
+  bool* droppedResult_;
 };
 
 Extended Evaluation::ReadNumber(std::string_view text) {
@@ -160,6 +116,7 @@ void Evaluation::WriteResult(Extended value) {
   if (lastResult_.front() == '-') lastResult_.front() = '~';
   const std::size_t e = lastResult_.find('E');
   if (e != std::string::npos) lastResult_ = ExpandExponent(lastResult_, e);
+  if (droppedResult_ != nullptr && value != 0 && lastResult_ == "0") *droppedResult_ = true;
 }
 
 void Evaluation::ApplyOperator(std::string_view group, std::size_t position, Operation operation) {
@@ -173,7 +130,7 @@ void Evaluation::ApplyOperator(std::string_view group, std::size_t position, Ope
   spanEnd_ = right - 1;
   const Extended a = ReadNumber(group.substr(left, position - left));
   const Extended b = ReadNumber(group.substr(position + 1, right - position - 1));
-  WriteResult(Compute(operation, a, b));
+  WriteResult(ComputeOperation(operation, a, b));
 }
 
 void Evaluation::ApplyFunction(std::string_view group, std::size_t position, std::size_t nameLength,
@@ -184,7 +141,7 @@ void Evaluation::ApplyFunction(std::string_view group, std::size_t position, std
     ++end;
   spanStart_ = position;
   spanEnd_ = position + nameLength + (end - argument);
-  WriteResult(Compute(function, ReadNumber(group.substr(argument, end - argument))));
+  WriteResult(ComputeFunction(function, ReadNumber(group.substr(argument, end - argument))));
 }
 
 void Evaluation::Splice(std::size_t begin, std::size_t& end) {
@@ -358,6 +315,51 @@ std::string Evaluation::Run(std::string_view formula) {
 
 }  // namespace
 
+Extended ComputeOperation(FormulaOperation operation, Extended left, Extended right) {
+  switch (operation) {
+    case FormulaOperation::Step:
+      return Power(left, right);
+    case FormulaOperation::Umn:
+      return Mul(left, right);
+    case FormulaOperation::Del:
+    case FormulaOperation::Drob:
+      return Div(left, right);
+    case FormulaOperation::Sum:
+      return Add(left, right);
+    case FormulaOperation::Min:
+      return Sub(left, right);
+  }
+  ThrowInvalidOperation();
+}
+
+Extended ComputeFunction(FormulaFunction function, Extended a) {
+  // Below this the hyperbolic functions are taken as exactly 0 and 1.
+  constexpr Extended kTiny = 1e-16L;
+  switch (function) {
+    case FormulaFunction::Sin:
+      return Checked(std::sin(a));
+    case FormulaFunction::Cos:
+      return Checked(std::cos(a));
+    case FormulaFunction::Tan:
+      return Div(std::sin(a), std::cos(a));
+    case FormulaFunction::Ctg:
+      return Div(std::cos(a), std::sin(a));
+    case FormulaFunction::Log:
+      if (a < 0) ThrowInvalidOperation();
+      if (a == 0) ThrowDivisionByZero();
+      return Checked(std::log10(a));
+    case FormulaFunction::Sinh:
+      if (std::fabs(a) <= kTiny) return 0;
+      // (e^a - e^-a)/2 written with e^t - 1, so that small arguments lose no digits to the
+      // subtraction; it overflows where e^a does.
+      return Div(Sub(Checked(std::expm1(a)), Checked(std::expm1(-a))), 2);
+    case FormulaFunction::Cosh:
+      if (std::fabs(a) <= kTiny) return 1;
+      return Div(Add(Exp(a), Exp(-a)), 2);
+  }
+  ThrowInvalidOperation();
+}
+
 std::string PrepareFormula(std::string_view formula) {
   std::string out;
   PrepareInto(formula, false, out);
@@ -366,6 +368,11 @@ std::string PrepareFormula(std::string_view formula) {
 
 std::string EvaluateFormula(std::string_view formula) {
   return Evaluation().Run(formula);
+}
+
+std::string EvaluateFormula(std::string_view formula, bool& droppedResult) {
+  droppedResult = false;
+  return Evaluation(&droppedResult).Run(formula);
 }
 
 namespace {

@@ -17,11 +17,21 @@
 
 namespace kalkora {
 
+// The operations and functions of the formula language, as the evaluator computes them (before
+// its rounding to 15 digits): power, multiplication, division with "/" or with "\\", addition,
+// subtraction; throws FloatError.
+enum class FormulaOperation { Step, Umn, Del, Drob, Sum, Min };
+enum class FormulaFunction { Cos, Sin, Tan, Ctg, Log, Cosh, Sinh };
+Extended ComputeOperation(FormulaOperation operation, Extended left, Extended right);
+Extended ComputeFunction(FormulaFunction function, Extended argument);
+
 // Normalises a formula (implicit products, signs as '~'); "0" if its parentheses do not balance.
 std::string PrepareFormula(std::string_view formula);
 
 // Reduces an x-free formula to number text, or returns what it cannot reduce; throws Error.
 std::string EvaluateFormula(std::string_view formula);
+// The same, and `droppedResult` set when some result beyond 30 in its exponent became "0".
+std::string EvaluateFormula(std::string_view formula, bool& droppedResult);
 
 // Writes exponent form ("E" at 0-based `position`) as plain text; "0" beyond 30 in the exponent.
 std::string ExpandExponent(std::string_view text, std::size_t position);

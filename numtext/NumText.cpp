@@ -454,6 +454,57 @@ std::string FormatGeneral15(Extended value) {
   return General15(Of(RoundHalfUp(ToDecimal18(value), 15)), std::signbit(value));
 }
 
+namespace {
+
+// m·10^lowPlace with m of `count` digits (at most 19, no trailing zero), read the way
+// ParseFloat reads such digits: one correctly rounded operation where both factors are exact,
+// else strtold_l on the same normalised digits.
+Extended ComposeDecimal(std::uint64_t m, int count, std::int64_t lowPlace, bool negative) {
+  std::int64_t scale = lowPlace;
+  std::uint64_t scaled = m;
+  if (scale > 27 && count + (scale - 27) <= 19) {
+    scaled *= kPow10[scale - 27];
+    scale = 27;
+  }
+  if (scale >= -27 && scale <= 27) {
+    const Extended magnitude = scale >= 0 ? static_cast<Extended>(scaled) * kExactPow10[scale]
+                                          : static_cast<Extended>(scaled) / kExactPow10[-scale];
+    return negative ? -magnitude : magnitude;
+  }
+  char text[48];
+  char* p = text;
+  if (negative) *p++ = '-';
+  p = std::to_chars(p, text + 40, m).ptr;
+  *p++ = 'e';
+  p = std::to_chars(p, text + 47, lowPlace).ptr;
+  *p = '\0';
+  const Extended value = strtold_l(text, nullptr, CLocale());
+  if (std::isinf(value)) ThrowOverflow();
+  return value;
+}
+
+}  // namespace
+
+Extended RoundGeneral15(Extended value) {
+  if (!std::isfinite(value)) return value;
+  if (value == 0) return 0.0L;
+  const Decimal18 exact = ToDecimal18(value);
+  const std::uint64_t unit = kPow10[18 - kGeneralDigits];
+  std::uint64_t q = exact.digits / unit;
+  if (exact.digits % unit >= unit / 2) ++q;
+  std::int64_t exponent = exact.exponent;
+  if (q == kPow10[kGeneralDigits]) {  // all nines carried over
+    q = kPow10[kGeneralDigits - 1];
+    ++exponent;
+  }
+  int count = kGeneralDigits;
+  while (q % 10 == 0) {
+    q /= 10;
+    --count;
+  }
+  return ComposeDecimal(q, count, exponent - count, std::signbit(value));
+}
+
 std::string FormatFixed(Extended value, int precision, int decimals) {
   if (!std::isfinite(value)) return NonFiniteText(value);
   precision = std::max(precision, 1);

@@ -22,6 +22,11 @@ std::string FormatInteger(std::int32_t value);
 // Writes 15 significant digits, plain between 0,0001 and 999999999999999, else in exponent form.
 std::string FormatGeneral15(Extended value);
 
+// The number FormatGeneral15 writes, as ParseFloat reads it back, computed without the text:
+// 15 significant digits rounded half up from the correctly rounded 18, then the nearest
+// Extended. Zero of either sign gives +0, as the text "0" does; a non-finite value stays.
+Extended RoundGeneral15(Extended value);
+
 // Writes exactly `decimals` decimals, or exponent form beyond `precision` integer digits.
 std::string FormatFixed(Extended value, int precision, int decimals);
 
