@@ -2,9 +2,12 @@
 // as text, reduces the text and reads the result back. Items per second are points per second.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+
 #include <string>
 #include <string_view>
 
+#include "graphs/FormulaPlan.h"
 #include "graphs/Plot.h"
 #include "graphs/Qrafik.h"
 #include "numtext/NumText.h"
@@ -38,6 +41,40 @@ void Graph(benchmark::State& state, std::string_view formula) {
   }
   state.SetItemsProcessed(state.iterations() * kPoints);
 }
+
+// The same graph through the compiled plan: compiled once per graph, as a build does.
+void PlanGraph(benchmark::State& state, std::string_view formula) {
+  const Extended start = kalkora::ParseFloat("-2");
+  const Extended step = kalkora::ParseFloat("0,01");
+  for (auto _ : state) {
+    kalkora::FormulaPlan plan(formula);
+    for (int i = 0; i < kPoints; ++i)
+      benchmark::DoNotOptimize(plan.Evaluate(i * step + start));
+  }
+  state.SetItemsProcessed(state.iterations() * kPoints);
+}
+
+// The yardstick the figures are given in: one 18-digit long double snprintf.
+void BM_Snprintf18Digits(benchmark::State& state) {
+  char text[64];
+  Extended x = -2;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(std::snprintf(text, sizeof text, "%.18Lg", x));
+    x += 0.01L;
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_Snprintf18Digits);
+
+void BM_PlanDefaultGraph(benchmark::State& state) {
+  PlanGraph(state, kDefaultFormula);
+}
+BENCHMARK(BM_PlanDefaultGraph)->Unit(benchmark::kMicrosecond);
+
+void BM_PlanLongFormulaGraph(benchmark::State& state) {
+  PlanGraph(state, kLongFormula);
+}
+BENCHMARK(BM_PlanLongFormulaGraph)->Unit(benchmark::kMicrosecond);
 
 void BM_DefaultGraph(benchmark::State& state) {
   Graph(state, kDefaultFormula);

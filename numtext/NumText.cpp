@@ -456,9 +456,8 @@ std::string FormatGeneral15(Extended value) {
 
 namespace {
 
-// m·10^lowPlace with m of `count` digits (at most 19, no trailing zero), read the way
-// ParseFloat reads such digits: one correctly rounded operation where both factors are exact,
-// else strtold_l on the same normalised digits.
+// m·10^lowPlace with m of `count` digits (at most 19), correctly rounded as ParseFloat rounds
+// such digits: one operation where both factors are exact, else strtold_l on the digits.
 Extended ComposeDecimal(std::uint64_t m, int count, std::int64_t lowPlace, bool negative) {
   std::int64_t scale = lowPlace;
   std::uint64_t scaled = m;
@@ -488,6 +487,8 @@ Extended ComposeDecimal(std::uint64_t m, int count, std::int64_t lowPlace, bool 
 Extended RoundGeneral15(Extended value) {
   if (!std::isfinite(value)) return value;
   if (value == 0) return 0.0L;
+  // An integer of at most 15 digits is written and read back as it is.
+  if (std::fabs(value) < 1e15L && value == std::trunc(value)) return value;
   const Decimal18 exact = ToDecimal18(value);
   const std::uint64_t unit = kPow10[18 - kGeneralDigits];
   std::uint64_t q = exact.digits / unit;
@@ -497,12 +498,8 @@ Extended RoundGeneral15(Extended value) {
     q = kPow10[kGeneralDigits - 1];
     ++exponent;
   }
-  int count = kGeneralDigits;
-  while (q % 10 == 0) {
-    q /= 10;
-    --count;
-  }
-  return ComposeDecimal(q, count, exponent - count, std::signbit(value));
+  // Trailing zeros stay: every route below rounds the same real number correctly once.
+  return ComposeDecimal(q, kGeneralDigits, exponent - kGeneralDigits, std::signbit(value));
 }
 
 std::string FormatFixed(Extended value, int precision, int decimals) {
