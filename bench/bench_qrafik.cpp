@@ -2,6 +2,7 @@
 // as text, reduces the text and reads the result back. Items per second are points per second.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <cstdio>
 
 #include <string>
@@ -75,6 +76,39 @@ void BM_PlanLongFormulaGraph(benchmark::State& state) {
   PlanGraph(state, kLongFormula);
 }
 BENCHMARK(BM_PlanLongFormulaGraph)->Unit(benchmark::kMicrosecond);
+
+// A graph of 1,000,001 points of the default formula, as a build computes it, and the same
+// points through the text path.
+kalkora::GraphState MillionPointRange() {
+  kalkora::GraphState graph;
+  graph.RangeStart = -2;
+  graph.RangeEnd = kalkora::ParseFloat("4,5");
+  graph.StepValue = kalkora::ParseFloat("0,0000065");
+  return graph;
+}
+
+void BM_MillionPointsPlan(benchmark::State& state) {
+  kalkora::GraphState graph = MillionPointRange();
+  for (auto _ : state)
+    kalkora::ComputePoints(graph, kDefaultFormula);
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(graph.PointsX.size()));
+}
+BENCHMARK(BM_MillionPointsPlan)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_MillionPointsText(benchmark::State& state) {
+  const kalkora::GraphState graph = MillionPointRange();
+  const std::int64_t n = kalkora::PointCount(graph);
+  const std::string prepared = kalkora::PrepareFormula(kDefaultFormula);
+  for (auto _ : state) {
+    for (std::int64_t i = 0; i < n; ++i) {
+      const Extended x = static_cast<Extended>(i) * graph.StepValue + graph.RangeStart;
+      benchmark::DoNotOptimize(
+          kalkora::ParseFloat(kalkora::EvaluateFormula(kalkora::SubstituteX(prepared, x))));
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * n);
+}
+BENCHMARK(BM_MillionPointsText)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_DefaultGraph(benchmark::State& state) {
   Graph(state, kDefaultFormula);

@@ -487,8 +487,10 @@ Extended ComposeDecimal(std::uint64_t m, int count, std::int64_t lowPlace, bool 
 Extended RoundGeneral15(Extended value) {
   if (!std::isfinite(value)) return value;
   if (value == 0) return 0.0L;
-  // An integer of at most 15 digits is written and read back as it is.
-  if (std::fabs(value) < 1e15L && value == std::trunc(value)) return value;
+  // An integer below 2^49 (15 digits at most) is written and read back as it is.
+  std::uint64_t m;
+  int log2;
+  if (SplitNormal(value, m, log2) && log2 >= 0 && log2 < 49 && (m << (log2 + 1)) == 0) return value;
   const Decimal18 exact = ToDecimal18(value);
   const std::uint64_t unit = kPow10[18 - kGeneralDigits];
   std::uint64_t q = exact.digits / unit;
