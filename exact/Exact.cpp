@@ -186,7 +186,7 @@ DecimalDigits RoundedRational(const Rational& x, DigitsFor digits) {
   if (up && i >= 0) ++text[static_cast<std::size_t>(i)];
   if (up && i < 0) {
     // All nines carried over, or nothing kept of a value that rounds up to one unit.
-    text = "1";
+    text.assign(1, '1');  // not = "1": GCC 12 warns of a false overlap there
     ++exponent;
   }
   text.erase(text.find_last_not_of('0') + 1);
@@ -230,7 +230,7 @@ DecimalDigits RoundedRoot(const Rational& w, int sign, DigitsFor digits) {
   if (rounded == 0) return result;
   std::string text = rounded.get_str();
   if (static_cast<long long>(text.size()) > keep) {
-    text = "1";
+    text.assign(1, '1');  // not = "1": GCC 12 warns of a false overlap there
     ++exponent;
   }
   text.erase(text.find_last_not_of('0') + 1);
@@ -258,7 +258,7 @@ DecimalDigits Rounded(const Surd& x, DigitsFor digits) {
   if (rounded == 0) return result;
   std::string text = rounded.get_str();
   if (static_cast<long long>(text.size()) > keep) {
-    text = "1";
+    text.assign(1, '1');  // not = "1": GCC 12 warns of a false overlap there
     ++exponent;
   }
   text.erase(text.find_last_not_of('0') + 1);

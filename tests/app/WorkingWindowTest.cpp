@@ -260,7 +260,9 @@ TEST(FormulaLayoutTest, LongNumbersBreakBetweenTheirGroupsOfDigits) {
     for (size_t i = 0; i < layout.lines.size(); ++i) {
       const std::string text = PlainText(layout.lines[i].shown);
       // Every line but the last ends after a whole group.
-      if (i + 1 < layout.lines.size()) EXPECT_TRUE(text.ends_with("\u2009")) << text;
+      if (i + 1 < layout.lines.size()) {
+        EXPECT_TRUE(text.ends_with("\u2009")) << text;
+      }
       joined += text;
     }
     EXPECT_EQ(joined, PlainText(line.formula));
