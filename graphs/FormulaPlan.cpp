@@ -332,32 +332,11 @@ class Compiler {
   }
 
   void ReduceGroup(std::size_t begin, std::size_t& end) {
-    bool power = false, tight = false, space = false, loose = false, additive = false;
+    GroupLevels levels;
     for (std::size_t i = begin; i < end; ++i) {
-      if (cells_[i].run >= 0) continue;
-      switch (cells_[i].c) {
-        case '^':
-          power = true;
-          break;
-        case '&':
-        case '\\':
-          tight = true;
-          break;
-        case ' ':
-          space = true;
-          break;
-        case '*':
-        case '/':
-          loose = true;
-          break;
-        case '+':
-        case '-':
-          additive = true;
-          break;
-        default:
-          break;
-      }
+      if (cells_[i].run < 0) levels.Note(cells_[i].c);
     }
+    const auto [power, tight, space, loose, additive] = levels;
     using Op = FormulaOperation;
     using F = FormulaFunction;
     if (power) ReduceOperators(begin, end, '^', Op::Step, '^', Op::Step);

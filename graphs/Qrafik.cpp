@@ -196,31 +196,10 @@ void Evaluation::ReduceFunctions(std::size_t begin, std::size_t& end,
 
 void Evaluation::ReduceGroup(std::size_t begin, std::size_t& end) {
   // Results bring no operator characters in, so a level absent at the start stays absent.
-  bool power = false, tight = false, space = false, loose = false, additive = false;
-  for (std::size_t i = begin; i < end; ++i) {
-    switch (text_[i]) {
-      case '^':
-        power = true;
-        break;
-      case '&':
-      case '\\':
-        tight = true;
-        break;
-      case ' ':
-        space = true;
-        break;
-      case '*':
-      case '/':
-        loose = true;
-        break;
-      case '+':
-      case '-':
-        additive = true;
-        break;
-      default:
-        break;
-    }
-  }
+  GroupLevels levels;
+  for (std::size_t i = begin; i < end; ++i)
+    levels.Note(text_[i]);
+  const auto [power, tight, space, loose, additive] = levels;
   if (power) ReduceOperators(begin, end, '^', Operation::Step, '^', Operation::Step);
   if (tight) ReduceOperators(begin, end, '&', Operation::Umn, '\\', Operation::Drob);
   if (space) {

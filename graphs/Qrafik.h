@@ -17,6 +17,19 @@
 
 namespace kalkora {
 
+// Which reduction levels a group's operator characters call for: "^"; "&" and "\"; a space
+// (functions); "*" and "/"; "+" and "-".
+struct GroupLevels {
+  bool power = false, tight = false, space = false, loose = false, additive = false;
+  void Note(char c) {
+    power |= c == '^';
+    tight |= c == '&' || c == '\\';
+    space |= c == ' ';
+    loose |= c == '*' || c == '/';
+    additive |= c == '+' || c == '-';
+  }
+};
+
 // The operations and functions of the formula language, as the evaluator computes them (before
 // its rounding to 15 digits): power, multiplication, division with "/" or with "\\", addition,
 // subtraction; throws FloatError.

@@ -50,19 +50,22 @@ void CombinatoricsPage::Show(const CountOutcome& outcome, QLineEdit* result) {
 void CombinatoricsPage::PermutasiyaClick() {
   const CountOutcome outcome = Permutations(FieldText(ui.Edit13));
   Show(outcome, ui.Edit17);
-  if (outcome.message.empty()) ShowWorking(PermutationSteps(outcome.n, outcome.count, outcome.result));
+  if (outcome.message.empty())
+    ShowWorking(PermutationSteps(outcome.n, outcome.count, outcome.result));
 }
 
 void CombinatoricsPage::KombinezonClick() {
   const CountOutcome outcome = Combinations(FieldText(ui.Edit18), FieldText(ui.Edit19));
   Show(outcome, ui.Edit20);
-  if (outcome.message.empty()) ShowWorking(CombinationSteps(outcome.k, outcome.n, outcome.count, outcome.result));
+  if (outcome.message.empty())
+    ShowWorking(CombinationSteps(outcome.k, outcome.n, outcome.count, outcome.result));
 }
 
 void CombinatoricsPage::AranjemanClick() {
   const CountOutcome outcome = Arrangements(FieldText(ui.Edit21), FieldText(ui.Edit30));
   Show(outcome, ui.Edit31);
-  if (outcome.message.empty()) ShowWorking(ArrangementSteps(outcome.k, outcome.n, outcome.count, outcome.result));
+  if (outcome.message.empty())
+    ShowWorking(ArrangementSteps(outcome.k, outcome.n, outcome.count, outcome.result));
 }
 
 }  // namespace kalkora
