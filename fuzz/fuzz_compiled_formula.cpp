@@ -1,12 +1,13 @@
-// The compiled plan against the text rewriter on the same formula and x: any difference in
-// value (to the bit) or in error aborts. The first byte picks x, or with its low bit set the
-// next ten bytes are x itself; the rest is the formula.
+// The compiled plan against the text rewriter on the same formula and x, and the graph page's
+// formula against the plan: any difference in value (to the bit) or in error aborts. The first byte
+// picks x, or with its low bit set the next ten bytes are x itself; the rest is the formula.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,9 +17,14 @@ namespace {
 
 using kalkora::Extended;
 
-void Check(std::string_view formula, kalkora::FormulaPlan& plan, Extended x) {
-  const std::string difference = kalkora::plancheck::Difference(
-      kalkora::plancheck::Reference(formula, x), kalkora::plancheck::Planned(plan, x));
+namespace check = kalkora::plancheck;
+
+void Check(std::string_view formula, kalkora::FormulaPlan& plan,
+           std::optional<kalkora::GraphFormula>& graph, Extended x) {
+  const check::Outcome planned = check::Planned(plan, x);
+  std::string difference = check::Difference(check::Reference(formula, x), planned);
+  if (difference.empty())
+    difference = check::GraphDifference(formula, planned, check::Graphed(graph, x));
   if (difference.empty()) return;
   std::fprintf(stderr, "formula \"%.*s\" at x = %s: %s\n", static_cast<int>(formula.size()),
                formula.data(), kalkora::FormatGeneral15(x).c_str(), difference.c_str());
@@ -39,8 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const std::string_view formula(reinterpret_cast<const char*>(data) + skip, size - skip);
   kalkora::FormulaPlan plan(formula);
-  Check(formula, plan, x);
-  Check(formula, plan, -x);
-  Check(formula, plan, 3);
+  std::optional<kalkora::GraphFormula> graph = check::Graph(formula);
+  Check(formula, plan, graph, x);
+  Check(formula, plan, graph, -x);
+  Check(formula, plan, graph, 3);
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <utility>
@@ -461,6 +462,24 @@ Extended FormulaPlan::Read(const Operand& operand) const {
       break;
   }
   std::rethrow_exception(operand.error);
+}
+
+bool FormulaPlan::SureToFail(bool negative) const {
+  if (reference_) return false;
+  const Program& program = negative ? negative_ : nonNegative_;
+  if (!program.complete) return true;
+  if (program.result.kind != Operand::Kind::Text) return false;
+  // A letter, an operator or a bracket left over is never read as a number.
+  for (const Piece& piece : program.result.pieces) {
+    if (piece.kind != Piece::Kind::Literal) continue;
+    for (const char c : piece.literal) {
+      const auto u = static_cast<unsigned char>(c);
+      if (u >= 0x80 || std::isalpha(u) ||
+          std::string_view("()^&\\*/|").find(c) != std::string_view::npos)
+        return true;
+    }
+  }
+  return false;
 }
 
 Extended FormulaPlan::Evaluate(Extended x) {

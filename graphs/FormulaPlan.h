@@ -31,6 +31,9 @@ class FormulaPlan {
   // same ConvertError or FloatError at the same operation.
   Extended Evaluate(Extended x);
 
+  // True when no x of this sign can give a value: the text cannot be reduced to a number.
+  bool SureToFail(bool negative) const;
+
   // Where a piece of the text is needed: literal number characters, the digits of |x|, or
   // the written result of an earlier step.
   struct Piece {

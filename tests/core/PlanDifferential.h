@@ -3,12 +3,14 @@
 #pragma once
 
 #include <cstring>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
 
 #include "common/Errors.h"
 #include "graphs/FormulaPlan.h"
+#include "graphs/GraphFormula.h"
 #include "graphs/Plot.h"
 #include "graphs/Qrafik.h"
 #include "numtext/NumText.h"
@@ -16,7 +18,7 @@
 namespace kalkora::plancheck {
 
 struct Outcome {
-  int kind = 0;  // 0 a value, 1 ConvertError, 2 FloatError
+  int kind = 0;  // 0 a value, 1 ConvertError, 2 FloatError, 3 FormulaError
   Extended value = 0;
   std::string message;
   bool dropped = false;  // the rewriter wrote a result beyond 30 in its exponent as 0
@@ -33,6 +35,9 @@ Outcome Catch(F&& f) {
   } catch (const FloatError& e) {
     outcome.kind = 2;
     outcome.message = e.what();
+  } catch (const FormulaError& e) {
+    outcome.kind = 3;
+    outcome.message = e.what();
   }
   return outcome;
 }
@@ -45,6 +50,48 @@ inline Outcome Reference(std::string_view formula, Extended x) {
 
 inline Outcome Planned(FormulaPlan& plan, Extended x) {
   return Catch([&](Outcome&) { return plan.Evaluate(x); });
+}
+
+// The graph page's formula, or nothing when it refused the text.
+inline std::optional<GraphFormula> Graph(std::string_view formula) {
+  try {
+    return GraphFormula(formula);
+  } catch (const FormulaError&) {
+    return std::nullopt;
+  }
+}
+
+inline Outcome Graphed(std::optional<GraphFormula>& graph, Extended x) {
+  if (!graph) {
+    Outcome refused;
+    refused.kind = 3;
+    return refused;
+  }
+  return Catch([&](Outcome&) { return graph->Evaluate(x); });
+}
+
+inline bool Paired(std::string_view formula) {
+  long open = 0;
+  for (const char c : formula) {
+    open += c == '(' ? 1 : c == ')' ? -1 : 0;
+    if (open < 0) return false;
+  }
+  return open == 0;
+}
+
+// Empty when the graph page's formula keeps what the plan gives: its value to the bit, a
+// FormulaError for its arithmetic faults, anything but another error where it cannot read the
+// text; and unpaired parentheses, which the rewriter reads as 0, are refused.
+inline std::string GraphDifference(std::string_view formula, const Outcome& planned,
+                                   const Outcome& graphed) {
+  if (!Paired(formula)) return graphed.kind == 3 ? "" : "unpaired parentheses not refused";
+  if (graphed.kind == 1 || graphed.kind == 2) return "graph formula let out: " + graphed.message;
+  if (planned.kind == 0 &&
+      (graphed.kind != 0 || std::memcmp(&planned.value, &graphed.value, 10) != 0))
+    return "plan " + FormatFixed(planned.value, 30, 20) + ", graph formula " +
+           (graphed.kind == 0 ? FormatFixed(graphed.value, 30, 20) : graphed.message);
+  if (planned.kind == 2 && graphed.kind != 3) return "graph formula gave a value for a fault";
+  return {};
 }
 
 // Empty when the two agree (or the rewriter dropped a result), else what differs.
