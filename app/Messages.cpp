@@ -9,7 +9,6 @@
 #include <new>
 #include <string>
 
-#include "common/Cp1251.h"
 #include "common/Errors.h"
 #include "graphs/GraphFile.h"
 #include "numtext/NumText.h"
@@ -88,15 +87,12 @@ QString InQuotes(const QString& text) {
   return u'«' + text + u'»';
 }
 
-// The text the core read, which is UTF-8 except for the graph evaluator's Windows-1251 text.
+// The text the core read, in UTF-8.
 QString CoreText(const std::string& bytes) {
   const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
-  if (view.isValidUtf8()) {
-    // A byte order mark at the start was typed too: it is shown, not taken off.
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    return decoder.decode(view);
-  }
-  return QString::fromStdString(Cp1251ToUtf8(bytes));
+  // A byte order mark at the start was typed too: it is shown, not taken off.
+  QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+  return decoder.decode(view);
 }
 
 // A field left empty, or holding nothing but spaces.

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "graphs/FormulaPlan.h"
+#include "graphs/GraphFormula.h"
 #include "graphs/Qrafik.h"
 #include "numtext/NumText.h"
 
@@ -50,11 +50,11 @@ void ComputePoints(GraphState& state, std::string_view formula, const Progress& 
   state.PointsY.clear();
   state.PointsX.reserve(static_cast<std::size_t>(n));
   state.PointsY.reserve(static_cast<std::size_t>(n));
-  // Compiled once: each point then costs numbers only, with the rewriter's values and errors.
-  FormulaPlan plan(formula);
+  // Compiled once: each point then costs numbers only.
+  GraphFormula compiled(formula);
   for (std::int64_t i = 0; i < n; ++i) {
     const Extended x = Add(Mul(static_cast<Extended>(i), state.StepValue), state.RangeStart);
-    const Extended y = plan.Evaluate(x);
+    const Extended y = compiled.Evaluate(x);
     state.PointsX.push_back(x);
     state.PointsY.push_back(y);
     Report(progress, i);

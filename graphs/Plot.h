@@ -49,8 +49,8 @@ std::int64_t PointCount(const GraphState& state);
 std::string SubstituteX(std::string_view formula, Extended x);
 
 // Computes PointsX and PointsY for the state's range and step, one evaluation of the formula
-// per point, reporting each point's index. On an error the points before the failing one stay,
-// and no more.
+// (UTF-8, as typed) per point, reporting each point's index. On an error (a FormulaError) the
+// points before the failing one stay, and no more.
 void ComputePoints(GraphState& state, std::string_view formula, const Progress& progress = {});
 
 // With `scaled`, the extremes of y and the scales that fill the drawing area; without, one

@@ -13,6 +13,7 @@
 #include "common/Cp1251.h"
 #include "common/Errors.h"
 #include "graphs/GraphFile.h"
+#include "graphs/GraphFormula.h"
 #include "graphs/GraphSteps.h"
 #include "numtext/NumText.h"
 
@@ -129,7 +130,7 @@ void GraphPage::QrafikiQurClick() {
     ImageView* view;
     ~Refresh() { view->update(); }
   } refresh{ui.Image3};
-  ComputePoints(state_, Utf8ToCp1251(ui.FormEd->text().toStdString()), progress);
+  ComputePoints(state_, ui.FormEd->text().toStdString(), progress);
   ComputeScale(state_, ui.MashCh->isChecked(), progress);
   DrawGraph(state_, raster_, ui.LinesCh->isChecked(), progress);
   // The same graph drawn again changes no pixel, so it is kept once: clicking "Построить" over
@@ -165,7 +166,7 @@ void GraphPage::QrafikiSaxlaClick() {
   // Qt writes every path with '/', whatever the platform's own separator.
   state_.GraphFileName = WithGraphExtension(state_.GraphFileName, '/');
   SaveFile(Text(state_.GraphFileName),
-           EncodeGraphFile(Utf8ToCp1251(ui.FormEd->text().toStdString()), state_));
+           EncodeGraphFile(FormulaForFile(ui.FormEd->text().toStdString()), state_));
 }
 
 void GraphPage::QrafikiAcClick() {

@@ -125,7 +125,7 @@ TEST_F(GraphPageTest, AFailedBuildKeepsThePointsSoFarAndDrawsNothing) {
   Field("FormEd")->setText(u"1/(x-1)"_s);
   Field("StepEd")->setText(u"0,5"_s);
   Click("QrafikiQur");
-  EXPECT_EQ(dialogs.errors, QStringList{u"Деление на ноль."_s});
+  EXPECT_EQ(dialogs.errors, QStringList{u"Деление на ноль при x = 1."_s});
   EXPECT_EQ(page->State().PointsY[5], 1 / (0.5L - 1));
   EXPECT_TRUE(page->State().GraphDrawn);
   EXPECT_EQ(Count(kBlue), kGraphWidth * kGraphHeight);

@@ -90,9 +90,11 @@ TEST_F(MessagesTest, AnIntegerFieldSaysWhichIntegersItTakes) {
   }
 }
 
-TEST_F(MessagesTest, TheGraphFormulaIsQuotedInItsOwnLetters) {
-  // The evaluator holds the formula in Windows-1251; the report shows it as it was typed.
-  EXPECT_EQ(Shown(4, "FormEd", "QrafikiQur", u"жук"_s), QStringList{u"«жук» — не число."_s});
+TEST_F(MessagesTest, TheGraphFormulaIsRefusedInRussianAtItsPlace) {
+  EXPECT_EQ(Shown(4, "FormEd", "QrafikiQur", u"2 + жук"_s),
+            QStringList{u"Не понимаю формулу: знак \"ж\" в формулах не используется (символ 5)"_s});
+  EXPECT_EQ(Shown(4, "FormEd", "QrafikiQur", u"sin"_s),
+            QStringList{u"Не понимаю формулу: после \"sin\" ожидается аргумент (символ 4)"_s});
 }
 
 TEST_F(MessagesTest, TheCoresErrorsAreReportedInRussian) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/Errors.h"
+#include "graphs/CompiledFormula.h"
 #include "graphs/GraphSteps.h"
 #include "graphs/Plot.h"
 #include "graphs/Raster.h"
@@ -183,8 +184,8 @@ TEST(PlotTest, AFailedBuildKeepsThePointsComputedSoFar) {
   try {
     ComputePoints(state, "1/(x-1)");
     FAIL() << "no error";
-  } catch (const FloatError& e) {
-    EXPECT_STREQ(e.what(), "Floating point division by zero");
+  } catch (const FormulaError& e) {
+    EXPECT_STREQ(e.what(), "Деление на ноль при x = 1");
   }
   // Points 0 to 5; the failing point at x = 1 and everything after it were never computed.
   ASSERT_EQ(state.PointsX.size(), 6u);
@@ -203,11 +204,10 @@ TEST(PlotTest, XNearZeroAndNegativeXBuild) {
   EXPECT_EQ(power.PointsY[0], 0.25L);
 }
 
-TEST(PlotTest, UnbalancedParenthesesGiveZeroEverywhere) {
+TEST(PlotTest, UnbalancedParenthesesAreRefusedBeforeAnyPoint) {
   GraphState state = Range(-1, 1, 0.5L);
-  ComputePoints(state, "(x+1");
-  for (const Extended y : state.PointsY)
-    EXPECT_EQ(y, 0);
+  EXPECT_THROW(ComputePoints(state, "(x+1"), FormulaError);
+  EXPECT_TRUE(state.PointsY.empty());
 }
 
 TEST(PlotTest, ReadOutUsesTheRangeAndTheExtremes) {
