@@ -8,7 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "graphs/CompiledFormula.h"
 #include "graphs/FormulaPlan.h"
+#include "graphs/GraphFormula.h"
 #include "graphs/Plot.h"
 #include "graphs/Qrafik.h"
 #include "numtext/NumText.h"
@@ -55,6 +57,18 @@ void PlanGraph(benchmark::State& state, std::string_view formula) {
   state.SetItemsProcessed(state.iterations() * kPoints);
 }
 
+// The same graph through the school language's program, which reads the long formula alike.
+void SchoolGraph(benchmark::State& state, std::string_view formula) {
+  const Extended start = kalkora::ParseFloat("-2");
+  const Extended step = kalkora::ParseFloat("0,01");
+  for (auto _ : state) {
+    const kalkora::CompiledFormula school(formula);
+    for (int i = 0; i < kPoints; ++i)
+      benchmark::DoNotOptimize(school.Evaluate(i * step + start));
+  }
+  state.SetItemsProcessed(state.iterations() * kPoints);
+}
+
 // The yardstick the figures are given in: one 18-digit long double snprintf.
 void BM_Snprintf18Digits(benchmark::State& state) {
   char text[64];
@@ -76,6 +90,29 @@ void BM_PlanLongFormulaGraph(benchmark::State& state) {
   PlanGraph(state, kLongFormula);
 }
 BENCHMARK(BM_PlanLongFormulaGraph)->Unit(benchmark::kMicrosecond);
+
+void BM_SchoolDefaultGraph(benchmark::State& state) {
+  SchoolGraph(state, kDefaultFormula);
+}
+BENCHMARK(BM_SchoolDefaultGraph)->Unit(benchmark::kMicrosecond);
+
+void BM_SchoolLongFormulaGraph(benchmark::State& state) {
+  SchoolGraph(state, kLongFormula);
+}
+BENCHMARK(BM_SchoolLongFormulaGraph)->Unit(benchmark::kMicrosecond);
+
+// The graph page's formula: the plan behind the choice of language, as a build uses it.
+void BM_GraphFormulaDefaultGraph(benchmark::State& state) {
+  const Extended start = kalkora::ParseFloat("-2");
+  const Extended step = kalkora::ParseFloat("0,01");
+  for (auto _ : state) {
+    kalkora::GraphFormula graph(kDefaultFormula);
+    for (int i = 0; i < kPoints; ++i)
+      benchmark::DoNotOptimize(graph.Evaluate(i * step + start));
+  }
+  state.SetItemsProcessed(state.iterations() * kPoints);
+}
+BENCHMARK(BM_GraphFormulaDefaultGraph)->Unit(benchmark::kMicrosecond);
 
 // A graph of 1,000,001 points of the default formula, as a build computes it, and the same
 // points through the text path.

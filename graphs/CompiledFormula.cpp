@@ -197,7 +197,9 @@ class Lexer {
     }
     Extended value = 0;
     try {
-      value = ParseFloat(text.front() == ',' ? "0" + std::string(text) : std::string(text));
+      std::string digits = text.front() == ',' ? "0" : "";  // appended: GCC 12 warns on "0" + s
+      digits += text;
+      value = ParseFloat(digits);
     } catch (const ConvertError&) {
       Refuse("слишком большое число" + At(position_));
     }
