@@ -24,7 +24,7 @@ void Check(std::string_view formula, kalkora::FormulaPlan& plan,
   const check::Outcome planned = check::Planned(plan, x);
   std::string difference = check::Difference(check::Reference(formula, x), planned);
   if (difference.empty())
-    difference = check::GraphDifference(formula, planned, check::Graphed(graph, x));
+    difference = check::GraphDifference(formula, plan, x, planned, check::Graphed(graph, x));
   if (difference.empty()) return;
   std::fprintf(stderr, "formula \"%.*s\" at x = %s: %s\n", static_cast<int>(formula.size()),
                formula.data(), kalkora::FormatGeneral15(x).c_str(), difference.c_str());

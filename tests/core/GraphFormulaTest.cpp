@@ -139,7 +139,8 @@ void RunDifferential(std::uint64_t seed, int formulas, int pointsEach) {
       const plancheck::Outcome planned = plancheck::Planned(plan, x);
       ASSERT_EQ(plancheck::Difference(reference, planned), "")
           << "formula \"" << formula << "\" at x = " << FormatGeneral15(x);
-      ASSERT_EQ(plancheck::GraphDifference(formula, planned, plancheck::Graphed(graph, x)), "")
+      ASSERT_EQ(plancheck::GraphDifference(formula, plan, x, planned, plancheck::Graphed(graph, x)),
+                "")
           << "formula \"" << formula << "\" at x = " << FormatGeneral15(x);
       values += reference.kind == 0;
     }

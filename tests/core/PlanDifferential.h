@@ -80,17 +80,19 @@ inline bool Paired(std::string_view formula) {
 }
 
 // Empty when the graph page's formula keeps what the plan gives: its value to the bit, a
-// FormulaError for its arithmetic faults, anything but another error where it cannot read the
-// text; and unpaired parentheses, which the rewriter reads as 0, are refused.
-inline std::string GraphDifference(std::string_view formula, const Outcome& planned,
-                                   const Outcome& graphed) {
+// FormulaError for its arithmetic faults where the plan can read the formula at this sign of x
+// at all, anything but another error elsewhere; and unpaired parentheses, which the rewriter
+// reads as 0, are refused.
+inline std::string GraphDifference(std::string_view formula, const FormulaPlan& plan, Extended x,
+                                   const Outcome& planned, const Outcome& graphed) {
   if (!Paired(formula)) return graphed.kind == 3 ? "" : "unpaired parentheses not refused";
   if (graphed.kind == 1 || graphed.kind == 2) return "graph formula let out: " + graphed.message;
   if (planned.kind == 0 &&
       (graphed.kind != 0 || std::memcmp(&planned.value, &graphed.value, 10) != 0))
     return "plan " + FormatFixed(planned.value, 30, 20) + ", graph formula " +
            (graphed.kind == 0 ? FormatFixed(graphed.value, 30, 20) : graphed.message);
-  if (planned.kind == 2 && graphed.kind != 3) return "graph formula gave a value for a fault";
+  if (planned.kind == 2 && !plan.SureToFail(x < 0) && graphed.kind != 3)
+    return "graph formula gave a value for a fault";
   return {};
 }
 
