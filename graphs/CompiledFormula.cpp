@@ -582,13 +582,35 @@ std::string FaultMessage(FormulaFault fault, Extended x) {
   return what + " при x = " + SchoolNumber(FormatGeneral15(x));
 }
 
-FormulaFault FaultOf(const FloatError& error, bool logarithm, bool power) {
+FormulaFault FaultOf(const FloatError& error) {
   const std::string_view message = error.what();
   if (message == kOverflowMessage) return FormulaFault::Overflow;
-  if (logarithm) return FormulaFault::LogOfNonPositive;
   if (message == kDivisionByZeroMessage) return FormulaFault::DivisionByZero;
-  return power ? FormulaFault::PowerOfNegative : FormulaFault::Undefined;
+  return FormulaFault::Undefined;
 }
+
+namespace {
+
+// The fault of the instruction that failed: 0/0 is a division by zero too, and log 0 is a
+// logarithm of a non-positive number, whichever arithmetic fault stands for it.
+FormulaFault FaultAt(const FloatError& error, const Instruction& at) {
+  const FormulaFault fault = FaultOf(error);
+  if (fault == FormulaFault::Overflow) return fault;
+  if (at.code == Code::Function && at.which == F(FormulaFunction::Log))
+    return FormulaFault::LogOfNonPositive;
+  if (at.code != Code::Operation) return fault;
+  switch (static_cast<FormulaOperation>(at.which)) {
+    case FormulaOperation::Del:
+    case FormulaOperation::Drob:
+      return FormulaFault::DivisionByZero;
+    case FormulaOperation::Step:
+      return fault == FormulaFault::DivisionByZero ? fault : FormulaFault::PowerOfNegative;
+    default:
+      return fault;
+  }
+}
+
+}  // namespace
 
 CompiledFormula::CompiledFormula(std::string_view formula) {
   const std::vector<Token> tokens = Lexer(formula).Run();
@@ -647,10 +669,7 @@ Extended CompiledFormula::Evaluate(Extended x) const {
       }
     }
   } catch (const FloatError& error) {
-    const bool logarithm = at->code == Code::Function && at->which == F(FormulaFunction::Log);
-    const bool power = at->code == Code::Operation &&
-                       at->which == static_cast<std::uint8_t>(FormulaOperation::Step);
-    throw FormulaError(FaultMessage(FaultOf(error, logarithm, power), x));
+    throw FormulaError(FaultMessage(FaultAt(error, *at), x));
   }
   return top[-1];
 }

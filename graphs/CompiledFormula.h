@@ -39,8 +39,8 @@ enum class FormulaFault {
 
 // The sentence for a fault at x: «Деление на ноль при x = 0».
 std::string FaultMessage(FormulaFault fault, Extended x);
-// The fault an arithmetic error of an operation or function stands for.
-FormulaFault FaultOf(const FloatError& error, bool logarithm, bool power);
+// The fault an arithmetic error stands for, whatever operation raised it.
+FormulaFault FaultOf(const FloatError& error);
 
 class CompiledFormula {
  public:

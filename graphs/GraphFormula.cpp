@@ -53,7 +53,7 @@ void GraphFormula::ExplainFault(const FloatError& error, Extended x) const {
   // The school language names the operation that failed; where it reads the formula otherwise,
   // the plan's own error is told as it is.
   if (school_) (void)school_->Evaluate(x);
-  throw FormulaError(FaultMessage(FaultOf(error, false, false), x));
+  throw FormulaError(FaultMessage(FaultOf(error), x));
 }
 
 Extended GraphFormula::Evaluate(Extended x) {
