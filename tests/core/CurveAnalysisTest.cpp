@@ -1,0 +1,103 @@
+#include "graphs/CurveAnalysis.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "graphs/GraphFormula.h"
+#include "numtext/NumText.h"
+
+namespace kalkora {
+namespace {
+
+// A formula's curve as a build samples it, with the points where it has no value left out.
+struct Sampled {
+  Sampled(const char* formula, Extended start, Extended end, Extended step)
+      : graph(formula), step(step) {
+    const auto n = static_cast<long>((end - start) / step);
+    for (long i = 0; i <= n; ++i) {
+      const Extended x = i * step + start;
+      if (const std::optional<Extended> y = At(x)) {
+        xs.push_back(x);
+        ys.push_back(*y);
+      }
+    }
+  }
+  std::optional<Extended> At(Extended x) {
+    try {
+      return graph.Evaluate(x);
+    } catch (const FormulaError&) {
+      return std::nullopt;
+    }
+  }
+  CurveFunction Function() {
+    return [this](Extended x) { return At(x); };
+  }
+  SampledCurve Curve() const { return {xs, ys, step}; }
+
+  GraphFormula graph;
+  Extended step;
+  std::vector<Extended> xs, ys;
+};
+
+// Round points must come out exactly (0, not 1E-19); others as close as 15 digits of a flat
+// top allow.
+void ExpectPoints(const std::vector<CurvePoint>& found, std::vector<CurvePoint> expected,
+                  Extended tolerance, const std::string& what) {
+  ASSERT_EQ(found.size(), expected.size()) << what;
+  for (std::size_t i = 0; i < found.size(); ++i) {
+    const CurvePoint& e = expected[i];
+    if (e.x == std::round(e.x)) {
+      EXPECT_EQ(found[i].x, e.x) << what << " #" << i;
+    } else {
+      EXPECT_NEAR(found[i].x, e.x, tolerance) << what << " #" << i;
+    }
+    EXPECT_NEAR(found[i].y, e.y, 1e-13L) << what << " #" << i;
+  }
+}
+
+TEST(CurveAnalysis, FindsTheKnownPointsOfSchoolCurves) {
+  const Extended pi = std::numbers::pi_v<long double>;
+  const Extended third = 1 / std::sqrt(3.0L), top = 2 * third / 3;
+  const struct {
+    const char* formula;
+    Extended start, end, step;
+    std::vector<CurvePoint> zeros, minima, maxima;
+  } cases[] = {
+      {"x^2-4", -3, 3, 0.01L, {{-2, 0}, {2, 0}}, {{0, -4}}, {}},
+      {"x^3-x", -2, 2, 0.01L, {{-1, 0}, {0, 0}, {1, 0}}, {{third, -top}}, {{-third, top}}},
+      {"x^2", -1, 1, 0.03L, {{0, 0}}, {{0, 0}}, {}},  // touches the axis: a zero and a minimum
+      {"1/x", -2, 4.5L, 0.01L, {}, {}, {}},           // the pole is no zero
+      {"sin x",
+       -7,
+       7,
+       0.01L,
+       {{-2 * pi, 0}, {-pi, 0}, {0, 0}, {pi, 0}, {2 * pi, 0}},
+       {{-pi / 2, -1}, {3 * pi / 2, -1}},
+       {{-3 * pi / 2, 1}, {pi / 2, 1}}},
+  };
+  for (const auto& c : cases) {
+    Sampled s(c.formula, c.start, c.end, c.step);
+    const CurveMarks marks = AnalyseCurve(s.Curve(), s.Function());
+    ExpectPoints(marks.zeros, c.zeros, 1e-13L, std::string(c.formula) + " zeros");
+    ExpectPoints(marks.minima, c.minima, 1e-7L, std::string(c.formula) + " minima");
+    ExpectPoints(marks.maxima, c.maxima, 1e-7L, std::string(c.formula) + " maxima");
+  }
+}
+
+TEST(CurveAnalysis, FindsWhereTwoCurvesCrossAndTheYAxis) {
+  Sampled square("x^2", -2, 4.5L, 0.01L), line("2x+1", -2, 4.5L, 0.01L);
+  const Extended root2 = std::sqrt(2.0L);
+  ExpectPoints(Crossings(square.Curve(), square.Function(), line.Function()),
+               {{1 - root2, (1 - root2) * (1 - root2)}, {1 + root2, (1 + root2) * (1 + root2)}},
+               1e-13L, "crossings");
+  const CurveMarks marks = AnalyseCurve(line.Curve(), line.Function());
+  ASSERT_TRUE(marks.yIntercept.has_value());
+  EXPECT_EQ(marks.yIntercept->y, 1);
+}
+
+}  // namespace
+}  // namespace kalkora
