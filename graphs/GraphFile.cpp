@@ -86,12 +86,15 @@ std::string EncodeGraphFile(std::string_view formula, const GraphState& state) {
 }
 
 bool GraphFileDamage::Damaged() const {
-  return cutRecord || (pointsExpected && static_cast<std::int64_t>(pointsRead) < *pointsExpected);
+  return cutRecord ||
+         (!gapped && pointsExpected && static_cast<std::int64_t>(pointsRead) < *pointsExpected);
 }
 
 std::string DecodeGraphFile(std::string_view bytes, GraphState& state, GraphFileDamage* damage) {
   state.PointsX.clear();
   state.PointsY.clear();
+  state.Gaps.clear();
+  state.PolesAfter.clear();
   RecordReader reader(bytes);
   const std::uint32_t length = LowBits(reader.Next(), 65536);
   if (length > reader.Left()) throw InOutError(kReadBeyondEnd);
@@ -133,6 +136,9 @@ std::string DecodeGraphFile(std::string_view bytes, GraphState& state, GraphFile
     }
     // An x without its y, or bytes short of a record.
     damage->cutRecord = reader.Left() != 0 || bytes.size() % kRecordSize != 0;
+    damage->gapped = false;
+    for (std::size_t i = 0; i + 1 < state.PointsX.size() && !damage->gapped; ++i)
+      damage->gapped = !Joined(state, i) && state.PointsX[i + 1] > state.PointsX[i];
   }
   return formula;
 }

@@ -30,6 +30,9 @@ struct GraphFileDamage {
   std::optional<std::int64_t> pointsExpected;
   // Bytes after the last whole point: half a point or part of a record.
   bool cutRecord = false;
+  // Points missing between others: the build left gaps where the formula had no value, and
+  // fewer points than the range calls for are no damage.
+  bool gapped = false;
 
   bool Damaged() const;
 };

@@ -38,6 +38,24 @@ Working GraphSteps(std::string_view formula, const GraphState& state) {
                           << Number(state.RangeEnd) << " с шагом " << Number(state.StepValue)
                           << ": точек " << SchoolNumber(std::to_string(state.PointsX.size()))
                           << ".");
+  if (!state.Gaps.empty()) {
+    // Said once, however many points each run holds.
+    constexpr std::size_t kListedGaps = 5;
+    Formula gaps;
+    gaps << "Значения нет при ";
+    for (std::size_t i = 0; i < std::min(kListedGaps, state.Gaps.size()); ++i) {
+      const auto& [from, to] = state.Gaps[i];
+      if (i > 0) gaps << "; ";
+      gaps << Var("x");
+      if (from == to) {
+        gaps << " = " << Number(from);
+      } else {
+        gaps << " от " << Number(from) << " до " << Number(to);
+      }
+    }
+    if (state.Gaps.size() > kListedGaps) gaps << "; …";
+    working.Prose(gaps << ": там на графике разрыв.");
+  }
   working.Prose("Для каждого x формула вычисляется, и соседние точки (x; y) соединяются:");
   const std::size_t listed = std::min(kListedPoints, state.PointsX.size());
   for (std::size_t i = 0; i < listed; ++i) {

@@ -44,7 +44,8 @@ bool SamePixel(const Placed& a, const Placed& b) {
   return a.column == b.column && a.row == b.row;
 }
 
-void TraceLines(const GraphState& state, std::size_t n, std::vector<GraphTrace::Point>& out) {
+void TraceLines(const GraphState& state, std::size_t n, GraphTrace& trace) {
+  std::vector<GraphTrace::Point>& out = trace.points;
   // A run of points in one column draws no more there than its first, highest, lowest and last
   // point joined in their order: millions of points become at most four per column.
   std::array<Placed, 4> run{};  // first, highest, lowest, last
@@ -66,8 +67,13 @@ void TraceLines(const GraphState& state, std::size_t n, std::vector<GraphTrace::
   for (std::size_t i = 0; i < n; ++i) {
     const Placed p = Place(state, i);
     const long long column = std::clamp<long long>(p.column, -1, kGraphWidth);
-    if (i == 0 || column != runColumn) {
+    const bool broken = i > 0 && !Joined(state, i - 1);
+    if (i == 0 || column != runColumn || broken) {
       if (i > 0) flush();
+      if (broken) {
+        trace.breaks.push_back(out.size());
+        kept = false;
+      }
       run = {p, p, p, p};
       runColumn = column;
       continue;
@@ -139,8 +145,15 @@ void Curve(std::string& out, const GraphTrace& trace) {
   } else {
     out += "<path fill=\"#ffff00\" d=\"";
   }
+  std::size_t nextBreak = 0;
   for (std::size_t i = 0; i < trace.points.size(); ++i) {
-    if (i > 0) out += i % kPerLine == 0 ? '\n' : ' ';
+    if (nextBreak < trace.breaks.size() && trace.breaks[nextBreak] == i) {
+      // Not joined across a gap or a pole: the line starts again.
+      ++nextBreak;
+      if (i > 0) out += "\"/>\n<polyline stroke=\"#ffff00\" stroke-linejoin=\"round\" points=\"";
+    } else if (i > 0) {
+      out += i % kPerLine == 0 ? '\n' : ' ';
+    }
     const GraphTrace::Point& p = trace.points[i];
     if (trace.lines) {
       Number(out, p.x);
@@ -167,7 +180,7 @@ GraphTrace TraceGraph(const GraphState& state, bool lines) {
   trace.axisColumn = static_cast<int>(Trunc(Clamped(Mul(-state.RangeStart, state.ScaleX))));
   const std::size_t n = std::min(state.PointsX.size(), state.PointsY.size());
   if (lines) {
-    TraceLines(state, n, trace.points);
+    TraceLines(state, n, trace);
   } else {
     TraceDots(state, n, trace.points);
   }

@@ -21,6 +21,8 @@ struct GraphTrace {
   int axisColumn = 0;  // the pixel column of x = 0
   bool lines = true;   // joined by lines, or one dot per point
   std::vector<Point> points;
+  // With lines: the indices of the points that begin a new line, after a gap or a pole.
+  std::vector<std::size_t> breaks;
   bool operator==(const GraphTrace&) const = default;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 
 #include "graphs/GraphFormula.h"
 #include "graphs/Qrafik.h"
@@ -43,22 +44,65 @@ std::string SubstituteX(std::string_view formula, Extended x) {
   return SubstituteDigits(formula, x < 0 && digits != "0", digits);
 }
 
+Extended GridX(const GraphState& state, std::int64_t i) {
+  return RoundGeneral15(
+      Add(RoundGeneral15(Mul(static_cast<Extended>(i), state.StepValue)), state.RangeStart));
+}
+
 void ComputePoints(GraphState& state, std::string_view formula, const Progress& progress) {
   const std::int64_t n = PointCount(state);
-  // Only computed points are kept: a failed build leaves the points before the failing one.
   state.PointsX.clear();
   state.PointsY.clear();
+  state.Gaps.clear();
+  state.PolesAfter.clear();
   state.PointsX.reserve(static_cast<std::size_t>(n));
   state.PointsY.reserve(static_cast<std::size_t>(n));
   // Compiled once: each point then costs numbers only.
   GraphFormula compiled(formula);
+  std::exception_ptr first;  // why the first point without a value has none
+  std::int64_t lastGap = -2;
   for (std::int64_t i = 0; i < n; ++i) {
-    const Extended x = Add(Mul(static_cast<Extended>(i), state.StepValue), state.RangeStart);
-    const Extended y = compiled.Evaluate(x);
-    state.PointsX.push_back(x);
-    state.PointsY.push_back(y);
+    const Extended x = GridX(state, i);
+    try {
+      const Extended y = compiled.Evaluate(x);
+      state.PointsX.push_back(x);
+      state.PointsY.push_back(y);
+    } catch (const FormulaError&) {
+      if (!first) first = std::current_exception();
+      if (lastGap == i - 1) {
+        state.Gaps.back().second = x;
+      } else {
+        state.Gaps.emplace_back(x, x);
+      }
+      lastGap = i;
+    }
     Report(progress, i);
   }
+  if (state.PointsX.empty() && first) std::rethrow_exception(first);
+  FindPoles(state, compiled);
+}
+
+void FindPoles(GraphState& state, GraphFormula& formula) {
+  state.PolesAfter.clear();
+  const std::size_t n = std::min(state.PointsX.size(), state.PointsY.size());
+  for (std::size_t i = 0; i + 1 < n; ++i) {
+    const Extended a = state.PointsY[i], b = state.PointsY[i + 1];
+    if (a == 0 || b == 0 || (a < 0) == (b < 0) || !Joined(state, i)) continue;
+    bool pole = true;
+    try {
+      const Extended middle = formula.Evaluate((state.PointsX[i] + state.PointsX[i + 1]) / 2);
+      pole = std::fabs(middle) > std::max(std::fabs(a), std::fabs(b));
+    } catch (const FormulaError&) {
+    }
+    if (pole) state.PolesAfter.push_back(i);
+  }
+}
+
+bool Joined(const GraphState& state, std::size_t i) {
+  // Without a step (points put together by hand) every neighbour is joined.
+  const Extended step = std::fabs(state.StepValue);
+  if (step > 0 && std::fabs(state.PointsX[i + 1] - state.PointsX[i]) > step * 1.5L) return false;
+  return !std::binary_search(state.PolesAfter.begin(), state.PolesAfter.end(), i);
 }
 
 void ComputeScale(GraphState& state, bool scaled, const Progress& progress) {
@@ -103,10 +147,21 @@ void DrawGraph(GraphState& state, Raster& raster, bool lines, const Progress& pr
   if (lines) {
     for (std::size_t i = 0; i + 1 < n; ++i) {
       const Pixel from = PixelOf(state, state.PointsX[i], state.PointsY[i]);
-      const Pixel to = PixelOf(state, state.PointsX[i + 1], state.PointsY[i + 1]);
-      raster.MoveTo(from.x, from.y);
-      raster.LineTo(to.x, to.y);
+      if (Joined(state, i)) {
+        const Pixel to = PixelOf(state, state.PointsX[i + 1], state.PointsY[i + 1]);
+        raster.MoveTo(from.x, from.y);
+        raster.LineTo(to.x, to.y);
+      } else if (i == 0 || !Joined(state, i - 1)) {
+        // A point alone between two gaps is still shown.
+        raster.MoveTo(from.x, from.y);
+        raster.LineTo(from.x + 1, from.y + 1);
+      }
       Report(progress, static_cast<std::int64_t>(i));
+    }
+    if (n == 1 || (n > 1 && !Joined(state, n - 2))) {
+      const Pixel last = PixelOf(state, state.PointsX[n - 1], state.PointsY[n - 1]);
+      raster.MoveTo(last.x, last.y);
+      raster.LineTo(last.x + 1, last.y + 1);
     }
     if (n > 0) Report(progress, static_cast<std::int64_t>(n - 1));
   } else {

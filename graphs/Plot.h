@@ -5,9 +5,11 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "common/Float.h"
+#include "graphs/GraphFormula.h"
 #include "graphs/Raster.h"
 
 namespace kalkora {
@@ -32,6 +34,10 @@ struct GraphState {
   Extended ScaleY = 0;
   bool GraphDrawn = false;
   std::string GraphFileName;
+  // Where the last build found no value: the first and last x of each run of such points.
+  std::vector<std::pair<Extended, Extended>> Gaps;
+  // Ascending indices i whose point is not joined to point i + 1: a pole lies between them.
+  std::vector<std::size_t> PolesAfter;
 };
 
 using Progress = std::function<void(int)>;
@@ -48,10 +54,23 @@ std::int64_t PointCount(const GraphState& state);
 // the number, so that 2^x, -x and 0-x^2 work at a negative x as if x stood in parentheses.
 std::string SubstituteX(std::string_view formula, Extended x);
 
+// The x of point i: start + i × step, each step rounded to 15 digits as the formula language
+// rounds, so that a decimal range and step meet 0 and every other decimal they name exactly.
+Extended GridX(const GraphState& state, std::int64_t i);
+
 // Computes PointsX and PointsY for the state's range and step, one evaluation of the formula
-// (UTF-8, as typed) per point, reporting each point's index. On an error (a FormulaError) the
-// points before the failing one stay, and no more.
+// (UTF-8, as typed) per point, reporting each point's index. A point where the formula has no
+// value is left out and noted in Gaps; only when no point has a value is the first point's
+// FormulaError thrown. Then finds the poles (FindPoles).
 void ComputePoints(GraphState& state, std::string_view formula, const Progress& progress = {});
+
+// Notes in PolesAfter each pair of neighbours across which the curve jumps through a pole: their
+// y have opposite signs and the formula has no value between them, or one larger than both.
+void FindPoles(GraphState& state, GraphFormula& formula);
+
+// True when points i and i + 1 are drawn joined: neighbours on the grid (any two, without a
+// step), no pole between them.
+bool Joined(const GraphState& state, std::size_t i);
 
 // With `scaled`, the extremes of y and the scales that fill the drawing area; without, one
 // pixel per unit, placed with the extremes of the last scaled build.

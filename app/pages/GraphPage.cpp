@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "app/platform/Files.h"
 #include "common/Cp1251.h"
@@ -45,6 +46,15 @@ std::string PngBytes(const QImage& image) {
   buffer.open(QIODevice::WriteOnly);
   if (!image.save(&buffer, "PNG")) throw InOutError("Не удалось записать рисунок PNG");
   return bytes.toStdString();
+}
+
+bool HasValue(GraphFormula& formula, Extended x) {
+  try {
+    (void)formula.Evaluate(x);
+    return true;
+  } catch (const FormulaError&) {
+    return false;
+  }
 }
 
 }  // namespace
@@ -131,6 +141,10 @@ void GraphPage::QrafikiQurClick() {
     ~Refresh() { view->update(); }
   } refresh{ui.Image3};
   ComputePoints(state_, ui.FormEd->text().toStdString(), progress);
+  Draw(progress);
+}
+
+void GraphPage::Draw(const Progress& progress) {
   ComputeScale(state_, ui.MashCh->isChecked(), progress);
   DrawGraph(state_, raster_, ui.LinesCh->isChecked(), progress);
   // The same graph drawn again changes no pixel, so it is kept once: clicking "Построить" over
@@ -199,8 +213,27 @@ void GraphPage::QrafikiAcClick() {
   ui.XStart->setText(Text(FormatGeneral15(state_.RangeStart)));
   ui.XEnd->setText(Text(FormatGeneral15(state_.RangeEnd)));
   ui.StepEd->setText(Text(FormatGeneral15(state_.StepValue)));
-  // The picture shows what was drawn before: the opened graph is not drawn yet.
-  MarkOutdated(picture_);
+  std::optional<GraphFormula> compiled;
+  try {
+    compiled.emplace(formulaText.toStdString());
+    FindPoles(state_, *compiled);
+  } catch (const FormulaError&) {
+    compiled.reset();  // a formula this program cannot read: its points are drawn as they are
+  }
+  // Points that end before the range does are no damage where the formula has no value next.
+  if (damage.Damaged() && !damage.cutRecord && compiled &&
+      !HasValue(*compiled, GridX(state_, static_cast<std::int64_t>(damage.pointsRead))))
+    damage.gapped = true;
+  // An opened graph is drawn at once, as a build draws it.
+  if (!state_.PointsX.empty()) {
+    Solve(picture_, [this] {
+      SetGaugeMaximum(static_cast<int>(state_.PointsX.size() - 1));
+      Draw([this](int i) { SetGauge(i); });
+      ui.Image3->update();
+    });
+  } else {
+    MarkOutdated(picture_);
+  }
   // What is whole is open; the user learns that the rest is missing.
   if (damage.Damaged()) ShowMessage(Text(DamageMessage(damage)));
 }

@@ -36,6 +36,8 @@ class GraphPage : public Page {
   // Moves the gauge, repainting it at once when its shown percentage changes.
   void SetGauge(int position);
   void SetGaugeMaximum(int maximum);
+  // Scales and draws the state's points over the picture and explains them in the working.
+  void Draw(const Progress& progress);
 
   Ui::GraphPage ui;
   Results* picture_ = nullptr;

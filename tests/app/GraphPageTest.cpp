@@ -121,14 +121,25 @@ TEST_F(GraphPageTest, UnusableStepsSayNeverniyShag) {
   EXPECT_EQ(page->State().PointsX.size(), 2u);
 }
 
-TEST_F(GraphPageTest, AFailedBuildKeepsThePointsSoFarAndDrawsNothing) {
+TEST_F(GraphPageTest, APointWithoutAValueIsAGapAndTheBuildGoesOn) {
   Field("FormEd")->setText(u"1/(x-1)"_s);
   Field("StepEd")->setText(u"0,5"_s);
   Click("QrafikiQur");
-  EXPECT_EQ(dialogs.errors, QStringList{u"Деление на ноль при x = 1."_s});
-  EXPECT_EQ(page->State().PointsY[5], 1 / (0.5L - 1));
-  EXPECT_TRUE(page->State().GraphDrawn);
-  EXPECT_EQ(Count(kBlue), kGraphWidth * kGraphHeight);
+  EXPECT_TRUE(dialogs.errors.isEmpty());
+  EXPECT_EQ(page->State().PointsY.size(), 13u);  // x = 1 left out
+  EXPECT_LT(Count(kBlue), kGraphWidth * kGraphHeight);
+
+  // Saved without the gap, and opened again as whole, drawn at once.
+  const QString name = folder.filePath(u"gap.grf"_s);
+  dialogs.fileNames = {name};
+  Click("QrafikiSaxla");
+  EXPECT_EQ(QFileInfo(name).size(), 10 * (1 + 7 + 3 + 2 * 13));
+  Click("QrafikiTemizle");
+  dialogs.fileNames = {name};
+  Click("QrafikiAc");
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+  EXPECT_EQ(page->State().PointsY.size(), 13u);
+  EXPECT_LT(Count(kBlue), kGraphWidth * kGraphHeight);
 
   Field("XEnd")->setText(u"4.5"_s);
   Click("QrafikiQur");
@@ -305,17 +316,6 @@ TEST_F(GraphPageTest, ADamagedFileOpensWhatIsWholeAndSaysSo) {
                         u"Прочитано точек: 198 из 651"_s});
   EXPECT_EQ(Read("XStart"), u"-2");
   EXPECT_EQ(page->State().PointsX.size(), 198u);
-}
-
-TEST_F(GraphPageTest, ASaveAfterAFailedBuildHoldsOnlyTheComputedPoints) {
-  Field("FormEd")->setText(u"1/(x-1)"_s);
-  Field("StepEd")->setText(u"0,5"_s);
-  Click("QrafikiQur");
-  const QString name = folder.filePath(u"failed.grf"_s);
-  dialogs.fileNames = {name};
-  Click("QrafikiSaxla");
-  // The formula's 7 characters, the range and step, and the 6 points before x = 1.
-  EXPECT_EQ(QFileInfo(name).size(), 10 * (1 + 7 + 3 + 2 * 6));
 }
 
 TEST_F(GraphPageTest, AFailedSaveLeavesTheOldFileAsItWas) {

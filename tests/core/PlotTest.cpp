@@ -4,12 +4,14 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "common/Errors.h"
 #include "graphs/CompiledFormula.h"
 #include "graphs/GraphSteps.h"
 #include "graphs/Plot.h"
 #include "graphs/Raster.h"
+#include "numtext/NumText.h"
 
 namespace kalkora {
 namespace {
@@ -179,19 +181,43 @@ TEST(PlotTest, LinesJoinThePointsAndTwoBuildsLeaveBothCurves) {
   EXPECT_GT(CountColor(raster, kYellow), afterFirst + 200);
 }
 
-TEST(PlotTest, AFailedBuildKeepsThePointsComputedSoFar) {
-  GraphState state = Range(-2, 4.5L, 0.5L);
+std::string GapsShown(const GraphState& state) {
+  std::string out;
+  for (const auto& [from, to] : state.Gaps)
+    out += "[" + FormatGeneral15(from) + "; " + FormatGeneral15(to) + "] ";
+  return out;
+}
+
+// A point without a value is a gap and the build goes on; a pole is not joined across.
+TEST(PlotTest, GapsAndPolesDoNotStopTheBuild) {
+  const struct {
+    const char* formula;
+    Extended start, end, step;
+    std::size_t points;
+    const char* gaps;
+    std::vector<std::size_t> polesAfter;
+  } cases[] = {
+      {"1/x", -2, 4.5L, 0.01L, 650, "[0; 0] ", {}},  // the grid meets 0 exactly
+      {"1/(x-1)", -2, 4.5L, 0.4L, 17, "", {7}},      // 0,8 and 1,2 straddle the pole
+      {"log x", -2, 4.5L, 0.5L, 9, "[-2; 0] ", {}},
+      {"sqrt(1-x)", 0, 2, 0.5L, 3, "[1,5; 2] ", {}},
+      {"x^3-x", -2, 2, 0.5L, 9, "", {}},  // sign changes through zeros are joined
+  };
+  for (const auto& c : cases) {
+    GraphState state = Range(c.start, c.end, c.step);
+    ComputePoints(state, c.formula);
+    EXPECT_EQ(state.PointsX.size(), c.points) << c.formula;
+    EXPECT_EQ(GapsShown(state), c.gaps) << c.formula;
+    EXPECT_EQ(state.PolesAfter, c.polesAfter) << c.formula;
+  }
+  // With no value anywhere, the build is the error it was.
+  GraphState none = Range(-2, -1, 0.5L);
   try {
-    ComputePoints(state, "1/(x-1)");
+    ComputePoints(none, "log x");
     FAIL() << "no error";
   } catch (const FormulaError& e) {
-    EXPECT_STREQ(e.what(), "Деление на ноль при x = 1");
+    EXPECT_STREQ(e.what(), "Логарифм неположительного числа при x = −2");
   }
-  // Points 0 to 5; the failing point at x = 1 and everything after it were never computed.
-  ASSERT_EQ(state.PointsX.size(), 6u);
-  ASSERT_EQ(state.PointsY.size(), 6u);
-  EXPECT_EQ(state.PointsX[5], 0.5L);
-  EXPECT_EQ(state.PointsY[5], 1 / (0.5L - 1));
 }
 
 TEST(PlotTest, XNearZeroAndNegativeXBuild) {
@@ -329,6 +355,11 @@ TEST(PlotTest, StepsListTheFirstPointsAndTheExtremes) {
   // A long formula is cut whole characters at a time.
   const std::string text = PlainText(GraphSteps(std::string(119, 'x') + "жж", state));
   EXPECT_NE(text.find("  y = " + std::string(119, 'x') + "…\n"), std::string::npos);
+  // Where the formula has no value is said once.
+  ComputePoints(state, "log x + 1/(x-2)");
+  EXPECT_NE(PlainText(GraphSteps("log x + 1/(x-2)", state))
+                .find("Значения нет при x от −3 до 0; x = 2: там на графике разрыв.\n"),
+            std::string::npos);
 }
 
 }  // namespace
