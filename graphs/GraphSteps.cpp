@@ -29,9 +29,35 @@ std::string Number(Extended value) {
   return SchoolNumber(FormatGeneral15(value));
 }
 
+std::string Point(const CurvePoint& p) {
+  return "(" + Number(p.x) + "; " + Number(p.y) + ")";
+}
+
+// "Минимум: (0; −4)", "Минимумы: (…); (…)".
+void ListPoints(Working& working, const char* one, const char* many,
+                const std::vector<CurvePoint>& points) {
+  if (points.empty()) return;
+  std::string line = std::string(points.size() == 1 ? one : many) + ": ";
+  for (std::size_t i = 0; i < points.size(); ++i)
+    line += (i > 0 ? "; " : "") + Point(points[i]);
+  working.Prose(line + ".");
+}
+
+void ListMarks(Working& working, const CurveMarks& marks) {
+  if (!marks.zeros.empty()) {
+    std::string line = "Нули: ";
+    for (std::size_t i = 0; i < marks.zeros.size(); ++i)
+      line += (i > 0 ? "; x = " : "x = ") + Number(marks.zeros[i].x);
+    working.Prose(line + ".");
+  }
+  ListPoints(working, "Минимум", "Минимумы", marks.minima);
+  ListPoints(working, "Максимум", "Максимумы", marks.maxima);
+  if (marks.yIntercept) working.Prose("Пересечение с осью y: " + Point(*marks.yIntercept) + ".");
+}
+
 }  // namespace
 
-Working GraphSteps(std::string_view formula, const GraphState& state) {
+Working GraphSteps(std::string_view formula, const GraphState& state, const CurveMarks* marks) {
   Working working = SolvedWorking("График функции");
   working.Math(Formula() << Var("y") << " = " << Shown(formula));
   working.Prose(Formula() << Var("x") << " от " << Number(state.RangeStart) << " до "
@@ -68,6 +94,7 @@ Working GraphSteps(std::string_view formula, const GraphState& state) {
     working.Prose(Formula() << "Наименьшее и наибольшее значения: " << Indexed("y", "min") << " = "
                             << Number(*low) << ", " << Indexed("y", "max") << " = " << Number(*high)
                             << ".");
+    if (marks != nullptr) ListMarks(working, *marks);
     working.Answer(Formula() << "график построен по точкам; " << Indexed("y", "min") << " = "
                              << Number(*low) << ", " << Indexed("y", "max") << " = "
                              << Number(*high) << ".");

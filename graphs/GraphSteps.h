@@ -3,12 +3,15 @@
 
 #include <string_view>
 
+#include "graphs/CurveAnalysis.h"
 #include "graphs/Plot.h"
 #include "steps/Working.h"
 
 namespace kalkora {
 
 // The working of the build whose points `state` holds; `formula` is the text as typed (UTF-8).
-Working GraphSteps(std::string_view formula, const GraphState& state);
+// With `marks`, the curve's points that matter are listed too.
+Working GraphSteps(std::string_view formula, const GraphState& state,
+                   const CurveMarks* marks = nullptr);
 
 }  // namespace kalkora

@@ -50,6 +50,12 @@ Extended GridX(const GraphState& state, std::int64_t i) {
 }
 
 void ComputePoints(GraphState& state, std::string_view formula, const Progress& progress) {
+  // Compiled once: each point then costs numbers only.
+  GraphFormula compiled(formula);
+  ComputePoints(state, compiled, progress);
+}
+
+void ComputePoints(GraphState& state, GraphFormula& compiled, const Progress& progress) {
   const std::int64_t n = PointCount(state);
   state.PointsX.clear();
   state.PointsY.clear();
@@ -57,8 +63,6 @@ void ComputePoints(GraphState& state, std::string_view formula, const Progress& 
   state.PolesAfter.clear();
   state.PointsX.reserve(static_cast<std::size_t>(n));
   state.PointsY.reserve(static_cast<std::size_t>(n));
-  // Compiled once: each point then costs numbers only.
-  GraphFormula compiled(formula);
   std::exception_ptr first;  // why the first point without a value has none
   std::int64_t lastGap = -2;
   for (std::int64_t i = 0; i < n; ++i) {

@@ -63,6 +63,7 @@ Extended GridX(const GraphState& state, std::int64_t i);
 // value is left out and noted in Gaps; only when no point has a value is the first point's
 // FormulaError thrown. Then finds the poles (FindPoles).
 void ComputePoints(GraphState& state, std::string_view formula, const Progress& progress = {});
+void ComputePoints(GraphState& state, GraphFormula& formula, const Progress& progress = {});
 
 // Notes in PolesAfter each pair of neighbours across which the curve jumps through a pole: their
 // y have opposite signs and the formula has no value between them, or one larger than both.

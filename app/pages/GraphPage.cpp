@@ -48,12 +48,11 @@ std::string PngBytes(const QImage& image) {
   return bytes.toStdString();
 }
 
-bool HasValue(GraphFormula& formula, Extended x) {
+std::optional<Extended> ValueAt(GraphFormula& formula, Extended x) {
   try {
-    (void)formula.Evaluate(x);
-    return true;
+    return formula.Evaluate(x);
   } catch (const FormulaError&) {
-    return false;
+    return std::nullopt;
   }
 }
 
@@ -140,7 +139,11 @@ void GraphPage::QrafikiQurClick() {
     ImageView* view;
     ~Refresh() { view->update(); }
   } refresh{ui.Image3};
-  ComputePoints(state_, ui.FormEd->text().toStdString(), progress);
+  marks_.reset();
+  GraphFormula compiled(ui.FormEd->text().toStdString());
+  ComputePoints(state_, compiled, progress);
+  marks_ = AnalyseCurve({state_.PointsX, state_.PointsY, state_.StepValue},
+                        [&compiled](Extended x) { return ValueAt(compiled, x); });
   Draw(progress);
 }
 
@@ -151,7 +154,7 @@ void GraphPage::Draw(const Progress& progress) {
   // and over costs no memory.
   GraphTrace trace = TraceGraph(state_, ui.LinesCh->isChecked());
   if (drawn_.empty() || !(drawn_.back() == trace)) drawn_.push_back(std::move(trace));
-  ShowWorking(GraphSteps(ui.FormEd->text().toStdString(), state_));
+  ShowWorking(GraphSteps(ui.FormEd->text().toStdString(), state_, marks_ ? &*marks_ : nullptr));
 }
 
 void GraphPage::QrafikiTemizleClick() {
@@ -214,15 +217,18 @@ void GraphPage::QrafikiAcClick() {
   ui.XEnd->setText(Text(FormatGeneral15(state_.RangeEnd)));
   ui.StepEd->setText(Text(FormatGeneral15(state_.StepValue)));
   std::optional<GraphFormula> compiled;
+  marks_.reset();
   try {
     compiled.emplace(formulaText.toStdString());
     FindPoles(state_, *compiled);
+    marks_ = AnalyseCurve({state_.PointsX, state_.PointsY, state_.StepValue},
+                          [&compiled](Extended x) { return ValueAt(*compiled, x); });
   } catch (const FormulaError&) {
     compiled.reset();  // a formula this program cannot read: its points are drawn as they are
   }
   // Points that end before the range does are no damage where the formula has no value next.
   if (damage.Damaged() && !damage.cutRecord && compiled &&
-      !HasValue(*compiled, GridX(state_, static_cast<std::int64_t>(damage.pointsRead))))
+      !ValueAt(*compiled, GridX(state_, static_cast<std::int64_t>(damage.pointsRead))))
     damage.gapped = true;
   // An opened graph is drawn at once, as a build draws it.
   if (!state_.PointsX.empty()) {

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <optional>
 #include <vector>
 
 #include "app/pages/Page.h"
+#include "graphs/CurveAnalysis.h"
 #include "graphs/GraphSvg.h"
 #include "graphs/Plot.h"
 #include "graphs/Raster.h"
@@ -43,7 +45,8 @@ class GraphPage : public Page {
   Results* picture_ = nullptr;
   GraphState state_;
   Raster raster_{kGraphWidth, kGraphHeight};
-  std::vector<GraphTrace> drawn_;  // every graph drawn since the image was last cleared
+  std::optional<CurveMarks> marks_;  // of the curve last built or opened
+  std::vector<GraphTrace> drawn_;    // every graph drawn since the image was last cleared
   QString imageFileName_;
   QString imageFilter_;
   int gaugePercent_ = -1;

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "graphs/GraphFormula.h"
+#include "graphs/GraphSteps.h"
+#include "graphs/Plot.h"
 #include "numtext/NumText.h"
 
 namespace kalkora {
@@ -97,6 +99,22 @@ TEST(CurveAnalysis, FindsWhereTwoCurvesCrossAndTheYAxis) {
   const CurveMarks marks = AnalyseCurve(line.Curve(), line.Function());
   ASSERT_TRUE(marks.yIntercept.has_value());
   EXPECT_EQ(marks.yIntercept->y, 1);
+}
+
+TEST(CurveAnalysis, IsListedInTheWorking) {
+  GraphState state;
+  state.RangeStart = -3;
+  state.RangeEnd = 3;
+  state.StepValue = 0.01L;
+  GraphFormula formula("x^2-4");
+  ComputePoints(state, formula);
+  const CurveMarks marks =
+      AnalyseCurve({state.PointsX, state.PointsY, state.StepValue},
+                   [&](Extended x) { return std::optional<Extended>(formula.Evaluate(x)); });
+  const std::string text = PlainText(GraphSteps("x^2-4", state, &marks));
+  EXPECT_NE(text.find("Нули: x = −2; x = 2.\nМинимум: (0; −4).\nПересечение с осью y: (0; −4).\n"),
+            std::string::npos)
+      << text;
 }
 
 }  // namespace
