@@ -48,20 +48,21 @@ std::optional<Extended> Roundest(Extended near, Extended low, Extended high, Acc
 
 class Analyser {
  public:
-  Analyser(const SampledCurve& curve, const CurveFunction& f) : c_(curve), f_(f) {}
+  Analyser(const SampledCurve& curve, const CurveFunction& f)
+      : c_(curve), formula_(f), budget_(std::max<std::size_t>(4000, curve.xs.size() / 10)) {}
 
   CurveMarks Run() {
     const std::size_t n = std::min(c_.xs.size(), c_.ys.size());
-    for (std::size_t i = 0; i < n; ++i) {
+    if (n > 0 && c_.xs.front() <= 0 && c_.xs[n - 1] >= 0) {
+      if (const std::optional<Extended> y = F(0)) marks_.yIntercept = CurvePoint{0, *y};
+    }
+    for (std::size_t i = 0; i < n && !exhausted_; ++i) {
       if (c_.ys[i] == 0) AddZero(ExactZero(c_.xs[i]));
       if (i + 1 < n && Joined(i) && c_.ys[i] != 0 && c_.ys[i + 1] != 0 &&
           Negative(c_.ys[i]) != Negative(c_.ys[i + 1]))
         Bisect(c_.xs[i], c_.ys[i], c_.xs[i + 1], c_.ys[i + 1]);
     }
     Extrema(n);
-    if (n > 0 && c_.xs.front() <= 0 && c_.xs[n - 1] >= 0) {
-      if (const std::optional<Extended> y = f_(0)) marks_.yIntercept = CurvePoint{0, *y};
-    }
     std::sort(marks_.zeros.begin(), marks_.zeros.end(),
               [](const CurvePoint& a, const CurvePoint& b) { return a.x < b.x; });
     return std::move(marks_);
@@ -71,7 +72,7 @@ class Analyser {
   bool Joined(std::size_t i) const { return c_.xs[i + 1] - c_.xs[i] <= c_.step * 1.5L; }
 
   void AddZero(const CurvePoint& zero) {
-    if (marks_.zeros.size() >= kMostMarks) return;
+    if (exhausted_ || marks_.zeros.size() >= kMostMarks) return;
     for (const CurvePoint& known : marks_.zeros) {
       if (Alike(known.x, zero.x)) return;
     }
@@ -82,7 +83,7 @@ class Analyser {
   CurvePoint ExactZero(Extended x) const {
     const Extended room = c_.step * 1e-9L;
     const std::optional<Extended> c = Roundest(x, x - room, x + room, [&](Extended t) {
-      const std::optional<Extended> y = f_(t);
+      const std::optional<Extended> y = F(t);
       return y && *y == 0;
     });
     return {c.value_or(x), 0};
@@ -95,7 +96,7 @@ class Analyser {
     for (int i = 0; i < kMostHalvings && !Alike(a, b); ++i) {
       const Extended m = a + (b - a) / 2;
       if (m <= a || m >= b) break;
-      const std::optional<Extended> fm = f_(m);
+      const std::optional<Extended> fm = F(m);
       if (!fm) return;  // no value inside: not a zero that can be told
       if (*fm == 0) {
         AddZero({Rounder(m, a, b), 0});
@@ -118,7 +119,7 @@ class Analyser {
   // The roundest x of the final bracket: the formula cannot place the zero closer than that.
   Extended Rounder(Extended x, Extended a, Extended b) const {
     const std::optional<Extended> c =
-        Roundest(x, std::min(a, b), std::max(a, b), [&](Extended t) { return f_(t).has_value(); });
+        Roundest(x, std::min(a, b), std::max(a, b), [&](Extended t) { return F(t).has_value(); });
     return c.value_or(x);
   }
 
@@ -126,17 +127,18 @@ class Analyser {
     // Each point against the nearest different value on either side, so that a flat top of
     // several equal points is one extremum.
     std::size_t i = 0;
-    while (i < n) {
+    while (i < n && !exhausted_) {
       std::size_t j = i;
       while (j + 1 < n && Joined(j) && c_.ys[j + 1] == c_.ys[i])
         ++j;
       if (i > 0 && j + 1 < n && Joined(i - 1) && Joined(j)) {
         const bool above = c_.ys[i] > c_.ys[i - 1] && c_.ys[i] > c_.ys[j + 1];
         const bool below = c_.ys[i] < c_.ys[i - 1] && c_.ys[i] < c_.ys[j + 1];
-        if (above && marks_.maxima.size() < kMostMarks)
-          marks_.maxima.push_back(Extremum(c_.xs[i - 1], c_.xs[j + 1], true));
-        if (below && marks_.minima.size() < kMostMarks)
-          marks_.minima.push_back(Extremum(c_.xs[i - 1], c_.xs[j + 1], false));
+        std::vector<CurvePoint>& list = above ? marks_.maxima : marks_.minima;
+        if ((above || below) && list.size() < kMostMarks) {
+          const CurvePoint extremum = Extremum(c_.xs[i - 1], c_.xs[j + 1], above);
+          if (!exhausted_) list.push_back(extremum);
+        }
       }
       i = j + 1;
     }
@@ -151,7 +153,7 @@ class Analyser {
   // Golden-section search for the top (or bottom) between a and b.
   CurvePoint Extremum(Extended a, Extended b, bool top) const {
     const auto value = [&](Extended x) -> std::optional<Extended> {
-      const std::optional<Extended> y = f_(x);
+      const std::optional<Extended> y = F(x);
       if (!y) return std::nullopt;
       return top ? -*y : *y;
     };
@@ -188,8 +190,22 @@ class Analyser {
     return {x, top ? -*best : *best};
   }
 
+  // The formula, within the budget: a tenth of the build's evaluations (a few thousand at
+  // least), so that even a slow formula of a long file is never analysed for longer than that.
+  std::optional<Extended> F(Extended x) const {
+    if (used_ >= budget_) {
+      exhausted_ = true;
+      return std::nullopt;
+    }
+    ++used_;
+    return formula_(x);
+  }
+
   const SampledCurve& c_;
-  const CurveFunction& f_;
+  const CurveFunction& formula_;
+  const std::size_t budget_;
+  mutable std::size_t used_ = 0;
+  mutable bool exhausted_ = false;  // what is refined after this is dropped, not guessed
   CurveMarks marks_;
 };
 

@@ -101,6 +101,21 @@ TEST(CurveAnalysis, FindsWhereTwoCurvesCrossAndTheYAxis) {
   EXPECT_EQ(marks.yIntercept->y, 1);
 }
 
+TEST(CurveAnalysis, StopsAtItsShareOfTheWork) {
+  // Hundreds of zeros and extrema: at most kMostMarks of each, within a few thousand evaluations.
+  Sampled wave("sin(50x)", -7, 7, 0.001L);
+  std::size_t evaluations = 0;
+  const CurveMarks marks = AnalyseCurve(wave.Curve(), [&](Extended x) {
+    ++evaluations;
+    return wave.At(x);
+  });
+  EXPECT_EQ(marks.zeros.size(), kMostMarks);
+  EXPECT_LE(marks.minima.size(), kMostMarks);
+  EXPECT_LE(evaluations, 4000u);
+  for (const CurvePoint& p : marks.minima)
+    EXPECT_NEAR(p.y, -1, 1e-12L);
+}
+
 TEST(CurveAnalysis, IsListedInTheWorking) {
   GraphState state;
   state.RangeStart = -3;
