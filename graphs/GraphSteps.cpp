@@ -30,7 +30,9 @@ std::string Number(Extended value) {
 }
 
 std::string Point(const CurvePoint& p) {
-  return "(" + Number(p.x) + "; " + Number(p.y) + ")";
+  std::string text = "(";  // appended: GCC 12 warns falsely on "(" + string
+  text += Number(p.x) + "; " + Number(p.y) + ")";
+  return text;
 }
 
 // "Минимум: (0; −4)", "Минимумы: (…); (…)".
