@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
+#include <optional>
 
 #include "app/UKalkora.h"
 #include "app/WorkingWindow.h"
@@ -28,7 +29,9 @@
 #include "equations/Cramer.h"
 #include "equations/CramerSteps.h"
 #include "geometry/Triangle.h"
+#include "graphs/CurveAnalysis.h"
 #include "graphs/GraphFile.h"
+#include "graphs/GraphFormula.h"
 #include "graphs/GraphSvg.h"
 #include "graphs/Plot.h"
 #include "graphs/Raster.h"
@@ -518,6 +521,23 @@ void BM_CoreGraph(benchmark::State& state) {
   benchmark::DoNotOptimize(gauge);
 }
 BENCHMARK(BM_CoreGraph)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The analysis the build does after its points (zeros, extrema, the y-intercept), alone.
+void BM_CoreAnalyseGraph(benchmark::State& state) {
+  kalkora::GraphState graph;
+  graph.RangeStart = kalkora::ParseFloat("0,5");
+  graph.RangeEnd = kalkora::ParseFloat("7");
+  graph.StepValue = kalkora::ParseFloat(GraphStep(state.range(0)));
+  kalkora::GraphFormula formula("x^4-4*x^3");
+  kalkora::ComputePoints(graph, formula);
+  const kalkora::CurveFunction f = [&formula](kalkora::Extended x) {
+    return std::optional<kalkora::Extended>(formula.Evaluate(x));
+  };
+  for (auto _ : state)
+    benchmark::DoNotOptimize(
+        kalkora::AnalyseCurve({graph.PointsX, graph.PointsY, graph.StepValue}, f));
+}
+BENCHMARK(BM_CoreAnalyseGraph)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // One repaint of the graph page with the default graph drawn.
 void BM_WindowGraphPageRepaint(benchmark::State& state) {
