@@ -56,6 +56,12 @@ std::optional<Extended> ValueAt(GraphFormula& formula, Extended x) {
   }
 }
 
+// The marked points of the state's curve, refined with its formula.
+CurveMarks Analyse(const GraphState& state, GraphFormula& formula) {
+  return AnalyseCurve({state.PointsX, state.PointsY, state.StepValue},
+                      [&formula](Extended x) { return ValueAt(formula, x); });
+}
+
 }  // namespace
 
 GraphPage::GraphPage(Platform& platform, QWidget* parent) : Page(platform, parent) {
@@ -142,8 +148,7 @@ void GraphPage::QrafikiQurClick() {
   marks_.reset();
   GraphFormula compiled(ui.FormEd->text().toStdString());
   ComputePoints(state_, compiled, progress);
-  marks_ = AnalyseCurve({state_.PointsX, state_.PointsY, state_.StepValue},
-                        [&compiled](Extended x) { return ValueAt(compiled, x); });
+  marks_ = Analyse(state_, compiled);
   Draw(progress);
 }
 
@@ -221,8 +226,7 @@ void GraphPage::QrafikiAcClick() {
   try {
     compiled.emplace(formulaText.toStdString());
     FindPoles(state_, *compiled);
-    marks_ = AnalyseCurve({state_.PointsX, state_.PointsY, state_.StepValue},
-                          [&compiled](Extended x) { return ValueAt(*compiled, x); });
+    marks_ = Analyse(state_, *compiled);
   } catch (const FormulaError&) {
     compiled.reset();  // a formula this program cannot read: its points are drawn as they are
   }
