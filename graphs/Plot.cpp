@@ -25,6 +25,39 @@ void Report(const Progress& progress, std::int64_t i) {
   if (progress) progress(static_cast<int>(i));
 }
 
+__extension__ typedef __int128 Int128;
+__extension__ typedef unsigned __int128 UInt128;
+
+constexpr std::int64_t kDecimal15 = 1'000'000'000'000'000;  // 10^15: one past 15 digits
+constexpr int kMostExactScale = 27;                         // 10^27 is exact in a long double
+
+Extended Pow10(int k) {
+  Extended p = 1;
+  for (int j = 0; j < k; ++j)
+    p *= 10;  // exact up to 10^27
+  return p;
+}
+
+Extended RoundedGridX(Extended start, Extended step, std::int64_t i) {
+  return RoundGeneral15(Add(RoundGeneral15(Mul(static_cast<Extended>(i), step)), start));
+}
+
+// value = digits / 10^scale with at most 15 digits, value the nearest long double to it.
+bool ShortDecimal(Extended value, std::int64_t& digits, int& scale) {
+  for (int k = 0; k <= kMostExactScale; ++k) {
+    const Extended p = Pow10(k);
+    const Extended scaled = std::fabs(value) * p;
+    if (!(scaled < static_cast<Extended>(kDecimal15))) return false;
+    const auto d = static_cast<std::int64_t>(std::llround(scaled));
+    if (static_cast<Extended>(d) / p == std::fabs(value)) {
+      digits = value < 0 ? -d : d;
+      scale = k;
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 bool StepIsValid(Extended rangeStart, Extended rangeEnd, Extended step) {
@@ -45,8 +78,55 @@ std::string SubstituteX(std::string_view formula, Extended x) {
 }
 
 Extended GridX(const GraphState& state, std::int64_t i) {
-  return RoundGeneral15(
-      Add(RoundGeneral15(Mul(static_cast<Extended>(i), state.StepValue)), state.RangeStart));
+  return DecimalGrid(state)(i);
+}
+
+DecimalGrid::DecimalGrid(const GraphState& state)
+    : start_(state.RangeStart), step_(state.StepValue) {
+  std::int64_t start10 = 0, step10 = 0;
+  int startScale = 0, stepScale = 0;
+  if (!ShortDecimal(start_, start10, startScale) || !ShortDecimal(step_, step10, stepScale)) return;
+  scale_ = std::max(startScale, stepScale);
+  for (int k = startScale; k < scale_; ++k) {
+    if (std::abs(start10) >= kDecimal15 / 10) return;
+    start10 *= 10;
+  }
+  for (int k = stepScale; k < scale_; ++k) {
+    if (std::abs(step10) >= kDecimal15 / 10) return;
+    step10 *= 10;
+  }
+  start10_ = start10;
+  step10_ = step10;
+  divisor_ = Pow10(scale_);
+  exact_ = true;
+}
+
+Extended DecimalGrid::operator()(std::int64_t i) const {
+  if (!exact_ || i < 0) return RoundedGridX(start_, step_, i);
+  // Below 5·10^6 × 10^15 + 10^15: far inside 128 bits.
+  const Int128 sum = static_cast<Int128>(i) * step10_ + start10_;
+  if (sum == 0) return 0.0L;
+  UInt128 magnitude = sum < 0 ? -static_cast<UInt128>(sum) : sum;
+  int scale = scale_;
+  if (magnitude >= static_cast<UInt128>(kDecimal15)) {
+    // More than 15 digits: round the decimal itself to 15, a half up, as the language rounds.
+    int cut = 0;
+    UInt128 unit = 1;
+    while (magnitude / unit >= static_cast<UInt128>(kDecimal15)) {
+      unit *= 10;
+      ++cut;
+    }
+    const UInt128 rest = magnitude % unit;
+    magnitude = magnitude / unit + (rest >= unit / 2 ? 1 : 0);
+    scale -= cut;
+  }
+  // One correct rounding of the decimal: powers of ten up to 10^27 are exact.
+  if (scale < -kMostExactScale) return RoundedGridX(start_, step_, i);
+  const auto digits = static_cast<Extended>(static_cast<std::uint64_t>(magnitude));
+  const Extended x = scale == scale_ ? digits / divisor_
+                     : scale >= 0    ? digits / Pow10(scale)
+                                     : digits * Pow10(-scale);
+  return sum < 0 ? -x : x;
 }
 
 void ComputePoints(GraphState& state, std::string_view formula, const Progress& progress) {
@@ -63,10 +143,11 @@ void ComputePoints(GraphState& state, GraphFormula& compiled, const Progress& pr
   state.PolesAfter.clear();
   state.PointsX.reserve(static_cast<std::size_t>(n));
   state.PointsY.reserve(static_cast<std::size_t>(n));
+  const DecimalGrid grid(state);
   std::exception_ptr first;  // why the first point without a value has none
   std::int64_t lastGap = -2;
   for (std::int64_t i = 0; i < n; ++i) {
-    const Extended x = GridX(state, i);
+    const Extended x = grid(i);
     try {
       const Extended y = compiled.Evaluate(x);
       state.PointsX.push_back(x);

@@ -54,9 +54,28 @@ std::int64_t PointCount(const GraphState& state);
 // the number, so that 2^x, -x and 0-x^2 work at a negative x as if x stood in parentheses.
 std::string SubstituteX(std::string_view formula, Extended x);
 
-// The x of point i: start + i × step, each step rounded to 15 digits as the formula language
-// rounds, so that a decimal range and step meet 0 and every other decimal they name exactly.
+// The x of point i: start + i × step. Where start and step are decimals of at most 15 digits
+// (all that can be typed in the fields but the longest), x is that decimal exactly, so a range
+// meets 0 and every decimal it names (−7 + 699 990 × 0,00001 is −0,0001, not −9,99…E-5); where
+// they are not, or the decimal needs more than 15 digits, i × step and then the sum are each
+// rounded to 15 digits as the formula language rounds.
 Extended GridX(const GraphState& state, std::int64_t i);
+
+// GridX for every point of one build, with start and step read once.
+class DecimalGrid {
+ public:
+  explicit DecimalGrid(const GraphState& state);
+  Extended operator()(std::int64_t i) const;
+
+ private:
+  Extended start_;
+  Extended step_;
+  bool exact_ = false;  // start = start10 / 10^scale_, step = step10 / 10^scale_
+  std::int64_t start10_ = 0;
+  std::int64_t step10_ = 0;
+  int scale_ = 0;
+  Extended divisor_ = 1;  // 10^scale_
+};
 
 // Computes PointsX and PointsY for the state's range and step, one evaluation of the formula
 // (UTF-8, as typed) per point, reporting each point's index. A point where the formula has no

@@ -230,6 +230,44 @@ TEST(PlotTest, XNearZeroAndNegativeXBuild) {
   EXPECT_EQ(power.PointsY[0], 0.25L);
 }
 
+// x runs on the decimals the range names: each x start + i × step to 15 digits,
+// and the named points hit exactly even where start and i × step cancel.
+TEST(PlotTest, GridXIsTheDecimalStartPlusIStep) {
+  struct Case {
+    const char *start, *step;
+    std::int64_t count;
+    std::int64_t i;
+    const char* x;  // GridX at i
+  };
+  const Case cases[] = {
+      {"-7", "0,00001", 1'400'001, 699'990, "-0,0001"},
+      {"-7", "0,00001", 1'400'001, 700'000, "0"},
+      {"0,5", "0,0000065", 1'000'001, 1'000'000, "7"},
+      {"-3,3333333333333", "0,1111111111111", 1000, 30, "-3E-13"},
+      {"123456,789", "0,001", 100'000, 99'999, "123556,788"},
+      {"-1E14", "3E12", 100, 33, "-1E12"},
+      {"0", "1E-20", 1000, 999, "9,99E-18"},
+  };
+  for (const Case& c : cases) {
+    const Extended start = ParseFloat(c.start), step = ParseFloat(c.step);
+    GraphState state = Range(start, 0, step);
+    const DecimalGrid grid(state);
+    EXPECT_EQ(grid(c.i), ParseFloat(c.x)) << c.start << " + " << c.i << " × " << c.step;
+    EXPECT_EQ(GridX(state, c.i), grid(c.i));
+    for (std::int64_t i = 0; i < c.count; i += 7) {
+      const Extended x = grid(i), near = start + static_cast<Extended>(i) * step;
+      ASSERT_EQ(x, RoundGeneral15(x)) << c.start << " at " << i;
+      ASSERT_LE(std::fabs(x - near),
+                5e-15L * std::fabs(x) + 1e-17L * (std::fabs(start) + std::fabs(near)) + 1e-30L)
+          << c.start << " at " << i;
+    }
+  }
+  // Not short decimals: i × step and the sum are rounded to 15 digits one after the other.
+  GraphState odd = Range(1.0L / 3, 0, 1.0L / 7);
+  for (std::int64_t i = 0; i < 100; ++i)
+    ASSERT_EQ(GridX(odd, i), RoundGeneral15(RoundGeneral15(i * odd.StepValue) + odd.RangeStart));
+}
+
 TEST(PlotTest, UnbalancedParenthesesAreRefusedBeforeAnyPoint) {
   GraphState state = Range(-1, 1, 0.5L);
   EXPECT_THROW(ComputePoints(state, "(x+1"), FormulaError);
