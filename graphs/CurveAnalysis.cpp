@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/Errors.h"
+#include "graphs/Axes.h"
 #include "numtext/NumText.h"
 
 namespace kalkora {
@@ -239,6 +240,39 @@ std::vector<CurvePoint> Crossings(const SampledCurve& curve, const CurveFunction
     if (const std::optional<Extended> y = f(zero.x)) crossings.push_back({zero.x, *y});
   }
   return crossings;
+}
+
+std::vector<ValueRow> ValueTable(const SampledCurve& curve, Extended low, Extended high,
+                                 const CurveFunction& f, const CurveMarks* marks) {
+  constexpr int kRows = 20;
+  const std::size_t n = std::min(curve.xs.size(), curve.ys.size());
+  std::vector<ValueRow> rows;
+  if (n <= kTabledPoints) {
+    for (std::size_t i = 0; i < n; ++i)
+      rows.push_back({curve.xs[i], curve.ys[i]});
+  } else if (f) {
+    // Round x read best in a table, and the formula gives their values exactly.
+    for (const Extended x : Ticks(low, high, TickStep(high - low, kRows), 4 * kRows))
+      rows.push_back({x, f(x)});
+  } else {
+    const std::size_t every = (n + kRows - 1) / kRows;
+    for (std::size_t i = 0; i < n; i += every)
+      rows.push_back({curve.xs[i], curve.ys[i]});
+    if ((n - 1) % every != 0) rows.push_back({curve.xs[n - 1], curve.ys[n - 1]});
+  }
+  if (marks != nullptr) {
+    for (const auto* kind : {&marks->zeros, &marks->minima, &marks->maxima}) {
+      for (const CurvePoint& p : *kind)
+        rows.push_back({p.x, p.y});
+    }
+    if (marks->yIntercept) rows.push_back({marks->yIntercept->x, marks->yIntercept->y});
+  }
+  std::stable_sort(rows.begin(), rows.end(),
+                   [](const ValueRow& a, const ValueRow& b) { return a.x < b.x; });
+  rows.erase(std::unique(rows.begin(), rows.end(),
+                         [](const ValueRow& a, const ValueRow& b) { return a.x == b.x; }),
+             rows.end());
+  return rows;
 }
 
 }  // namespace kalkora

@@ -46,4 +46,19 @@ CurveMarks AnalyseCurve(const SampledCurve& curve, const CurveFunction& f);
 std::vector<CurvePoint> Crossings(const SampledCurve& curve, const CurveFunction& f,
                                   const CurveFunction& g);
 
+// One row of a table of values: nothing in y where the formula has no value at x.
+struct ValueRow {
+  Extended x = 0;
+  std::optional<Extended> y;
+};
+
+// A curve with no more built points than this is tabled point by point.
+inline constexpr std::size_t kTabledPoints = 50;
+
+// The table of values of a curve built from `low` to `high`: its own points when they are at
+// most kTabledPoints, else about 20 round x across the range (values from `f`, or, without it,
+// about 20 of the built points), with the marked points among them; x ascending, each once.
+std::vector<ValueRow> ValueTable(const SampledCurve& curve, Extended low, Extended high,
+                                 const CurveFunction& f, const CurveMarks* marks);
+
 }  // namespace kalkora

@@ -57,9 +57,22 @@ void ListMarks(Working& working, const CurveMarks& marks) {
   if (marks.yIntercept) working.Prose("Пересечение с осью y: " + Point(*marks.yIntercept) + ".");
 }
 
+// x and y in columns; copied, the numbers as a spreadsheet reads them, no value an empty cell.
+FormulaNode TableOfValues(const std::vector<ValueRow>& rows) {
+  std::vector<std::vector<Formula>> cells{{Var("x"), Var("y")}};
+  std::string plain = "x\ty\n";
+  for (const ValueRow& row : rows) {
+    cells.push_back({Number(row.x), row.y ? Number(*row.y) : "—"});
+    plain += FormatGeneral15(row.x) + "\t" + (row.y ? FormatGeneral15(*row.y) : "") + "\n";
+  }
+  plain.pop_back();
+  return Table(cells, plain);
+}
+
 }  // namespace
 
-Working GraphSteps(std::string_view formula, const GraphState& state, const CurveMarks* marks) {
+Working GraphSteps(std::string_view formula, const GraphState& state, const CurveMarks* marks,
+                   const std::vector<ValueRow>* table) {
   Working working = SolvedWorking("График функции");
   working.Math(Formula() << Var("y") << " = " << Shown(formula));
   working.Prose(Formula() << Var("x") << " от " << Number(state.RangeStart) << " до "
@@ -97,6 +110,10 @@ Working GraphSteps(std::string_view formula, const GraphState& state, const Curv
                             << Number(*low) << ", " << Indexed("y", "max") << " = " << Number(*high)
                             << ".");
     if (marks != nullptr) ListMarks(working, *marks);
+    if (table != nullptr && !table->empty()) {
+      working.Prose("Таблица значений:");
+      working.Math(TableOfValues(*table));
+    }
     working.Answer(Formula() << "график построен по точкам; " << Indexed("y", "min") << " = "
                              << Number(*low) << ", " << Indexed("y", "max") << " = "
                              << Number(*high) << ".");

@@ -94,6 +94,13 @@ FormulaNode Det(const std::vector<std::vector<Formula>>& rows) {
   return node;
 }
 
+FormulaNode Table(const std::vector<std::vector<Formula>>& rows, const std::string& plain) {
+  FormulaNode node = Det(rows);
+  node.kind = FormulaNode::Kind::Table;
+  node.text = plain;
+  return node;
+}
+
 FormulaNode System(const std::vector<Formula>& equations) {
   return {FormulaNode::Kind::System, {}, equations, 0};
 }
@@ -322,6 +329,9 @@ std::string PlainText(const Formula& formula) {
         out += "|";
         break;
       }
+      case FormulaNode::Kind::Table:
+        out += node.text;
+        break;
     }
   }
   return out;
@@ -348,7 +358,10 @@ std::string PlainText(const std::vector<WorkingLine>& lines) {
   std::string out;
   for (const WorkingLine& line : lines) {
     if (line.kind == WorkingLine::Kind::Heading && !out.empty()) out += "\n";
-    const std::string indent = line.kind == WorkingLine::Kind::Formula ? "  " : "";
+    // A table is not indented: its rows go into a spreadsheet cell for cell.
+    const bool table = line.formula.nodes().size() == 1 &&
+                       line.formula.nodes().front().kind == FormulaNode::Kind::Table;
+    const std::string indent = line.kind == WorkingLine::Kind::Formula && !table ? "  " : "";
     // A system's further equations are indented like its first.
     std::string text = PlainText(line.formula);
     for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1))

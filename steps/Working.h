@@ -22,6 +22,8 @@ struct FormulaNode {
     Determinant,  // parts: the cells row by row, `columns` to a row, between vertical bars
     System,       // parts: the equations, one under another behind a brace
     Scripts,      // parts: the index and the exponent, one above the other, after what precedes
+    Table,        // parts: the cells row by row, `columns` to a row, the first row a header;
+                  // text: the same rows for a spreadsheet, tab-separated
   };
   Kind kind = Kind::Text;
   std::string text;
@@ -57,6 +59,9 @@ FormulaNode Sup(const Formula& exponent);
 FormulaNode Sub(const Formula& index);
 // A determinant of `rows` (each row the same length), drawn between vertical bars.
 FormulaNode Det(const std::vector<std::vector<Formula>>& rows);
+// A table of `rows` (each row the same length, the first the header), shown in columns;
+// `plain` is what it copies as: its rows on lines of their own, the cells tab-separated.
+FormulaNode Table(const std::vector<std::vector<Formula>>& rows, const std::string& plain);
 // Equations under a brace, as a system is written.
 FormulaNode System(const std::vector<Formula>& equations);
 // An index with an exponent above it after what precedes: C with Scripts("5", "2") is C₅².

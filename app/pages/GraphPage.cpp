@@ -62,6 +62,15 @@ CurveMarks Analyse(const GraphState& state, GraphFormula& formula) {
                       [&formula](Extended x) { return ValueAt(formula, x); });
 }
 
+// The table of values of the state's curve; without a formula, of its points alone.
+std::vector<ValueRow> TableOf(const GraphState& state, GraphFormula* formula,
+                              const CurveMarks* marks) {
+  CurveFunction f;
+  if (formula != nullptr) f = [formula](Extended x) { return ValueAt(*formula, x); };
+  return ValueTable({state.PointsX, state.PointsY, state.StepValue}, state.RangeStart,
+                    state.RangeEnd, f, marks);
+}
+
 }  // namespace
 
 GraphPage::GraphPage(Platform& platform, QWidget* parent) : Page(platform, parent) {
@@ -146,9 +155,11 @@ void GraphPage::QrafikiQurClick() {
     ~Refresh() { view->update(); }
   } refresh{ui.Image3};
   marks_.reset();
+  table_.clear();
   GraphFormula compiled(ui.FormEd->text().toStdString());
   ComputePoints(state_, compiled, progress);
   marks_ = Analyse(state_, compiled);
+  table_ = TableOf(state_, &compiled, &*marks_);
   Draw(progress);
 }
 
@@ -159,12 +170,15 @@ void GraphPage::Draw(const Progress& progress) {
   // and over costs no memory.
   GraphTrace trace = TraceGraph(state_, ui.LinesCh->isChecked());
   if (drawn_.empty() || !(drawn_.back() == trace)) drawn_.push_back(std::move(trace));
-  ShowWorking(GraphSteps(ui.FormEd->text().toStdString(), state_, marks_ ? &*marks_ : nullptr));
+  ShowWorking(
+      GraphSteps(ui.FormEd->text().toStdString(), state_, marks_ ? &*marks_ : nullptr, &table_));
 }
 
 void GraphPage::QrafikiTemizleClick() {
   ClearGraph(raster_);
   drawn_.clear();
+  marks_.reset();
+  table_.clear();
   ForgetWorking();
   ui.Image3->update();
   state_.GraphDrawn = false;
@@ -230,6 +244,7 @@ void GraphPage::QrafikiAcClick() {
   } catch (const FormulaError&) {
     compiled.reset();  // a formula this program cannot read: its points are drawn as they are
   }
+  table_ = TableOf(state_, compiled ? &*compiled : nullptr, marks_ ? &*marks_ : nullptr);
   // Points that end before the range does are no damage where the formula has no value next.
   if (damage.Damaged() && !damage.cutRecord && compiled &&
       !ValueAt(*compiled, GridX(state_, static_cast<std::int64_t>(damage.pointsRead))))

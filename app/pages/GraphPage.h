@@ -46,6 +46,7 @@ class GraphPage : public Page {
   GraphState state_;
   Raster raster_{kGraphWidth, kGraphHeight};
   std::optional<CurveMarks> marks_;  // of the curve last built or opened
+  std::vector<ValueRow> table_;      // its table of values
   std::vector<GraphTrace> drawn_;    // every graph drawn since the image was last cleared
   QString imageFileName_;
   QString imageFilter_;

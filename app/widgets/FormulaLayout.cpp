@@ -96,7 +96,10 @@ FormulaBox RootBox(const FormulaNode& node, const FormulaFonts& fonts, int level
   return box;
 }
 
+// Cells in columns, numbers to the right: between bars for a determinant, and for a table
+// without them but with a rule under its header row.
 FormulaBox DeterminantBox(const FormulaNode& node, const FormulaFonts& fonts, int level) {
+  const bool table = node.kind == FormulaNode::Kind::Table;
   const int columns = std::max(1, node.columns);
   const int rows = static_cast<int>((node.parts.size() + columns - 1) / columns);
   std::vector<FormulaBox> cells;
@@ -118,20 +121,25 @@ FormulaBox DeterminantBox(const FormulaNode& node, const FormulaFonts& fonts, in
   for (double width : widths)
     inner += width;
   FormulaBox box;
-  box.width = inner + 2 * side + 2 * rule + em * 0.2;
+  box.width = table ? inner : inner + 2 * side + 2 * rule + em * 0.2;
   box.ascent = height / 2 + axis;
   box.descent = height / 2 - axis;
   const double ascent = box.ascent, width = box.width;
   box.paint = [=](QPainter& painter, QPointF at) {
     const double top = at.y() - ascent;
-    const double left = at.x() + em * 0.1;
-    painter.fillRect(QRectF(left, top, rule, height), painter.pen().color());
-    painter.fillRect(QRectF(at.x() + width - em * 0.1 - rule, top, rule, height),
-                     painter.pen().color());
+    const double left = table ? at.x() : at.x() + em * 0.1;
+    if (!table) {
+      painter.fillRect(QRectF(left, top, rule, height), painter.pen().color());
+      painter.fillRect(QRectF(at.x() + width - em * 0.1 - rule, top, rule, height),
+                       painter.pen().color());
+    }
     double y = top;
     for (int row = 0; row < rows; ++row) {
+      if (table && row == 1)
+        painter.fillRect(QRectF(left, y - rowGap / 2 - rule / 2, width, rule),
+                         painter.pen().color());
       y += ascents[row];
-      double x = left + rule + side;
+      double x = table ? left : left + rule + side;
       for (int column = 0; column < columns; ++column) {
         const size_t i = static_cast<size_t>(row) * columns + column;
         if (i < cells.size()) {
@@ -271,6 +279,7 @@ FormulaBox LayOutFormula(const Formula& formula, const FormulaFonts& fonts, int 
         Append(row, pieces, 0, RootBox(node, fonts, level));
         break;
       case FormulaNode::Kind::Determinant:
+      case FormulaNode::Kind::Table:
         Append(row, pieces, 0, DeterminantBox(node, fonts, level));
         break;
       case FormulaNode::Kind::Superscript: {

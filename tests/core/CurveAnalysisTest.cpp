@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -128,6 +129,52 @@ TEST(CurveAnalysis, IsListedInTheWorking) {
                    [&](Extended x) { return std::optional<Extended>(formula.Evaluate(x)); });
   const std::string text = PlainText(GraphSteps("x^2-4", state, &marks));
   EXPECT_NE(text.find("Нули: x = −2; x = 2.\nМинимум: (0; −4).\nПересечение с осью y: (0; −4).\n"),
+            std::string::npos)
+      << text;
+}
+
+// The table: every point of a small build; round x (and the marks) for a large one, valued by
+// the formula; without a formula, points spread over the build, the last among them.
+TEST(CurveAnalysis, TableOfValues) {
+  Sampled few("x^2-4", -2, 2, 0.5L);
+  std::vector<ValueRow> rows = ValueTable(few.Curve(), -2, 2, few.Function(), nullptr);
+  ASSERT_EQ(rows.size(), 9u);
+  EXPECT_EQ(rows[1].x, -1.5L);
+  EXPECT_EQ(*rows[1].y, -1.75L);
+
+  Sampled many("1/x-1", -3, 3, 0.001L);  // a gap at 0, a zero at 1
+  const CurveMarks marks = AnalyseCurve(many.Curve(), many.Function());
+  rows = ValueTable(many.Curve(), -3, 3, many.Function(), &marks);
+  ASSERT_GE(rows.size(), 13u);
+  ASSERT_LE(rows.size(), 40u);
+  for (std::size_t i = 0; i + 1 < rows.size(); ++i)
+    ASSERT_LT(rows[i].x, rows[i + 1].x);
+  const auto at = [&](Extended x) {
+    return std::find_if(rows.begin(), rows.end(), [x](const ValueRow& r) { return r.x == x; });
+  };
+  ASSERT_NE(at(0), rows.end());
+  EXPECT_FALSE(at(0)->y) << "no value at 0";
+  ASSERT_NE(at(1), rows.end()) << "the zero is a row";
+  EXPECT_EQ(*at(1)->y, 0);
+  ASSERT_NE(at(0.6L), rows.end()) << "a round x";
+  EXPECT_EQ(*at(0.6L)->y, *many.At(0.6L));
+
+  rows = ValueTable(many.Curve(), -3, 3, {}, nullptr);
+  ASSERT_GE(rows.size(), 15u);
+  ASSERT_LE(rows.size(), 25u);
+  EXPECT_EQ(rows.front().x, many.xs.front());
+  EXPECT_EQ(rows.back().x, many.xs.back());
+
+  // In the working: a column per variable, copied tab-separated, unindented, with '-'.
+  GraphState state;
+  state.RangeStart = -1;
+  state.RangeEnd = 1;
+  state.StepValue = 0.5L;
+  ComputePoints(state, "1/x");
+  rows = ValueTable({state.PointsX, state.PointsY, state.StepValue}, -1, 1, {}, nullptr);
+  rows.insert(rows.begin() + 2, ValueRow{0, std::nullopt});
+  const std::string text = PlainText(GraphSteps("1/x", state, nullptr, &rows));
+  EXPECT_NE(text.find("Таблица значений:\nx\ty\n-1\t-1\n-0,5\t-2\n0\t\n0,5\t2\n1\t1\n"),
             std::string::npos)
       << text;
 }
