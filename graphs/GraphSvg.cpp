@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <string_view>
 
 namespace kalkora {
@@ -32,7 +33,7 @@ struct Placed {
 // The point's place and the pixel the raster gives it. The raster puts the value v on row
 // H - trunc(v), whose pixel covers H - trunc(v) to H - trunc(v) + 1; H + 1 - v lies there too.
 Placed Place(const GraphState& state, std::size_t i) {
-  const Extended x = Clamped(Mul(Sub(state.PointsX[i], state.RangeStart), state.ScaleX));
+  const Extended x = Clamped(Mul(Sub(state.PointsX[i], state.FrameStart), state.ScaleX));
   const Extended y = Clamped(Mul(Sub(state.PointsY[i], state.MinY), state.ScaleY));
   return {{static_cast<double>(x), static_cast<double>(kGraphHeight + 1 - y)},
           Trunc(x),
@@ -140,17 +141,21 @@ void Axes(std::string& out, const GraphTrace& trace) {
 void Curve(std::string& out, const GraphTrace& trace) {
   if (trace.points.empty()) return;
   constexpr std::size_t kPerLine = 12;
+  char colour[8];
+  std::snprintf(colour, sizeof colour, "#%06x", static_cast<unsigned>(trace.colour & 0xffffff));
+  const std::string polyline =
+      std::string("<polyline stroke=\"") + colour + "\" stroke-linejoin=\"round\" points=\"";
   if (trace.lines) {
-    out += "<polyline stroke=\"#ffff00\" stroke-linejoin=\"round\" points=\"";
+    out += polyline;
   } else {
-    out += "<path fill=\"#ffff00\" d=\"";
+    out += std::string("<path fill=\"") + colour + "\" d=\"";
   }
   std::size_t nextBreak = 0;
   for (std::size_t i = 0; i < trace.points.size(); ++i) {
     if (nextBreak < trace.breaks.size() && trace.breaks[nextBreak] == i) {
       // Not joined across a gap or a pole: the line starts again.
       ++nextBreak;
-      if (i > 0) out += "\"/>\n<polyline stroke=\"#ffff00\" stroke-linejoin=\"round\" points=\"";
+      if (i > 0) out += "\"/>\n" + polyline;
     } else if (i > 0) {
       out += i % kPerLine == 0 ? '\n' : ' ';
     }
@@ -171,13 +176,77 @@ void Curve(std::string& out, const GraphTrace& trace) {
   out += "\"/>\n";
 }
 
+// Text as SVG holds it: a formula may hold anything, "<b>" too.
+std::string Escaped(std::string_view text) {
+  std::string out;
+  for (const char c : text) {
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        // No control character is allowed in XML text.
+        out += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+    }
+  }
+  return out;
+}
+
+// The legend in the top left corner, as the window paints it: a swatch and a label a curve.
+void Legend(std::string& out, const std::vector<GraphTrace>& traces) {
+  constexpr std::size_t kMostLines = 8, kMostCharacters = 32;
+  std::vector<const GraphTrace*> named;
+  for (const GraphTrace& trace : traces) {
+    if (!trace.label.empty()) named.push_back(&trace);
+  }
+  if (named.empty()) return;
+  if (named.size() > kMostLines) named.erase(named.begin(), named.end() - kMostLines);
+  constexpr int kLine = 14;
+  out += "<rect x=\"4\" y=\"4\" width=\"210\" height=\"" +
+         std::to_string(8 + kLine * static_cast<int>(named.size())) +
+         "\" fill=\"#000050\" fill-opacity=\"0.75\"/>\n";
+  out += "<g font-family=\"sans-serif\" font-size=\"11\" fill=\"#ffffff\">\n";
+  for (std::size_t k = 0; k < named.size(); ++k) {
+    const int y = 8 + kLine * static_cast<int>(k);
+    char colour[8];
+    std::snprintf(colour, sizeof colour, "#%06x",
+                  static_cast<unsigned>(named[k]->colour & 0xffffff));
+    out += "<rect x=\"8\" y=\"" + std::to_string(y + kLine / 2 - 1) +
+           "\" width=\"14\" height=\"3\" fill=\"" + colour + "\"/>\n";
+    // Cut by characters, never inside one: UTF-8 continuation bytes are 10xxxxxx.
+    std::string label;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < named[k]->label.size(); ++i) {
+      const auto byte = static_cast<unsigned char>(named[k]->label[i]);
+      if ((byte & 0xC0) != 0x80 && ++characters > kMostCharacters - 1) {
+        label += "…";
+        break;
+      }
+      label += named[k]->label[i];
+    }
+    out += "<text x=\"26\" y=\"" + std::to_string(y + kLine - 3) + "\">" + Escaped(label) +
+           "</text>\n";
+  }
+  out += "</g>\n";
+}
+
 }  // namespace
 
-GraphTrace TraceGraph(const GraphState& state, bool lines) {
+GraphTrace TraceGraph(const GraphState& state, bool lines, Rgb colour) {
   GraphTrace trace;
   trace.lines = lines;
+  trace.colour = colour;
   trace.axisRow = static_cast<int>(kGraphHeight - Trunc(Clamped(Mul(-state.MinY, state.ScaleY))));
-  trace.axisColumn = static_cast<int>(Trunc(Clamped(Mul(-state.RangeStart, state.ScaleX))));
+  trace.axisColumn = static_cast<int>(Trunc(Clamped(Mul(-state.FrameStart, state.ScaleX))));
   const std::size_t n = std::min(state.PointsX.size(), state.PointsY.size());
   if (lines) {
     TraceLines(state, n, trace);
@@ -200,7 +269,9 @@ std::string GraphSvg(const std::vector<GraphTrace>& traces, int width, int heigh
     Axes(out, trace);
     Curve(out, trace);
   }
-  out += "</g>\n</svg>\n";
+  out += "</g>\n";
+  Legend(out, traces);
+  out += "</svg>\n";
   return out;
 }
 

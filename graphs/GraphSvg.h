@@ -20,6 +20,8 @@ struct GraphTrace {
   int axisRow = 0;     // the pixel row of y = 0
   int axisColumn = 0;  // the pixel column of x = 0
   bool lines = true;   // joined by lines, or one dot per point
+  Rgb colour = kYellow;
+  std::string label;  // what the legend names it by (UTF-8); none, no legend line
   std::vector<Point> points;
   // With lines: the indices of the points that begin a new line, after a gap or a pole.
   std::vector<std::size_t> breaks;
@@ -30,7 +32,7 @@ struct GraphTrace {
 // column, the first, the highest, the lowest and the last (runs beyond the left or right edge
 // count as one column each); dots keep one point per pixel on the image. A point that repeats
 // the pixel of the one kept before it is dropped. Throws as DrawGraph does.
-GraphTrace TraceGraph(const GraphState& state, bool lines);
+GraphTrace TraceGraph(const GraphState& state, bool lines, Rgb colour = kYellow);
 
 // The SVG text of a picture `width` by `height` pixels: blue, with each trace drawn over it in
 // order, as the raster shows them. Numbers are written with a '.' whatever the locale.

@@ -191,6 +191,8 @@ bool Joined(const GraphState& state, std::size_t i) {
 }
 
 void ComputeScale(GraphState& state, bool scaled, const Progress& progress) {
+  state.FrameStart = state.RangeStart;
+  state.FrameEnd = state.RangeEnd;
   if (!scaled) {
     state.ScaleX = 1;
     state.ScaleY = 1;
@@ -212,22 +214,51 @@ void ComputeScale(GraphState& state, bool scaled, const Progress& progress) {
   state.ScaleX = width == 0 ? 1 : Div(kGraphWidth, std::fabs(width));
 }
 
+void ShareScale(const std::vector<GraphState*>& curves, bool scaled) {
+  if (curves.empty()) return;
+  GraphState& last = *curves.back();
+  if (scaled) {
+    for (const GraphState* curve : curves) {
+      last.FrameStart = std::min(last.FrameStart, curve->RangeStart);
+      last.FrameEnd = std::max(last.FrameEnd, curve->RangeEnd);
+      if (curve->PointsY.empty()) continue;
+      const auto [low, high] = std::minmax_element(curve->PointsY.begin(), curve->PointsY.end());
+      last.MinY = std::min(last.MinY, *low);
+      last.MaxY = std::max(last.MaxY, *high);
+    }
+    const Extended height = Sub(last.MaxY, last.MinY);
+    last.ScaleY = height == 0 ? 1 : Div(kGraphHeight, std::fabs(height));
+    const Extended width = Sub(last.FrameEnd, last.FrameStart);
+    last.ScaleX = width == 0 ? 1 : Div(kGraphWidth, std::fabs(width));
+  }
+  for (GraphState* curve : curves) {
+    curve->FrameStart = last.FrameStart;
+    curve->FrameEnd = last.FrameEnd;
+    curve->MinY = last.MinY;
+    curve->MaxY = last.MaxY;
+    curve->ScaleX = last.ScaleX;
+    curve->ScaleY = last.ScaleY;
+  }
+}
+
 Pixel PixelOf(const GraphState& state, Extended x, Extended y) {
-  return {TruncPixel(Mul(Sub(x, state.RangeStart), state.ScaleX)),
+  return {TruncPixel(Mul(Sub(x, state.FrameStart), state.ScaleX)),
           kGraphHeight - TruncPixel(Mul(Sub(y, state.MinY), state.ScaleY))};
 }
 
-void DrawGraph(GraphState& state, Raster& raster, bool lines, const Progress& progress) {
+void DrawGraph(GraphState& state, Raster& raster, bool lines, const Progress& progress,
+               Rgb colour) {
   raster.SetPenColor(kYellow);
   raster.SetPenStyle(Raster::PenStyle::Dotted);
   const int axisRow = kGraphHeight - TruncPixel(Mul(-state.MinY, state.ScaleY));
   raster.MoveTo(0, axisRow);
   raster.LineTo(kGraphWidth, axisRow);
-  const int axisColumn = TruncPixel(Mul(-state.RangeStart, state.ScaleX));
+  const int axisColumn = TruncPixel(Mul(-state.FrameStart, state.ScaleX));
   raster.MoveTo(axisColumn, 0);
   raster.LineTo(axisColumn, kGraphHeight);
 
   raster.SetPenStyle(Raster::PenStyle::Solid);
+  raster.SetPenColor(colour);
   const std::size_t n = std::min(state.PointsX.size(), state.PointsY.size());
   if (lines) {
     for (std::size_t i = 0; i + 1 < n; ++i) {
@@ -270,8 +301,8 @@ std::pair<Extended, Extended> ReadOut(const GraphState& state, int x, int y) {
   // Plain arithmetic: a read-out that leaves the 80-bit range is simply not shown, rather than
   // raising an error at every move of the mouse.
   const Extended readX =
-      static_cast<Extended>(x) / kGraphWidth * (state.RangeEnd - state.RangeStart) +
-      state.RangeStart;
+      static_cast<Extended>(x) / kGraphWidth * (state.FrameEnd - state.FrameStart) +
+      state.FrameStart;
   const Extended readY =
       state.MaxY - static_cast<Extended>(y) / kGraphHeight * (state.MaxY - state.MinY);
   return {readX, readY};

@@ -32,6 +32,9 @@ struct GraphState {
   Extended MinY = 0;
   Extended ScaleX = 0;
   Extended ScaleY = 0;
+  // The x range the picture shows: this curve's range, or that of every curve sharing it.
+  Extended FrameStart = 0;
+  Extended FrameEnd = 0;
   bool GraphDrawn = false;
   std::string GraphFileName;
   // Where the last build found no value: the first and last x of each run of such points.
@@ -93,8 +96,13 @@ void FindPoles(GraphState& state, GraphFormula& formula);
 bool Joined(const GraphState& state, std::size_t i);
 
 // With `scaled`, the extremes of y and the scales that fill the drawing area; without, one
-// pixel per unit, placed with the extremes of the last scaled build.
+// pixel per unit, placed with the extremes of the last scaled build. The frame is the range.
 void ComputeScale(GraphState& state, bool scaled, const Progress& progress = {});
+
+// Puts curves drawn together on one picture: scaled, the frame and extremes of y that hold
+// them all (each curve's own from its range and points); unscaled, the last curve's frame and
+// extremes for every one. The last curve must have been through ComputeScale.
+void ShareScale(const std::vector<GraphState*>& curves, bool scaled);
 
 struct Pixel {
   int x;
@@ -103,9 +111,10 @@ struct Pixel {
 // The pixel of the point (x, y) under the state's scale.
 Pixel PixelOf(const GraphState& state, Extended x, Extended y);
 
-// Draws the dotted axes and the curve (joined by lines, or one pixel per point) over what the
-// raster already shows, and marks the graph drawn.
-void DrawGraph(GraphState& state, Raster& raster, bool lines, const Progress& progress = {});
+// Draws the dotted axes and the curve (joined by lines, or one pixel per point, in `colour`)
+// over what the raster already shows, and marks the graph drawn.
+void DrawGraph(GraphState& state, Raster& raster, bool lines, const Progress& progress = {},
+               Rgb colour = kYellow);
 
 // Paints the raster blue, as at start-up and by "Очистить".
 void ClearGraph(Raster& raster);

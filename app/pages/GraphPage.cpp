@@ -4,9 +4,13 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QFileInfo>
+#include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <optional>
 
@@ -23,6 +27,12 @@ namespace kalkora {
 namespace {
 
 const QColor kGaugeBlue(0, 0, 255);
+// Curves drawn together take these in turn, the first the colour a single graph has always had.
+constexpr Rgb kCurveColours[] = {kYellow,  0xffffff, 0x66ff66, 0xff9933,
+                                 0xff66ff, 0x66ffff, 0xff6666};
+// The legend names this many curves at most, each formula cut to this many characters.
+constexpr int kLegendCurves = 8;
+constexpr int kLegendFormula = 32;
 constexpr int kFormulaLength = 256;
 
 Extended ReadFloat(const QLineEdit* field) {
@@ -91,6 +101,7 @@ GraphPage::GraphPage(Platform& platform, QWidget* parent) : Page(platform, paren
   ui.Image3->addActions({copyImage, saveImage});
   Bind(copyImage, &QAction::triggered, &GraphPage::CopyImageClick);
   Bind(saveImage, &QAction::triggered, &GraphPage::SaveImageClick);
+  ui.Image3->SetOverlay([this](QPainter& painter) { PaintLegend(painter); });
   ConnectGuarded(platform.dialogs, this, ui.Image3, &ImageView::MouseMove,
                  [this](int x, int y) { Image3MouseMove(x, y); });
 }
@@ -164,19 +175,78 @@ void GraphPage::QrafikiQurClick() {
 }
 
 void GraphPage::Draw(const Progress& progress) {
-  ComputeScale(state_, ui.MashCh->isChecked(), progress);
-  DrawGraph(state_, raster_, ui.LinesCh->isChecked(), progress);
-  // The same graph drawn again changes no pixel, so it is kept once: clicking "Построить" over
-  // and over costs no memory.
-  GraphTrace trace = TraceGraph(state_, ui.LinesCh->isChecked());
-  if (drawn_.empty() || !(drawn_.back() == trace)) drawn_.push_back(std::move(trace));
-  ShowWorking(
-      GraphSteps(ui.FormEd->text().toStdString(), state_, marks_ ? &*marks_ : nullptr, &table_));
+  const bool scaled = ui.MashCh->isChecked(), lines = ui.LinesCh->isChecked();
+  ComputeScale(state_, scaled, progress);
+  const std::string formula = ui.FormEd->text().toStdString();
+  // The same graph built again takes its own place: "Построить" over and over adds nothing.
+  if (!curves_.empty()) {
+    const GraphState& last = curves_.back().state;
+    if (curves_.back().formula == formula && curves_.back().lines == lines &&
+        last.RangeStart == state_.RangeStart && last.RangeEnd == state_.RangeEnd &&
+        last.StepValue == state_.StepValue)
+      curves_.pop_back();
+  }
+  const Rgb colour = kCurveColours[curves_.size() % std::size(kCurveColours)];
+  curves_.push_back({state_, formula, colour, lines});
+  // One picture, one scale: a new curve beyond the others rescales them all.
+  std::vector<GraphState*> states;
+  for (DrawnCurve& curve : curves_)
+    states.push_back(&curve.state);
+  ShareScale(states, scaled);
+  const GraphState& shared = curves_.back().state;
+  state_.FrameStart = shared.FrameStart;
+  state_.FrameEnd = shared.FrameEnd;
+  state_.MinY = shared.MinY;
+  state_.MaxY = shared.MaxY;
+  state_.ScaleX = shared.ScaleX;
+  state_.ScaleY = shared.ScaleY;
+  ClearGraph(raster_);
+  drawn_.clear();
+  for (std::size_t i = 0; i < curves_.size(); ++i) {
+    DrawnCurve& curve = curves_[i];
+    DrawGraph(curve.state, raster_, curve.lines, i + 1 == curves_.size() ? progress : Progress{},
+              curve.colour);
+    drawn_.push_back(TraceGraph(curve.state, curve.lines, curve.colour));
+    drawn_.back().label = "y = " + curve.formula;
+  }
+  ShowWorking(GraphSteps(formula, state_, marks_ ? &*marks_ : nullptr, &table_));
+}
+
+void GraphPage::PaintLegend(QPainter& painter) const {
+  if (curves_.empty()) return;
+  QFont font = painter.font();
+  font.setPixelSize(11);
+  painter.setFont(font);
+  const QFontMetrics metrics(font);
+  const int shown = std::min<int>(kLegendCurves, static_cast<int>(curves_.size()));
+  const int first = static_cast<int>(curves_.size()) - shown;  // the newest are named
+  QStringList texts;
+  int width = 0;
+  for (int i = first; i < static_cast<int>(curves_.size()); ++i) {
+    QString text = QStringLiteral("y = ") + Text(curves_[i].formula);
+    if (text.size() > kLegendFormula) text = text.left(kLegendFormula - 1) + QStringLiteral("…");
+    width = std::max(width, metrics.horizontalAdvance(text));
+    texts << text;
+  }
+  constexpr int kPad = 4, kSwatch = 14;
+  const int line = metrics.height();
+  const QRect box(4, 4, kPad * 3 + kSwatch + width, kPad * 2 + line * shown);
+  painter.fillRect(box, QColor(0, 0, 80, 190));
+  for (int k = 0; k < shown; ++k) {
+    const Rgb colour = curves_[static_cast<std::size_t>(first + k)].colour;
+    const int y = box.top() + kPad + line * k;
+    painter.fillRect(QRect(box.left() + kPad, y + line / 2 - 1, kSwatch, 3),
+                     QColor::fromRgb(colour));
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(box.left() + kPad * 2 + kSwatch, y, width + kPad, line),
+                     Qt::AlignLeft | Qt::AlignVCenter, texts[k]);
+  }
 }
 
 void GraphPage::QrafikiTemizleClick() {
   ClearGraph(raster_);
   drawn_.clear();
+  curves_.clear();
   marks_.reset();
   table_.clear();
   ForgetWorking();

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QPainter>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "app/pages/Page.h"
@@ -40,6 +42,8 @@ class GraphPage : public Page {
   void SetGaugeMaximum(int maximum);
   // Scales and draws the state's points over the picture and explains them in the working.
   void Draw(const Progress& progress);
+  // The legend in the picture's corner: each curve's colour and formula.
+  void PaintLegend(QPainter& painter) const;
 
   Ui::GraphPage ui;
   Results* picture_ = nullptr;
@@ -47,7 +51,15 @@ class GraphPage : public Page {
   Raster raster_{kGraphWidth, kGraphHeight};
   std::optional<CurveMarks> marks_;  // of the curve last built or opened
   std::vector<ValueRow> table_;      // its table of values
-  std::vector<GraphTrace> drawn_;    // every graph drawn since the image was last cleared
+  // Every curve drawn since the image was last cleared, oldest first, on one scale.
+  struct DrawnCurve {
+    GraphState state;
+    std::string formula;
+    Rgb colour;
+    bool lines;
+  };
+  std::vector<DrawnCurve> curves_;
+  std::vector<GraphTrace> drawn_;  // their traces, for the SVG
   QString imageFileName_;
   QString imageFilter_;
   int gaugePercent_ = -1;

@@ -29,7 +29,14 @@ QImage Shared(const Raster& raster) {
 }  // namespace
 
 QImage ImageView::Image() const {
-  return raster_ == nullptr ? QImage() : Shared(*raster_).copy();
+  if (raster_ == nullptr) return {};
+  QImage image = Shared(*raster_).copy();
+  if (overlay_) {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    overlay_(painter);
+  }
+  return image;
 }
 
 void ImageView::SetFaded(bool faded) {
@@ -42,6 +49,7 @@ void ImageView::paintEvent(QPaintEvent*) {
   if (raster_ == nullptr) return;
   QPainter painter(this);
   painter.drawImage(0, 0, Shared(*raster_));
+  if (overlay_) overlay_(painter);
   if (faded_) painter.fillRect(rect(), QColor(255, 255, 255, 150));
 }
 

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
+#include <functional>
 
 namespace kalkora {
 
@@ -17,6 +19,8 @@ class ImageView : public QWidget {
   void SetRaster(const Raster* raster);
   // A copy of the picture as it is shown; a null image without a raster.
   QImage Image() const;
+  // Painted over the raster, on the screen and in Image(): what the raster cannot draw, text.
+  void SetOverlay(std::function<void(QPainter&)> overlay) { overlay_ = std::move(overlay); }
   // A picture that no longer answers its fields is shown faded; copies and saves are unfaded.
   void SetFaded(bool faded);
   bool Faded() const { return faded_; }
@@ -32,6 +36,7 @@ class ImageView : public QWidget {
  private:
   const Raster* raster_ = nullptr;
   bool faded_ = false;
+  std::function<void(QPainter&)> overlay_;
 };
 
 }  // namespace kalkora

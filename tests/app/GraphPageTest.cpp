@@ -146,6 +146,37 @@ TEST_F(GraphPageTest, APointWithoutAValueIsAGapAndTheBuildGoesOn) {
   EXPECT_EQ(dialogs.errors.back(), u"«4.5» — не число: дробную часть отделяют запятой.");
 }
 
+// A second formula joins the first on one scale, in a colour of its own, with both in the
+// legend of the copied picture; building it again adds nothing, and "Очистить" starts afresh.
+TEST_F(GraphPageTest, CurvesBuiltOneAfterAnotherShareThePicture) {
+  Field("FormEd")->setText(u"x^2-4"_s);
+  Field("XStart")->setText(u"-3"_s);
+  Field("XEnd")->setText(u"3"_s);
+  Click("QrafikiQur");
+  const int yellowAlone = Count(kYellow);
+  Field("FormEd")->setText(u"2x+1"_s);
+  Field("XStart")->setText(u"-5"_s);
+  Field("XEnd")->setText(u"5"_s);
+  Click("QrafikiQur");
+  EXPECT_EQ(page->State().FrameStart, -5);
+  EXPECT_EQ(page->State().FrameEnd, 5);
+  EXPECT_EQ(page->State().MinY, -9);
+  EXPECT_EQ(page->State().MaxY, 11);
+  EXPECT_GT(Count(0xffffff), 100) << "the second curve has a colour of its own";
+  EXPECT_NE(Count(kYellow), yellowAlone) << "the first curve was drawn again on the new scale";
+  const int white = Count(0xffffff);
+  Click("QrafikiQur");
+  EXPECT_EQ(Count(0xffffff), white);
+
+  const QImage copied = Find<ImageView>("Image3")->Image();
+  EXPECT_NE(copied.pixel(6, 6), QColor(Qt::blue).rgb()) << "the legend is in the picture";
+  Click("QrafikiTemizle");
+  Click("QrafikiQur");
+  EXPECT_EQ(page->State().FrameStart, -5);
+  EXPECT_EQ(page->State().MinY, -9);
+  EXPECT_EQ(Count(0xffffff), 0) << "alone again, in the first colour";
+}
+
 TEST_F(GraphPageTest, ReadOutFollowsTheMouseOnlyWhileAGraphIsDrawn) {
   MoveMouse(150, 100);
   EXPECT_EQ(Read("XEd"), u"0");

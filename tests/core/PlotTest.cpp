@@ -274,8 +274,10 @@ TEST(PlotTest, UnbalancedParenthesesAreRefusedBeforeAnyPoint) {
   EXPECT_TRUE(state.PointsY.empty());
 }
 
-TEST(PlotTest, ReadOutUsesTheRangeAndTheExtremes) {
+TEST(PlotTest, ReadOutUsesTheFrameAndTheExtremes) {
   GraphState state = Range(-2, 4.5L, 0.01L);
+  state.FrameStart = -2;
+  state.FrameEnd = 4.5L;
   state.MinY = -27;
   state.MaxY = 48;
   const auto [x0, y0] = ReadOut(state, 0, 0);
@@ -284,6 +286,34 @@ TEST(PlotTest, ReadOutUsesTheRangeAndTheExtremes) {
   const auto [x1, y1] = ReadOut(state, W, H);
   EXPECT_EQ(x1, 4.5L);
   EXPECT_EQ(y1, -27);
+}
+
+// Two curves on one picture: the frame and extremes hold both, and a point they share lands on
+// one pixel of each; unscaled, all take the last curve's placing.
+TEST(PlotTest, CurvesDrawnTogetherShareOneScale) {
+  GraphState square = Range(-3, 3, 0.01L), line = Range(-5, 5, 0.01L);
+  ComputePoints(square, "x^2-4");
+  ComputePoints(line, "2x+1");
+  ComputeScale(square, true);
+  ComputeScale(line, true);
+  ShareScale({&square, &line}, true);
+  for (const GraphState* s : {&square, &line}) {
+    EXPECT_EQ(s->FrameStart, -5);
+    EXPECT_EQ(s->FrameEnd, 5);
+    EXPECT_EQ(s->MinY, -9);
+    EXPECT_EQ(s->MaxY, 11);
+  }
+  // x² − 4 = 2x + 1 at x = 1 + √6 ≈ 3,449: the same pixel on both.
+  const Extended x = 1 + std::sqrt(6.0L), y = 2 * x + 1;
+  const Pixel a = PixelOf(square, x, y), b = PixelOf(line, x, y);
+  EXPECT_EQ(a.x, b.x);
+  EXPECT_EQ(a.y, b.y);
+  EXPECT_EQ(PixelOf(square, -5, -9).x, 0);
+
+  ComputeScale(line, false);
+  ShareScale({&square, &line}, false);
+  EXPECT_EQ(square.ScaleX, 1);
+  EXPECT_EQ(square.FrameStart, -5);
 }
 
 TEST(RasterTest, LineLeavesOutItsEndPixel) {
