@@ -168,16 +168,44 @@ void GraphPage::QrafikiQurClick() {
   marks_.reset();
   table_.clear();
   GraphFormula compiled(ui.FormEd->text().toStdString());
+  KeepShownCurve();
   ComputePoints(state_, compiled, progress);
   marks_ = Analyse(state_, compiled);
   table_ = TableOf(state_, &compiled, &*marks_);
   Draw(progress);
 }
 
+GraphState& GraphPage::CurveState(std::size_t i) {
+  return current_ && i + 1 == curves_.size() ? state_ : curves_[i].state;
+}
+
+void GraphPage::KeepShownCurve() {
+  if (!current_) return;
+  // The points move, not copy: a million of them cost nothing to keep.
+  GraphState& kept = curves_.back().state;
+  std::vector<Extended> xs, ys;
+  std::vector<std::pair<Extended, Extended>> gaps;
+  std::vector<std::size_t> poles;
+  std::swap(xs, state_.PointsX);
+  std::swap(ys, state_.PointsY);
+  std::swap(gaps, state_.Gaps);
+  std::swap(poles, state_.PolesAfter);
+  kept = state_;
+  kept.PointsX = std::move(xs);
+  kept.PointsY = std::move(ys);
+  kept.Gaps = std::move(gaps);
+  kept.PolesAfter = std::move(poles);
+  current_ = false;
+}
+
 void GraphPage::Draw(const Progress& progress) {
   const bool scaled = ui.MashCh->isChecked(), lines = ui.LinesCh->isChecked();
   ComputeScale(state_, scaled, progress);
   const std::string formula = ui.FormEd->text().toStdString();
+  if (current_) {
+    curves_.pop_back();
+    current_ = false;
+  }
   // The same graph built again takes its own place: "Построить" over and over adds nothing.
   if (!curves_.empty()) {
     const GraphState& last = curves_.back().state;
@@ -187,26 +215,21 @@ void GraphPage::Draw(const Progress& progress) {
       curves_.pop_back();
   }
   const Rgb colour = kCurveColours[curves_.size() % std::size(kCurveColours)];
-  curves_.push_back({state_, formula, colour, lines});
+  curves_.push_back({GraphState{}, formula, colour, lines});
+  current_ = true;
   // One picture, one scale: a new curve beyond the others rescales them all.
   std::vector<GraphState*> states;
-  for (DrawnCurve& curve : curves_)
-    states.push_back(&curve.state);
+  for (std::size_t i = 0; i < curves_.size(); ++i)
+    states.push_back(&CurveState(i));
   ShareScale(states, scaled);
-  const GraphState& shared = curves_.back().state;
-  state_.FrameStart = shared.FrameStart;
-  state_.FrameEnd = shared.FrameEnd;
-  state_.MinY = shared.MinY;
-  state_.MaxY = shared.MaxY;
-  state_.ScaleX = shared.ScaleX;
-  state_.ScaleY = shared.ScaleY;
   ClearGraph(raster_);
   drawn_.clear();
   for (std::size_t i = 0; i < curves_.size(); ++i) {
-    DrawnCurve& curve = curves_[i];
-    DrawGraph(curve.state, raster_, curve.lines, i + 1 == curves_.size() ? progress : Progress{},
+    const DrawnCurve& curve = curves_[i];
+    GraphState& state = CurveState(i);
+    DrawGraph(state, raster_, curve.lines, i + 1 == curves_.size() ? progress : Progress{},
               curve.colour);
-    drawn_.push_back(TraceGraph(curve.state, curve.lines, curve.colour));
+    drawn_.push_back(TraceGraph(state, curve.lines, curve.colour));
     drawn_.back().label = "y = " + curve.formula;
   }
   ShowWorking(GraphSteps(formula, state_, marks_ ? &*marks_ : nullptr, &table_));
@@ -247,6 +270,7 @@ void GraphPage::QrafikiTemizleClick() {
   ClearGraph(raster_);
   drawn_.clear();
   curves_.clear();
+  current_ = false;
   marks_.reset();
   table_.clear();
   ForgetWorking();
@@ -280,6 +304,7 @@ void GraphPage::QrafikiAcClick() {
       platform().dialogs.GetOpenFileName(window(), GraphFileFilter(), Text(state_.GraphFileName));
   if (!chosen.isEmpty()) state_.GraphFileName = chosen.toStdString();
   if (state_.GraphFileName.empty()) return;
+  KeepShownCurve();
   state_.PointsX.clear();
   state_.PointsY.clear();
   std::string bytes;

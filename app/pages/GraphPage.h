@@ -59,6 +59,10 @@ class GraphPage : public Page {
     bool lines;
   };
   std::vector<DrawnCurve> curves_;
+  bool current_ = false;  // the last of them is drawn from state_, its own state left empty
+  GraphState& CurveState(std::size_t i);
+  // Moves the points of the curve drawn from state_ into its place among the curves.
+  void KeepShownCurve();
   std::vector<GraphTrace> drawn_;  // their traces, for the SVG
   QString imageFileName_;
   QString imageFilter_;
