@@ -138,17 +138,23 @@ void Axes(std::string& out, const GraphTrace& trace) {
   }
 }
 
+// #rrggbb.
+std::string Hex(Rgb colour) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(colour & 0xffffff));
+  return text;
+}
+
 void Curve(std::string& out, const GraphTrace& trace) {
   if (trace.points.empty()) return;
   constexpr std::size_t kPerLine = 12;
-  char colour[8];
-  std::snprintf(colour, sizeof colour, "#%06x", static_cast<unsigned>(trace.colour & 0xffffff));
+  const std::string colour = Hex(trace.colour);
   const std::string polyline =
-      std::string("<polyline stroke=\"") + colour + "\" stroke-linejoin=\"round\" points=\"";
+      "<polyline stroke=\"" + colour + "\" stroke-linejoin=\"round\" points=\"";
   if (trace.lines) {
     out += polyline;
   } else {
-    out += std::string("<path fill=\"") + colour + "\" d=\"";
+    out += "<path fill=\"" + colour + "\" d=\"";
   }
   std::size_t nextBreak = 0;
   for (std::size_t i = 0; i < trace.points.size(); ++i) {
@@ -217,9 +223,7 @@ void Legend(std::string& out, const std::vector<GraphTrace>& traces) {
   out += "<g font-family=\"sans-serif\" font-size=\"11\" fill=\"#ffffff\">\n";
   for (std::size_t k = 0; k < named.size(); ++k) {
     const int y = 8 + kLine * static_cast<int>(k);
-    char colour[8];
-    std::snprintf(colour, sizeof colour, "#%06x",
-                  static_cast<unsigned>(named[k]->colour & 0xffffff));
+    const std::string colour = Hex(named[k]->colour);
     out += "<rect x=\"8\" y=\"" + std::to_string(y + kLine / 2 - 1) +
            "\" width=\"14\" height=\"3\" fill=\"" + colour + "\"/>\n";
     // Cut by characters, never inside one: UTF-8 continuation bytes are 10xxxxxx.
