@@ -209,13 +209,12 @@ std::string Escaped(std::string_view text) {
 
 // The legend in the top left corner, as the window paints it: a swatch and a label a curve.
 void Legend(std::string& out, const std::vector<GraphTrace>& traces) {
-  constexpr std::size_t kMostLines = 8, kMostCharacters = 32;
   std::vector<const GraphTrace*> named;
   for (const GraphTrace& trace : traces) {
     if (!trace.label.empty()) named.push_back(&trace);
   }
   if (named.empty()) return;
-  if (named.size() > kMostLines) named.erase(named.begin(), named.end() - kMostLines);
+  if (named.size() > kLegendLines) named.erase(named.begin(), named.end() - kLegendLines);
   constexpr int kLine = 14;
   out += "<rect x=\"4\" y=\"4\" width=\"210\" height=\"" +
          std::to_string(8 + kLine * static_cast<int>(named.size())) +
@@ -231,7 +230,7 @@ void Legend(std::string& out, const std::vector<GraphTrace>& traces) {
     std::size_t characters = 0;
     for (std::size_t i = 0; i < named[k]->label.size(); ++i) {
       const auto byte = static_cast<unsigned char>(named[k]->label[i]);
-      if ((byte & 0xC0) != 0x80 && ++characters > kMostCharacters - 1) {
+      if ((byte & 0xC0) != 0x80 && ++characters > kLegendCharacters - 1) {
         label += "…";
         break;
       }

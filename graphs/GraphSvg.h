@@ -2,6 +2,7 @@
 // on the image, in the image's geometry, thinned to what its pixels can tell apart.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,10 @@ struct GraphTrace {
 // count as one column each); dots keep one point per pixel on the image. A point that repeats
 // the pixel of the one kept before it is dropped. Throws as DrawGraph does.
 GraphTrace TraceGraph(const GraphState& state, bool lines, Rgb colour = kYellow);
+
+// The legend names the newest curves, this many at most, each by this many characters at most.
+inline constexpr std::size_t kLegendLines = 8;
+inline constexpr std::size_t kLegendCharacters = 32;
 
 // The SVG text of a picture `width` by `height` pixels: blue, with each trace drawn over it in
 // order, as the raster shows them. Numbers are written with a '.' whatever the locale.

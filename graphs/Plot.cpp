@@ -58,6 +58,14 @@ bool ShortDecimal(Extended value, std::int64_t& digits, int& scale) {
   return false;
 }
 
+// The scales that put the frame and the extremes of y on the whole drawing area.
+void FillFrame(GraphState& state) {
+  const Extended height = Sub(state.MaxY, state.MinY);
+  state.ScaleY = height == 0 ? 1 : Div(kGraphHeight, std::fabs(height));
+  const Extended width = Sub(state.FrameEnd, state.FrameStart);
+  state.ScaleX = width == 0 ? 1 : Div(kGraphWidth, std::fabs(width));
+}
+
 }  // namespace
 
 bool StepIsValid(Extended rangeStart, Extended rangeEnd, Extended step) {
@@ -208,10 +216,7 @@ void ComputeScale(GraphState& state, bool scaled, const Progress& progress) {
     state.MinY = std::min(state.MinY, state.PointsY[i]);
     Report(progress, static_cast<std::int64_t>(i));
   }
-  const Extended height = Sub(state.MaxY, state.MinY);
-  state.ScaleY = height == 0 ? 1 : Div(kGraphHeight, std::fabs(height));
-  const Extended width = Sub(state.RangeEnd, state.RangeStart);
-  state.ScaleX = width == 0 ? 1 : Div(kGraphWidth, std::fabs(width));
+  FillFrame(state);
 }
 
 void ShareScale(const std::vector<GraphState*>& curves, bool scaled) {
@@ -226,10 +231,7 @@ void ShareScale(const std::vector<GraphState*>& curves, bool scaled) {
       last.MinY = std::min(last.MinY, *low);
       last.MaxY = std::max(last.MaxY, *high);
     }
-    const Extended height = Sub(last.MaxY, last.MinY);
-    last.ScaleY = height == 0 ? 1 : Div(kGraphHeight, std::fabs(height));
-    const Extended width = Sub(last.FrameEnd, last.FrameStart);
-    last.ScaleX = width == 0 ? 1 : Div(kGraphWidth, std::fabs(width));
+    FillFrame(last);
   }
   for (GraphState* curve : curves) {
     curve->FrameStart = last.FrameStart;

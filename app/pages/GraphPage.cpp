@@ -30,9 +30,6 @@ const QColor kGaugeBlue(0, 0, 255);
 // Curves drawn together take these in turn, the first the colour a single graph has always had.
 constexpr Rgb kCurveColours[] = {kYellow,  0xffffff, 0x66ff66, 0xff9933,
                                  0xff66ff, 0x66ffff, 0xff6666};
-// The legend names this many curves at most, each formula cut to this many characters.
-constexpr int kLegendCurves = 8;
-constexpr int kLegendFormula = 32;
 constexpr int kFormulaLength = 256;
 
 Extended ReadFloat(const QLineEdit* field) {
@@ -241,13 +238,14 @@ void GraphPage::PaintLegend(QPainter& painter) const {
   font.setPixelSize(11);
   painter.setFont(font);
   const QFontMetrics metrics(font);
-  const int shown = std::min<int>(kLegendCurves, static_cast<int>(curves_.size()));
+  const int shown = std::min<int>(static_cast<int>(kLegendLines), static_cast<int>(curves_.size()));
   const int first = static_cast<int>(curves_.size()) - shown;  // the newest are named
   QStringList texts;
   int width = 0;
   for (int i = first; i < static_cast<int>(curves_.size()); ++i) {
     QString text = QStringLiteral("y = ") + Text(curves_[i].formula);
-    if (text.size() > kLegendFormula) text = text.left(kLegendFormula - 1) + QStringLiteral("…");
+    if (text.size() > static_cast<int>(kLegendCharacters))
+      text = text.left(static_cast<int>(kLegendCharacters) - 1) + QStringLiteral("…");
     width = std::max(width, metrics.horizontalAdvance(text));
     texts << text;
   }
