@@ -29,19 +29,13 @@ std::string Number(Extended value) {
   return SchoolNumber(FormatGeneral15(value));
 }
 
-std::string Point(const CurvePoint& p) {
-  std::string text = "(";  // appended: GCC 12 warns falsely on "(" + string
-  text += Number(p.x) + "; " + Number(p.y) + ")";
-  return text;
-}
-
 // "Минимум: (0; −4)", "Минимумы: (…); (…)".
 void ListPoints(Working& working, const char* one, const char* many,
                 const std::vector<CurvePoint>& points) {
   if (points.empty()) return;
   std::string line = std::string(points.size() == 1 ? one : many) + ": ";
   for (std::size_t i = 0; i < points.size(); ++i)
-    line += (i > 0 ? "; " : "") + Point(points[i]);
+    line += (i > 0 ? "; " : "") + PointText(points[i]);
   working.Prose(line + ".");
 }
 
@@ -54,7 +48,8 @@ void ListMarks(Working& working, const CurveMarks& marks) {
   }
   ListPoints(working, "Минимум", "Минимумы", marks.minima);
   ListPoints(working, "Максимум", "Максимумы", marks.maxima);
-  if (marks.yIntercept) working.Prose("Пересечение с осью y: " + Point(*marks.yIntercept) + ".");
+  if (marks.yIntercept)
+    working.Prose("Пересечение с осью y: " + PointText(*marks.yIntercept) + ".");
 }
 
 // x and y in columns; copied, the numbers as a spreadsheet reads them, no value an empty cell.
@@ -71,8 +66,14 @@ FormulaNode TableOfValues(const std::vector<ValueRow>& rows) {
 
 }  // namespace
 
+std::string PointText(const CurvePoint& p) {
+  std::string text = "(";  // appended: GCC 12 warns falsely on "(" + string
+  text += Number(p.x) + "; " + Number(p.y) + ")";
+  return text;
+}
+
 Working GraphSteps(std::string_view formula, const GraphState& state, const CurveMarks* marks,
-                   const std::vector<ValueRow>* table) {
+                   const std::vector<ValueRow>* table, const std::vector<CurvePoint>* crossings) {
   Working working = SolvedWorking("График функции");
   working.Math(Formula() << Var("y") << " = " << Shown(formula));
   working.Prose(Formula() << Var("x") << " от " << Number(state.RangeStart) << " до "
@@ -110,6 +111,7 @@ Working GraphSteps(std::string_view formula, const GraphState& state, const Curv
                             << Number(*low) << ", " << Indexed("y", "max") << " = " << Number(*high)
                             << ".");
     if (marks != nullptr) ListMarks(working, *marks);
+    if (crossings != nullptr) ListPoints(working, "Пересечение", "Пересечения", *crossings);
     if (table != nullptr && !table->empty()) {
       working.Prose("Таблица значений:");
       working.Math(TableOfValues(*table));

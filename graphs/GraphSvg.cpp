@@ -207,6 +207,65 @@ std::string Escaped(std::string_view text) {
   return out;
 }
 
+void Grid(std::string& out, const GraphAxes& axes) {
+  out += "<g stroke=\"" + Hex(kGridColour) + "\">\n";
+  for (const AxisTick& tick : axes.x) {
+    if (tick.pixel >= 0 && tick.pixel < kGraphWidth)
+      Line(out, tick.pixel + 0.5, 0, tick.pixel + 0.5, kGraphHeight);
+  }
+  for (const AxisTick& tick : axes.y) {
+    if (tick.pixel >= 0 && tick.pixel < kGraphHeight)
+      Line(out, 0, tick.pixel + 0.5, kGraphWidth, tick.pixel + 0.5);
+  }
+  out += "</g>\n<g stroke=\"#ffff00\">\n";
+  if (axes.RowShown()) {
+    for (const AxisTick& tick : axes.x)
+      Line(out, tick.pixel + 0.5, axes.row - 2, tick.pixel + 0.5, axes.row + 3);
+  }
+  if (axes.ColumnShown()) {
+    for (const AxisTick& tick : axes.y)
+      Line(out, axes.column - 2, tick.pixel + 0.5, axes.column + 3, tick.pixel + 0.5);
+  }
+  out += "</g>\n";
+}
+
+void Text(std::string& out, double x, double y, const char* anchor, std::string_view text) {
+  out += "<text x=\"";
+  Number(out, x);
+  out += "\" y=\"";
+  Number(out, y);
+  out += "\" text-anchor=\"";
+  out += anchor;
+  out += "\">" + Escaped(text) + "</text>\n";
+}
+
+// The numbers, the origin and the names of the axes, where the window writes them.
+void AxisTexts(std::string& out, const GraphAxes& axes) {
+  const double baseline = kAxisTextHeight - 2;
+  out += "<g font-family=\"sans-serif\" font-size=\"10\" fill=\"#ffffff\">\n";
+  for (const AxisTick& tick : axes.x) {
+    if (!tick.text.empty())
+      Text(out, tick.pixel + 0.5, axes.xTextTop + baseline, "middle", tick.text);
+  }
+  for (const AxisTick& tick : axes.y) {
+    if (!tick.text.empty()) Text(out, axes.yTextLeft, tick.pixel + 4, "start", tick.text);
+  }
+  if (axes.origin) Text(out, axes.column + 4, axes.xTextTop + baseline, "start", "0");
+  if (axes.RowShown()) Text(out, kGraphWidth - 4, axes.row - 4, "end", "x");
+  if (axes.ColumnShown()) Text(out, axes.yTextLeft, baseline, "start", "y");
+  out += "</g>\n";
+}
+
+void Marks(std::string& out, const GraphTrace& trace) {
+  for (const GraphTrace::Point& p : trace.marks) {
+    out += "<circle cx=\"";
+    Number(out, p.x);
+    out += "\" cy=\"";
+    Number(out, p.y);
+    out += "\" r=\"3.5\" stroke=\"#ffffff\" stroke-width=\"1.5\"/>\n";
+  }
+}
+
 // The legend in the top left corner, as the window paints it: a swatch and a label a curve.
 void Legend(std::string& out, const std::vector<GraphTrace>& traces) {
   std::vector<const GraphTrace*> named;
@@ -259,7 +318,8 @@ GraphTrace TraceGraph(const GraphState& state, bool lines, Rgb colour) {
   return trace;
 }
 
-std::string GraphSvg(const std::vector<GraphTrace>& traces, int width, int height) {
+std::string GraphSvg(const std::vector<GraphTrace>& traces, int width, int height,
+                     const GraphAxes* axes) {
   std::string out;
   std::string size;
   size += "width=\"" + std::to_string(width) + "\" height=\"" + std::to_string(height) + '"';
@@ -268,11 +328,15 @@ std::string GraphSvg(const std::vector<GraphTrace>& traces, int width, int heigh
          std::to_string(width) + ' ' + std::to_string(height) + "\">\n";
   out += "<rect " + size + " fill=\"#0000ff\"/>\n";
   out += "<g fill=\"none\" stroke-width=\"1\">\n";
+  if (axes != nullptr) Grid(out, *axes);
   for (const GraphTrace& trace : traces) {
     Axes(out, trace);
     Curve(out, trace);
   }
+  for (const GraphTrace& trace : traces)
+    Marks(out, trace);
   out += "</g>\n";
+  if (axes != nullptr) AxisTexts(out, *axes);
   Legend(out, traces);
   out += "</svg>\n";
   return out;

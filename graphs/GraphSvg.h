@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "graphs/GraphAxes.h"
 #include "graphs/Plot.h"
 
 namespace kalkora {
@@ -26,6 +27,7 @@ struct GraphTrace {
   std::vector<Point> points;
   // With lines: the indices of the points that begin a new line, after a gap or a pole.
   std::vector<std::size_t> breaks;
+  std::vector<Point> marks;  // the points that matter, circled
   bool operator==(const GraphTrace&) const = default;
 };
 
@@ -40,7 +42,9 @@ inline constexpr std::size_t kLegendLines = 8;
 inline constexpr std::size_t kLegendCharacters = 32;
 
 // The SVG text of a picture `width` by `height` pixels: blue, with each trace drawn over it in
-// order, as the raster shows them. Numbers are written with a '.' whatever the locale.
-std::string GraphSvg(const std::vector<GraphTrace>& traces, int width, int height);
+// order, as the raster shows them, with the axes' grid, ticks and numbers as the window shows
+// them. Coordinates are written with a '.' whatever the locale.
+std::string GraphSvg(const std::vector<GraphTrace>& traces, int width, int height,
+                     const GraphAxes* axes = nullptr);
 
 }  // namespace kalkora

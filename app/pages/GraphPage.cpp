@@ -17,6 +17,7 @@
 #include "app/platform/Files.h"
 #include "common/Cp1251.h"
 #include "common/Errors.h"
+#include "graphs/Axes.h"
 #include "graphs/GraphFile.h"
 #include "graphs/GraphFormula.h"
 #include "graphs/GraphSteps.h"
@@ -78,6 +79,20 @@ std::vector<ValueRow> TableOf(const GraphState& state, GraphFormula* formula,
                     state.RangeEnd, f, marks);
 }
 
+// Every point of a curve that is circled on the picture.
+template <class Visit>
+void ForEachMark(const CurveMarks& marks, const std::vector<CurvePoint>& crossings, Visit visit) {
+  for (const auto* list : {&marks.zeros, &marks.minima, &marks.maxima, &crossings}) {
+    for (const CurvePoint& p : *list)
+      visit(p);
+  }
+  if (marks.yIntercept) visit(*marks.yIntercept);
+}
+
+bool OnPicture(const QPointF& at) {
+  return at.x() >= 0 && at.x() <= kGraphWidth && at.y() >= 0 && at.y() <= kGraphHeight;
+}
+
 }  // namespace
 
 GraphPage::GraphPage(Platform& platform, QWidget* parent) : Page(platform, parent) {
@@ -98,9 +113,25 @@ GraphPage::GraphPage(Platform& platform, QWidget* parent) : Page(platform, paren
   ui.Image3->addActions({copyImage, saveImage});
   Bind(copyImage, &QAction::triggered, &GraphPage::CopyImageClick);
   Bind(saveImage, &QAction::triggered, &GraphPage::SaveImageClick);
-  ui.Image3->SetOverlay([this](QPainter& painter) { PaintLegend(painter); });
+  auto* showMarks = new QAction(QStringLiteral("Отмечать точки"), ui.Image3);
+  showMarks->setCheckable(true);
+  showMarks->setChecked(true);
+  ui.Image3->addAction(showMarks);
+  ConnectGuarded(platform.dialogs, this, showMarks, &QAction::toggled,
+                 [this](bool shown) { ShowMarksClick(shown); });
+  ui.Image3->SetOverlay([this](QPainter& painter) { PaintOverlay(painter); });
   ConnectGuarded(platform.dialogs, this, ui.Image3, &ImageView::MouseMove,
                  [this](int x, int y) { Image3MouseMove(x, y); });
+  ConnectGuarded(platform.dialogs, this, ui.Image3, &ImageView::MouseLeft, [this] {
+    marker_.reset();
+    ui.Image3->update();
+  });
+  ConnectGuarded(platform.dialogs, this, ui.Image3, &ImageView::Wheel,
+                 [this](int x, int y, int delta) { Image3Wheel(x, y, delta); });
+  ConnectGuarded(platform.dialogs, this, ui.Image3, &ImageView::Dragged,
+                 [this](int dx) { Image3Drag(dx); });
+  ConnectGuarded(platform.dialogs, this, ui.Image3, &ImageView::DoubleClicked,
+                 [this] { Image3DoubleClick(); });
 }
 
 void GraphPage::Start() {
@@ -140,8 +171,7 @@ void GraphPage::SetGauge(int position) {
   }
 }
 
-void GraphPage::QrafikiQurClick() {
-  state_.GraphDrawn = true;
+bool GraphPage::ReadRange() {
   state_.RangeEnd = ReadFloat(ui.XEnd);
   state_.RangeStart = ReadFloat(ui.XStart);
   if (state_.RangeStart > state_.RangeEnd) {
@@ -153,8 +183,17 @@ void GraphPage::QrafikiQurClick() {
   state_.StepValue = ReadFloat(ui.StepEd);
   if (!StepIsValid(state_.RangeStart, state_.RangeEnd, state_.StepValue)) {
     ShowMessage(QStringLiteral("Неверный шаг"));
-    return;
+    return false;
   }
+  return true;
+}
+
+void GraphPage::QrafikiQurClick() {
+  state_.GraphDrawn = true;
+  if (!ReadRange()) return;
+  typedStart_ = ui.XStart->text();
+  typedEnd_ = ui.XEnd->text();
+  typedStep_ = ui.StepEd->text();
   const auto progress = [this](int i) { SetGauge(i); };
   SetGaugeMaximum(static_cast<int>(PointCount(state_) - 1));
   // Whatever the build reaches before an error stays drawn: the image shows it at once.
@@ -162,14 +201,13 @@ void GraphPage::QrafikiQurClick() {
     ImageView* view;
     ~Refresh() { view->update(); }
   } refresh{ui.Image3};
-  marks_.reset();
   table_.clear();
-  GraphFormula compiled(ui.FormEd->text().toStdString());
+  auto compiled = std::make_shared<GraphFormula>(ui.FormEd->text().toStdString());
   KeepShownCurve();
-  ComputePoints(state_, compiled, progress);
-  marks_ = Analyse(state_, compiled);
-  table_ = TableOf(state_, &compiled, &*marks_);
-  Draw(progress);
+  ComputePoints(state_, *compiled, progress);
+  CurveMarks marks = Analyse(state_, *compiled);
+  table_ = TableOf(state_, compiled.get(), &marks);
+  Draw(progress, std::move(compiled), std::move(marks));
 }
 
 GraphState& GraphPage::CurveState(std::size_t i) {
@@ -195,9 +233,10 @@ void GraphPage::KeepShownCurve() {
   current_ = false;
 }
 
-void GraphPage::Draw(const Progress& progress) {
-  const bool scaled = ui.MashCh->isChecked(), lines = ui.LinesCh->isChecked();
-  ComputeScale(state_, scaled, progress);
+void GraphPage::Draw(const Progress& progress, std::shared_ptr<GraphFormula> compiled,
+                     CurveMarks marks) {
+  ComputeScale(state_, ui.MashCh->isChecked(), progress);
+  const bool lines = ui.LinesCh->isChecked();
   const std::string formula = ui.FormEd->text().toStdString();
   if (current_) {
     curves_.pop_back();
@@ -212,24 +251,138 @@ void GraphPage::Draw(const Progress& progress) {
       curves_.pop_back();
   }
   const Rgb colour = kCurveColours[curves_.size() % std::size(kCurveColours)];
-  curves_.push_back({GraphState{}, formula, colour, lines});
+  curves_.push_back(
+      {GraphState{}, formula, colour, lines, std::move(compiled), std::move(marks), {}});
   current_ = true;
+  Render(progress);
+}
+
+void GraphPage::Render(const Progress& progress) {
   // One picture, one scale: a new curve beyond the others rescales them all.
   std::vector<GraphState*> states;
   for (std::size_t i = 0; i < curves_.size(); ++i)
     states.push_back(&CurveState(i));
-  ShareScale(states, scaled);
+  ShareScale(states, ui.MashCh->isChecked());
   ClearGraph(raster_);
+  axes_ = AxesOf(state_);
+  DrawAxes(axes_, raster_);
   drawn_.clear();
+  marker_.reset();
+  std::vector<CurvePoint> crossings;
   for (std::size_t i = 0; i < curves_.size(); ++i) {
-    const DrawnCurve& curve = curves_[i];
+    DrawnCurve& curve = curves_[i];
     GraphState& state = CurveState(i);
     DrawGraph(state, raster_, curve.lines, i + 1 == curves_.size() ? progress : Progress{},
               curve.colour);
-    drawn_.push_back(TraceGraph(state, curve.lines, curve.colour));
-    drawn_.back().label = "y = " + curve.formula;
+    curve.crossings.clear();
+    if (curve.compiled) {
+      GraphFormula& f = *curve.compiled;
+      for (std::size_t j = 0; j < i; ++j) {
+        if (!curves_[j].compiled) continue;
+        GraphFormula& g = *curves_[j].compiled;
+        const std::vector<CurvePoint> found = Crossings(
+            {state.PointsX, state.PointsY, state.StepValue},
+            [&f](Extended x) { return ValueAt(f, x); }, [&g](Extended x) { return ValueAt(g, x); });
+        curve.crossings.insert(curve.crossings.end(), found.begin(), found.end());
+      }
+      crossings.insert(crossings.end(), curve.crossings.begin(), curve.crossings.end());
+    }
+    drawn_.push_back(TraceOf(i));
   }
-  ShowWorking(GraphSteps(formula, state_, marks_ ? &*marks_ : nullptr, &table_));
+  std::sort(crossings.begin(), crossings.end(),
+            [](const CurvePoint& a, const CurvePoint& b) { return a.x < b.x; });
+  const DrawnCurve& last = curves_.back();
+  ShowWorking(GraphSteps(last.formula, state_, &last.marks, &table_,
+                         crossings.empty() ? nullptr : &crossings));
+}
+
+GraphTrace GraphPage::TraceOf(std::size_t i) {
+  const DrawnCurve& curve = curves_[i];
+  GraphTrace trace = TraceGraph(CurveState(i), curve.lines, curve.colour);
+  trace.label = "y = " + curve.formula;
+  if (showMarks_) {
+    ForEachMark(curve.marks, curve.crossings, [&](const CurvePoint& p) {
+      const QPointF at = PointAt(p.x, p.y);
+      if (OnPicture(at)) trace.marks.push_back({at.x(), at.y()});
+    });
+  }
+  return trace;
+}
+
+QPointF GraphPage::PointAt(Extended x, Extended y) const {
+  // Inside the pixel the raster lights for the point, as the SVG places it.
+  const Extended column = std::trunc((x - state_.FrameStart) * state_.ScaleX);
+  const Extended row = kGraphHeight - std::trunc((y - state_.MinY) * state_.ScaleY);
+  return {static_cast<double>(column) + 0.5, static_cast<double>(row) + 0.5};
+}
+
+void GraphPage::PaintOverlay(QPainter& painter) const {
+  if (curves_.empty()) return;
+  painter.save();
+  PaintAxes(painter);
+  painter.setRenderHint(QPainter::Antialiasing);
+  if (showMarks_) {
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, 1.5));
+    for (const DrawnCurve& curve : curves_) {
+      ForEachMark(curve.marks, curve.crossings, [&](const CurvePoint& p) {
+        const QPointF at = PointAt(p.x, p.y);
+        if (OnPicture(at)) painter.drawEllipse(at, 3.5, 3.5);
+      });
+    }
+  }
+  if (marker_) {
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(QColor::fromRgb(marker_->colour));
+    painter.drawEllipse(marker_->at, 3.5, 3.5);
+    QFont font = painter.font();
+    font.setPixelSize(11);
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(marker_->text) + 6;
+    // Beside the marker, turned inwards near the picture's right or top edge.
+    QRectF box(marker_->at.x() + 6, marker_->at.y() - metrics.height() - 4, width,
+               metrics.height() + 2);
+    if (box.right() > kGraphWidth) box.moveRight(marker_->at.x() - 6);
+    if (box.top() < 0) box.moveTop(marker_->at.y() + 6);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 80, 200));
+    painter.drawRect(box);
+    painter.setPen(Qt::white);
+    painter.drawText(box, Qt::AlignCenter, marker_->text);
+  }
+  painter.restore();
+  PaintLegend(painter);
+}
+
+void GraphPage::PaintAxes(QPainter& painter) const {
+  QFont font = painter.font();
+  font.setPixelSize(10);
+  painter.setFont(font);
+  painter.setPen(Qt::white);
+  const QFontMetrics metrics(font);
+  constexpr int kWide = 200;  // wider than any number: the text is aligned in its box
+  for (const AxisTick& tick : axes_.x) {
+    if (tick.text.empty()) continue;
+    painter.drawText(QRect(tick.pixel - kWide / 2, axes_.xTextTop, kWide + 1, kAxisTextHeight),
+                     Qt::AlignHCenter | Qt::AlignTop, Text(tick.text));
+  }
+  for (const AxisTick& tick : axes_.y) {
+    if (tick.text.empty()) continue;
+    painter.drawText(
+        QRect(axes_.yTextLeft, tick.pixel - kAxisTextHeight / 2, kWide, kAxisTextHeight),
+        Qt::AlignLeft | Qt::AlignVCenter, Text(tick.text));
+  }
+  if (axes_.origin)
+    painter.drawText(QRect(axes_.column + 4, axes_.xTextTop, kWide, kAxisTextHeight),
+                     Qt::AlignLeft | Qt::AlignTop, QStringLiteral("0"));
+  if (axes_.RowShown())
+    painter.drawText(
+        QRect(kGraphWidth - 4 - kWide, axes_.row - 4 - metrics.height(), kWide, metrics.height()),
+        Qt::AlignRight | Qt::AlignBottom, QStringLiteral("x"));
+  if (axes_.ColumnShown())
+    painter.drawText(QRect(axes_.yTextLeft, 0, kWide, kAxisTextHeight),
+                     Qt::AlignLeft | Qt::AlignTop, QStringLiteral("y"));
 }
 
 void GraphPage::PaintLegend(QPainter& painter) const {
@@ -269,7 +422,8 @@ void GraphPage::QrafikiTemizleClick() {
   drawn_.clear();
   curves_.clear();
   current_ = false;
-  marks_.reset();
+  axes_ = {};
+  marker_.reset();
   table_.clear();
   ForgetWorking();
   ui.Image3->update();
@@ -284,6 +438,131 @@ void GraphPage::Image3MouseMove(int x, int y) {
   if (!std::isfinite(readX) || !std::isfinite(readY)) return;
   ui.XEd->setText(Text(FormatGeneral15(readX)));
   ui.YEd->setText(Text(FormatGeneral15(readY)));
+  FollowCurve(x, y, readX);
+}
+
+void GraphPage::FollowCurve(int x, int y, Extended readX) {
+  marker_.reset();
+  QString tip;
+  double nearest = std::numeric_limits<double>::infinity();
+  for (std::size_t i = 0; i < curves_.size(); ++i) {
+    DrawnCurve& curve = curves_[i];
+    const GraphState& state = CurveState(i);
+    if (state.PointsX.empty() || readX < state.PointsX.front() || readX > state.PointsX.back())
+      continue;
+    std::optional<Extended> value;
+    if (curve.compiled) {
+      value = ValueAt(*curve.compiled, readX);
+    } else {
+      // Points from a file without a formula this program reads: the nearest of them.
+      const auto at = std::lower_bound(state.PointsX.begin(), state.PointsX.end(), readX);
+      value = state.PointsY[static_cast<std::size_t>(at - state.PointsX.begin())];
+    }
+    if (!value || !std::isfinite(*value)) continue;
+    const QPointF at = PointAt(readX, *value);
+    const double distance = std::fabs(at.y() - y);
+    if (OnPicture(at) && distance < nearest) {
+      nearest = distance;
+      marker_ = Marker{QPointF(x + 0.5, at.y()), curve.colour,
+                       QStringLiteral("y = ") + Text(FormatGeneral15(*value))};
+    }
+    if (showMarks_ && tip.isEmpty()) {
+      ForEachMark(curve.marks, curve.crossings, [&](const CurvePoint& p) {
+        const QPointF mark = PointAt(p.x, p.y);
+        constexpr double kHover = 5;
+        if (tip.isEmpty() && std::fabs(mark.x() - x) <= kHover && std::fabs(mark.y() - y) <= kHover)
+          tip = Text(PointText(p));
+      });
+    }
+  }
+  ui.Image3->setToolTip(tip);
+  ui.Image3->update();
+}
+
+void GraphPage::ShowMarksClick(bool shown) {
+  showMarks_ = shown;
+  if (!curves_.empty()) {
+    drawn_.clear();
+    for (std::size_t i = 0; i < curves_.size(); ++i)
+      drawn_.push_back(TraceOf(i));
+  }
+  ui.Image3->update();
+}
+
+void GraphPage::Image3Wheel(int x, int y, int delta) {
+  if (curves_.empty() || !state_.GraphDrawn) return;
+  const Extended at = ReadOut(state_, x, y).first;
+  if (!std::isfinite(at)) return;
+  // A notch of the wheel forward shows four fifths of the range, around the pointer.
+  const Extended factor = std::pow(0.8L, static_cast<Extended>(delta) / 120);
+  ShowRange(at - (at - state_.FrameStart) * factor, at + (state_.FrameEnd - at) * factor);
+}
+
+void GraphPage::Image3Drag(int dx) {
+  if (curves_.empty() || !state_.GraphDrawn || !(state_.ScaleX > 0)) return;
+  const Extended shift = -static_cast<Extended>(dx) / state_.ScaleX;
+  ShowRange(state_.FrameStart + shift, state_.FrameEnd + shift);
+}
+
+void GraphPage::Image3DoubleClick() {
+  if (curves_.empty() || typedStart_.isEmpty()) return;
+  ui.XStart->setText(typedStart_);
+  ui.XEnd->setText(typedEnd_);
+  ui.StepEd->setText(typedStep_);
+  Solve(picture_, [this] { Rebuild(); });
+}
+
+void GraphPage::ShowRange(Extended start, Extended end) {
+  // Beyond these the 15 digits of the fields can no longer tell the ends apart.
+  constexpr Extended kLargest = 1e300L;
+  if (!std::isfinite(start) || !std::isfinite(end) || !(end > start) ||
+      std::fabs(start) > kLargest || std::fabs(end) > kLargest)
+    return;
+  const std::int64_t points = std::max<std::int64_t>(PointCount(state_), 2);
+  // The ends at a round step a thousandth of the range or so: the fields stay readable.
+  const Extended quantum = TickStep(end - start, 1000);
+  start = RoundGeneral15(std::round(start / quantum) * quantum);
+  end = RoundGeneral15(std::round(end / quantum) * quantum);
+  if (!(end > start)) return;
+  // The step that gives as many points as before, written to 15 digits as the field holds it.
+  GraphState probe;
+  probe.RangeStart = start;
+  probe.RangeEnd = end;
+  Extended step = RoundGeneral15((end - start) / static_cast<Extended>(points - 1));
+  for (int tries = 0; tries < 4; ++tries) {
+    probe.StepValue = step;
+    if (!StepIsValid(start, end, step) || PointCount(probe) >= points) break;
+    step = RoundGeneral15(step * (1 - 1e-15L));  // one unit of the 15th digit less
+  }
+  if (!StepIsValid(start, end, step)) return;
+  ui.XStart->setText(Text(FormatGeneral15(start)));
+  ui.XEnd->setText(Text(FormatGeneral15(end)));
+  ui.StepEd->setText(Text(FormatGeneral15(step)));
+  Solve(picture_, [this] { Rebuild(); });
+}
+
+void GraphPage::Rebuild() {
+  if (curves_.empty() || !ReadRange()) return;
+  const auto progress = [this](int i) { SetGauge(i); };
+  SetGaugeMaximum(static_cast<int>(PointCount(state_) - 1));
+  for (std::size_t i = 0; i < curves_.size(); ++i) {
+    DrawnCurve& curve = curves_[i];
+    if (!curve.compiled) continue;  // points from a file without a readable formula stay
+    GraphState& state = CurveState(i);
+    const bool last = i + 1 == curves_.size();
+    if (!last || !current_) {
+      state.RangeStart = state_.RangeStart;
+      state.RangeEnd = state_.RangeEnd;
+      state.StepValue = state_.StepValue;
+    }
+    ComputePoints(state, *curve.compiled, last ? progress : Progress{});
+    curve.marks = Analyse(state, *curve.compiled);
+  }
+  const DrawnCurve& last = curves_.back();
+  if (current_) table_ = TableOf(state_, last.compiled.get(), &last.marks);
+  ComputeScale(state_, ui.MashCh->isChecked(), progress);
+  Render(progress);
+  ui.Image3->update();
 }
 
 void GraphPage::QrafikiSaxlaClick() {
@@ -328,25 +607,28 @@ void GraphPage::QrafikiAcClick() {
   ui.XStart->setText(Text(FormatGeneral15(state_.RangeStart)));
   ui.XEnd->setText(Text(FormatGeneral15(state_.RangeEnd)));
   ui.StepEd->setText(Text(FormatGeneral15(state_.StepValue)));
-  std::optional<GraphFormula> compiled;
-  marks_.reset();
+  std::shared_ptr<GraphFormula> compiled;
+  CurveMarks marks;
   try {
-    compiled.emplace(formulaText.toStdString());
+    compiled = std::make_shared<GraphFormula>(formulaText.toStdString());
     FindPoles(state_, *compiled);
-    marks_ = Analyse(state_, *compiled);
+    marks = Analyse(state_, *compiled);
   } catch (const FormulaError&) {
     compiled.reset();  // a formula this program cannot read: its points are drawn as they are
   }
-  table_ = TableOf(state_, compiled ? &*compiled : nullptr, marks_ ? &*marks_ : nullptr);
+  table_ = TableOf(state_, compiled.get(), compiled ? &marks : nullptr);
+  typedStart_ = ui.XStart->text();
+  typedEnd_ = ui.XEnd->text();
+  typedStep_ = ui.StepEd->text();
   // Points that end before the range does are no damage where the formula has no value next.
   if (damage.Damaged() && !damage.cutRecord && compiled &&
       !ValueAt(*compiled, GridX(state_, static_cast<std::int64_t>(damage.pointsRead))))
     damage.gapped = true;
   // An opened graph is drawn at once, as a build draws it.
   if (!state_.PointsX.empty()) {
-    Solve(picture_, [this] {
+    Solve(picture_, [&] {
       SetGaugeMaximum(static_cast<int>(state_.PointsX.size() - 1));
-      Draw([this](int i) { SetGauge(i); });
+      Draw([this](int i) { SetGauge(i); }, std::move(compiled), std::move(marks));
       ui.Image3->update();
     });
   } else {
@@ -374,7 +656,7 @@ void GraphPage::SaveImageClick() {
     name += svg ? QStringLiteral(".svg") : QStringLiteral(".png");
   }
   imageFileName_ = name;
-  SaveFile(name, svg ? GraphSvg(drawn_, raster_.Width(), raster_.Height())
+  SaveFile(name, svg ? GraphSvg(drawn_, raster_.Width(), raster_.Height(), &axes_)
                      : PngBytes(ui.Image3->Image()));
 }
 

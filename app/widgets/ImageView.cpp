@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
+#include <cstdlib>
 
 #include "graphs/Raster.h"
 
@@ -48,15 +50,74 @@ void ImageView::SetFaded(bool faded) {
 void ImageView::paintEvent(QPaintEvent*) {
   if (raster_ == nullptr) return;
   QPainter painter(this);
-  painter.drawImage(0, 0, Shared(*raster_));
-  if (overlay_) overlay_(painter);
+  if (moved_) {
+    // Until the drag ends and the curves are built again, the picture simply moves.
+    painter.fillRect(rect(), QColor(0, 0, 255));
+    painter.drawImage(dragBy_, 0, Shared(*raster_));
+  } else {
+    painter.drawImage(0, 0, Shared(*raster_));
+    if (overlay_) overlay_(painter);
+  }
   if (faded_) painter.fillRect(rect(), QColor(255, 255, 255, 150));
 }
 
 void ImageView::mouseMoveEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
+  if (dragging_) {
+    // A few pixels of a click's wobble are no drag.
+    constexpr int kDragStart = 3;
+    const int by = at.x() - dragFrom_;
+    if (moved_ || std::abs(by) >= kDragStart) {
+      moved_ = true;
+      dragBy_ = by;
+      update();
+    }
+  }
   Q_EMIT MouseMove(at.x(), at.y());
   QWidget::mouseMoveEvent(event);
+}
+
+void ImageView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    dragging_ = true;
+    dragFrom_ = event->position().toPoint().x();
+    dragBy_ = 0;
+    moved_ = false;
+  }
+  QWidget::mousePressEvent(event);
+}
+
+void ImageView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && dragging_) {
+    dragging_ = false;
+    const int by = moved_ ? dragBy_ : 0;
+    dragBy_ = 0;
+    moved_ = false;
+    update();
+    if (by != 0) Q_EMIT Dragged(by);
+  }
+  QWidget::mouseReleaseEvent(event);
+}
+
+void ImageView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) Q_EMIT DoubleClicked();
+  QWidget::mouseDoubleClickEvent(event);
+}
+
+void ImageView::wheelEvent(QWheelEvent* event) {
+  const QPoint at = event->position().toPoint();
+  const int delta = event->angleDelta().y();
+  if (delta == 0) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+  Q_EMIT Wheel(at.x(), at.y(), delta);
+}
+
+void ImageView::leaveEvent(QEvent* event) {
+  Q_EMIT MouseLeft();
+  QWidget::leaveEvent(event);
 }
 
 }  // namespace kalkora

@@ -28,13 +28,29 @@ class ImageView : public QWidget {
  Q_SIGNALS:
   // The pointer moved to pixel (x, y) of the image.
   void MouseMove(int x, int y);
+  // The pointer left the image.
+  void MouseLeft();
+  // The wheel turned over pixel (x, y) by `delta` eighths of a degree, forward positive.
+  void Wheel(int x, int y, int delta);
+  // The picture was dragged `dx` pixels across and let go; while dragging it is shown moved.
+  void Dragged(int dx);
+  void DoubleClicked();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   const Raster* raster_ = nullptr;
+  bool dragging_ = false;
+  bool moved_ = false;  // far enough to be a drag, not a click
+  int dragFrom_ = 0;
+  int dragBy_ = 0;
   bool faded_ = false;
   std::function<void(QPainter&)> overlay_;
 };

@@ -1,5 +1,6 @@
 // Page 4 driven as a user would: building, clearing, the read-out, saving and opening files.
 #include <sys/stat.h>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "app/pages/GraphPage.h"
 #include "app/widgets/ImageView.h"
@@ -370,6 +372,117 @@ TEST_F(GraphPageTest, DecliningToQuitKeepsThePointsForSaving) {
   dialogs.fileNames = {name};
   Click("QrafikiSaxla");
   EXPECT_EQ(QFileInfo(name).size(), 13150);
+}
+
+class GraphViewTest : public GraphPageTest {
+ protected:
+  void Build(const char16_t* formula, const char16_t* start, const char16_t* end,
+             const char16_t* step = u"0,01") {
+    Field("FormEd")->setText(QString::fromUtf16(formula));
+    Field("XStart")->setText(QString::fromUtf16(start));
+    Field("XEnd")->setText(QString::fromUtf16(end));
+    Field("StepEd")->setText(QString::fromUtf16(step));
+    Click("QrafikiQur");
+  }
+  void Mouse(QEvent::Type type, int x, Qt::MouseButton button) {
+    QWidget* image = Find<QWidget>("Image3");
+    QMouseEvent event(type, QPointF(x, 100), image->mapToGlobal(QPointF(x, 100)), button,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
+    QApplication::sendEvent(image, &event);
+  }
+  void Wheel(int x, int delta) {
+    QWidget* image = Find<QWidget>("Image3");
+    QWheelEvent event(QPointF(x, 100), image->mapToGlobal(QPointF(x, 100)), QPoint(),
+                      QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(image, &event);
+  }
+  std::string Working() { return PlainText(page->CurrentWorking()); }
+};
+
+TEST_F(GraphViewTest, WheelDragAndDoubleClickRebuildAndWriteTheFields) {
+  Build(u"x^2", u"0", u"3");
+  ASSERT_EQ(page->State().PointsX.size(), 301u);
+  Wheel(150, 120);  // around x = 1,5: four fifths of 3
+  EXPECT_EQ(Read("XStart"), u"0,3");
+  EXPECT_EQ(Read("XEnd"), u"2,7");
+  EXPECT_EQ(Read("StepEd"), u"0,008");
+  EXPECT_EQ(page->State().PointsX.size(), 301u);
+  EXPECT_EQ(page->State().FrameStart, ParseFloat("0,3"));
+  EXPECT_EQ(page->State().PointsY.back(), ParseFloat("7,29"));
+
+  // 100 pixels are 0,8 now: dragged to the right, the picture shows what lay left of it.
+  Mouse(QEvent::MouseButtonPress, 200, Qt::LeftButton);
+  Mouse(QEvent::MouseMove, 250, Qt::LeftButton);
+  Mouse(QEvent::MouseMove, 300, Qt::LeftButton);
+  Mouse(QEvent::MouseButtonRelease, 300, Qt::LeftButton);
+  EXPECT_EQ(Read("XStart"), u"-0,5");
+  EXPECT_EQ(Read("XEnd"), u"1,9");
+  EXPECT_EQ(page->State().PointsX.size(), 301u);
+
+  Wheel(150, -240);  // back out, two notches
+  EXPECT_EQ(page->State().PointsX.size(), 301u);
+  EXPECT_GT(page->State().RangeEnd - page->State().RangeStart, 3);
+
+  QWidget* image = Find<QWidget>("Image3");
+  QTest::mouseDClick(image, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+  EXPECT_EQ(Read("XStart"), u"0");
+  EXPECT_EQ(Read("XEnd"), u"3");
+  EXPECT_EQ(Read("StepEd"), u"0,01");
+  EXPECT_EQ(page->State().PointsX.size(), 301u);
+  EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(GraphViewTest, EveryCurveFollowsTheZoomOnOneScale) {
+  Build(u"x^2", u"-3", u"3");
+  Build(u"2x+1", u"-3", u"3");
+  Wheel(150, 120);
+  EXPECT_EQ(Read("XStart"), u"-2,4");
+  EXPECT_EQ(Read("XEnd"), u"2,4");
+  EXPECT_EQ(page->State().FrameStart, ParseFloat("-2,4"));
+  EXPECT_EQ(page->State().MaxY, ParseFloat("5,8")) << "2x + 1 at 2,4 is the highest point";
+  EXPECT_EQ(page->State().MinY, ParseFloat("-3,8"));
+}
+
+TEST_F(GraphViewTest, CrossingsAreListedMarkedAndNamedOnHover) {
+  Build(u"x^2", u"-3", u"3");
+  Build(u"2x+1", u"-3", u"3");
+  EXPECT_NE(Working().find("Пересечения: (−0,414213562373095; 0,17157287525381); "
+                           "(2,4142135623731; 5,8284271247462)."),
+            std::string::npos)
+      << Working();
+  // The picture is 6 wide and 9 − (−5) = 14 high: (2,414…; 5,828…) lies at column 270, row 64.
+  MoveMouse(271, 65);
+  EXPECT_EQ(Find<QWidget>("Image3")->toolTip(), u"(2,4142135623731; 5,8284271247462)");
+  MoveMouse(200, 65);
+  EXPECT_TRUE(Find<QWidget>("Image3")->toolTip().isEmpty());
+
+  auto* image = Find<ImageView>("Image3");
+  MoveMouse(271, 65);
+  const QImage marked = image->Image();
+  QAction* marks = nullptr;
+  for (QAction* action : image->actions()) {
+    if (action->text() == u"Отмечать точки") marks = action;
+  }
+  ASSERT_NE(marks, nullptr);
+  marks->trigger();
+  EXPECT_NE(image->Image(), marked);
+  MoveMouse(271, 65);
+  EXPECT_TRUE(image->toolTip().isEmpty()) << "a hidden mark names nothing";
+  marks->trigger();
+  MoveMouse(271, 65);
+  EXPECT_EQ(image->Image(), marked);
+}
+
+TEST_F(GraphViewTest, TheMarkerFollowsTheCurveNearestThePointer) {
+  Build(u"x^2", u"0", u"3");
+  Build(u"2x+1", u"0", u"3");
+  // Column 150 is x = 1,5: x² = 2,25, 2x + 1 = 4; the picture's y runs from 0 to 9.
+  MoveMouse(150, 293 - 2 * 293 / 9);
+  EXPECT_EQ(page->MarkerText(), u"y = 2,25");
+  MoveMouse(150, 293 - 5 * 293 / 9);
+  EXPECT_EQ(page->MarkerText(), u"y = 4");
+  Click("QrafikiTemizle");
+  EXPECT_TRUE(page->MarkerText().isEmpty());
 }
 
 }  // namespace
