@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <cstdio>
 #include <optional>
 
@@ -30,6 +31,7 @@
 #include "equations/CramerSteps.h"
 #include "geometry/Triangle.h"
 #include "graphs/CurveAnalysis.h"
+#include "graphs/GraphAxes.h"
 #include "graphs/GraphFile.h"
 #include "graphs/GraphFormula.h"
 #include "graphs/GraphSvg.h"
@@ -549,6 +551,52 @@ void BM_WindowGraphPageRepaint(benchmark::State& state) {
     page->repaint();
 }
 BENCHMARK(BM_WindowGraphPageRepaint)->Unit(benchmark::kMillisecond);
+
+// A notch of the wheel over the default graph, in and out in turn: every curve built again
+// over the new range, analysed, tabled and painted, and the fields written.
+void BM_WindowGraphWheel(benchmark::State& state) {
+  Window window;
+  window.form.ShowPage(kalkora::PageId::Graph);
+  QTest::mouseClick(window.Find<QPushButton>("QrafikiQur"), Qt::LeftButton);
+  auto* image = window.Find<QWidget>("Image3");
+  int delta = 120;
+  for (auto _ : state) {
+    QWheelEvent wheel(QPointF(150, 140), image->mapToGlobal(QPointF(150, 140)), QPoint(),
+                      QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(image, &wheel);
+    image->repaint();
+    delta = -delta;
+  }
+  if (!window.dialogs.errors.isEmpty()) state.SkipWithError("the rebuild failed");
+}
+BENCHMARK(BM_WindowGraphWheel)->Unit(benchmark::kMillisecond);
+
+// The same rebuild in the core: the points, their analysis and table, the scale, the axes and
+// the drawing.
+void BM_CoreGraphRebuild(benchmark::State& state) {
+  kalkora::Raster raster(kalkora::kGraphWidth, kalkora::kGraphHeight);
+  kalkora::GraphFormula formula("x^4-4*x^3");
+  const kalkora::CurveFunction f = [&formula](kalkora::Extended x) {
+    return std::optional<kalkora::Extended>(formula.Evaluate(x));
+  };
+  for (auto _ : state) {
+    kalkora::GraphState graph;
+    graph.RangeStart = kalkora::ParseFloat("-2");
+    graph.RangeEnd = kalkora::ParseFloat("4,5");
+    graph.StepValue = kalkora::ParseFloat("0,01");
+    kalkora::ComputePoints(graph, formula);
+    const kalkora::SampledCurve curve{graph.PointsX, graph.PointsY, graph.StepValue};
+    const kalkora::CurveMarks marks = kalkora::AnalyseCurve(curve, f);
+    benchmark::DoNotOptimize(
+        kalkora::ValueTable(curve, graph.RangeStart, graph.RangeEnd, f, &marks));
+    kalkora::ComputeScale(graph, true);
+    kalkora::ClearGraph(raster);
+    kalkora::DrawAxes(kalkora::AxesOf(graph), raster);
+    kalkora::DrawGraph(graph, raster, true);
+    benchmark::DoNotOptimize(raster.Data());
+  }
+}
+BENCHMARK(BM_CoreGraphRebuild)->Unit(benchmark::kMillisecond);
 
 // "Сохранить" after the default build: the file is written, flushed and synced, then put in
 // place of the old one.

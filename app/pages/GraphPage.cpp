@@ -543,8 +543,13 @@ void GraphPage::ShowRange(Extended start, Extended end) {
 
 void GraphPage::Rebuild() {
   if (curves_.empty() || !ReadRange()) return;
-  const auto progress = [this](int i) { SetGauge(i); };
-  SetGaugeMaximum(static_cast<int>(PointCount(state_) - 1));
+  // A rebuild quicker than a frame, as a turn of the wheel mostly is, is not held up painting
+  // the gauge at each stage's start and end: the gauge is simply full after it.
+  constexpr std::int64_t kQuietPoints = 20'000;
+  const std::int64_t points = PointCount(state_);
+  Progress progress;
+  if (points > kQuietPoints) progress = [this](int i) { SetGauge(i); };
+  SetGaugeMaximum(static_cast<int>(points - 1));
   for (std::size_t i = 0; i < curves_.size(); ++i) {
     DrawnCurve& curve = curves_[i];
     if (!curve.compiled) continue;  // points from a file without a readable formula stay
@@ -562,6 +567,7 @@ void GraphPage::Rebuild() {
   if (current_) table_ = TableOf(state_, last.compiled.get(), &last.marks);
   ComputeScale(state_, ui.MashCh->isChecked(), progress);
   Render(progress);
+  if (!progress) ui.Gauge1->setValue(ui.Gauge1->maximum());
   ui.Image3->update();
 }
 

@@ -409,6 +409,7 @@ TEST_F(GraphViewTest, WheelDragAndDoubleClickRebuildAndWriteTheFields) {
   EXPECT_EQ(page->State().PointsX.size(), 301u);
   EXPECT_EQ(page->State().FrameStart, ParseFloat("0,3"));
   EXPECT_EQ(page->State().PointsY.back(), ParseFloat("7,29"));
+  EXPECT_EQ(Find<QProgressBar>("Gauge1")->value(), 300);
 
   // 100 pixels are 0,8 now: dragged to the right, the picture shows what lay left of it.
   Mouse(QEvent::MouseButtonPress, 200, Qt::LeftButton);
