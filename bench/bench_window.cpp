@@ -564,6 +564,7 @@ void BM_WindowGraphWheel(benchmark::State& state) {
     QWheelEvent wheel(QPointF(150, 140), image->mapToGlobal(QPointF(150, 140)), QPoint(),
                       QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(image, &wheel);
+    QApplication::processEvents();
     image->repaint();
     delta = -delta;
   }

@@ -491,6 +491,8 @@ void GraphPage::ShowMarksClick(bool shown) {
 
 void GraphPage::Image3Wheel(int x, int y, int delta) {
   if (curves_.empty() || !state_.GraphDrawn) return;
+  // A faded picture no longer answers the fields: moving it would give them a wrong formula.
+  if (ui.Image3->Faded()) return;
   const Extended at = ReadOut(state_, x, y).first;
   if (!std::isfinite(at)) return;
   // A notch of the wheel forward shows four fifths of the range, around the pointer.
@@ -500,12 +502,16 @@ void GraphPage::Image3Wheel(int x, int y, int delta) {
 
 void GraphPage::Image3Drag(int dx) {
   if (curves_.empty() || !state_.GraphDrawn || !(state_.ScaleX > 0)) return;
+  // A faded picture no longer answers the fields: moving it would give them a wrong formula.
+  if (ui.Image3->Faded()) return;
   const Extended shift = -static_cast<Extended>(dx) / state_.ScaleX;
   ShowRange(state_.FrameStart + shift, state_.FrameEnd + shift);
 }
 
 void GraphPage::Image3DoubleClick() {
   if (curves_.empty() || typedStart_.isEmpty()) return;
+  // A faded picture no longer answers the fields: moving it would give them a wrong formula.
+  if (ui.Image3->Faded()) return;
   ui.XStart->setText(typedStart_);
   ui.XEnd->setText(typedEnd_);
   ui.StepEd->setText(typedStep_);
@@ -528,13 +534,19 @@ void GraphPage::ShowRange(Extended start, Extended end) {
   GraphState probe;
   probe.RangeStart = start;
   probe.RangeEnd = end;
-  Extended step = RoundGeneral15((end - start) / static_cast<Extended>(points - 1));
-  for (int tries = 0; tries < 4; ++tries) {
-    probe.StepValue = step;
-    if (!StepIsValid(start, end, step) || PointCount(probe) >= points) break;
-    step = RoundGeneral15(step * (1 - 1e-15L));  // one unit of the 15th digit less
+  const Extended step = RoundGeneral15((end - start) / static_cast<Extended>(points - 1));
+  probe.StepValue = step;
+  // The count truncates span / step, which in binary can fall just short of a whole number
+  // (0,2688 / 0,001344): a hundredth of a step more at the end keeps the last point.
+  if (StepIsValid(start, end, step) && PointCount(probe) < points) {
+    end = RoundGeneral15(end + TickStep(step, 100));
+    probe.RangeEnd = end;
+    // Where 15 digits cannot hold that either, the zoom has reached its end.
+    if (PointCount(probe) < points) return;
   }
-  if (!StepIsValid(start, end, step)) return;
+  // Each x has 15 digits: a step below ten units of the last of them would repeat x.
+  const Extended largest = std::max(std::fabs(start), std::fabs(end));
+  if (!StepIsValid(start, end, step) || step < largest * 1e-13L) return;
   ui.XStart->setText(Text(FormatGeneral15(start)));
   ui.XEnd->setText(Text(FormatGeneral15(end)));
   ui.StepEd->setText(Text(FormatGeneral15(step)));

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWheelEvent>
 #include <cstdlib>
 
@@ -112,7 +113,18 @@ void ImageView::wheelEvent(QWheelEvent* event) {
     return;
   }
   event->accept();
-  Q_EMIT Wheel(at.x(), at.y(), delta);
+  // Turns that arrive while the curves are being built are added up and answered with one
+  // build, rather than one build each, long after the wheel has stopped.
+  wheelAt_ = at;
+  wheelDelta_ += delta;
+  if (wheelPending_) return;
+  wheelPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    const int added = wheelDelta_;
+    wheelPending_ = false;
+    wheelDelta_ = 0;
+    if (added != 0) Q_EMIT Wheel(wheelAt_.x(), wheelAt_.y(), added);
+  });
 }
 
 void ImageView::leaveEvent(QEvent* event) {

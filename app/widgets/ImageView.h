@@ -30,7 +30,8 @@ class ImageView : public QWidget {
   void MouseMove(int x, int y);
   // The pointer left the image.
   void MouseLeft();
-  // The wheel turned over pixel (x, y) by `delta` eighths of a degree, forward positive.
+  // The wheel turned over pixel (x, y) by `delta` eighths of a degree, forward positive: the
+  // turns since the last report, added up, once the events waiting have been handled.
   void Wheel(int x, int y, int delta);
   // The picture was dragged `dx` pixels across and let go; while dragging it is shown moved.
   void Dragged(int dx);
@@ -47,6 +48,9 @@ class ImageView : public QWidget {
 
  private:
   const Raster* raster_ = nullptr;
+  bool wheelPending_ = false;
+  int wheelDelta_ = 0;
+  QPoint wheelAt_;
   bool dragging_ = false;
   bool moved_ = false;  // far enough to be a drag, not a click
   int dragFrom_ = 0;

@@ -395,6 +395,7 @@ class GraphViewTest : public GraphPageTest {
     QWheelEvent event(QPointF(x, 100), image->mapToGlobal(QPointF(x, 100)), QPoint(),
                       QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(image, &event);
+    QApplication::processEvents();
   }
   std::string Working() { return PlainText(page->CurrentWorking()); }
 };
@@ -420,7 +421,13 @@ TEST_F(GraphViewTest, WheelDragAndDoubleClickRebuildAndWriteTheFields) {
   EXPECT_EQ(Read("XEnd"), u"1,9");
   EXPECT_EQ(page->State().PointsX.size(), 301u);
 
-  Wheel(150, -240);  // back out, two notches
+  // Two notches back out, arriving together, are added up into one build.
+  QWheelEvent out(QPointF(150, 100), QPointF(150, 100), QPoint(), QPoint(0, -120), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(Find<QWidget>("Image3"), &out);
+  QApplication::sendEvent(Find<QWidget>("Image3"), &out);
+  EXPECT_EQ(Read("XStart"), u"-0,5") << "nothing is built before the waiting events are handled";
+  QApplication::processEvents();
   EXPECT_EQ(page->State().PointsX.size(), 301u);
   EXPECT_GT(page->State().RangeEnd - page->State().RangeStart, 3);
 
@@ -431,6 +438,27 @@ TEST_F(GraphViewTest, WheelDragAndDoubleClickRebuildAndWriteTheFields) {
   EXPECT_EQ(Read("StepEd"), u"0,01");
   EXPECT_EQ(page->State().PointsX.size(), 301u);
   EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(GraphViewTest, ZoomStopsAtWhatTheFieldsCanHoldAndAFadedPictureStays) {
+  Build(u"1/x", u"1", u"3");
+  for (int i = 0; i < 200; ++i) {
+    Wheel(150, 120);
+    ASSERT_EQ(page->State().PointsX.size(), 201u)
+        << Read("XStart").toStdString() << " " << Read("XEnd").toStdString();
+  }
+  const Extended span = page->State().RangeEnd - page->State().RangeStart;
+  EXPECT_GT(span, 0);
+  EXPECT_LT(span, 1e-9L);
+  for (int i = 0; i < 400; ++i)
+    Wheel(150, -120);
+  EXPECT_LE(page->State().RangeEnd, 1e301L);
+  EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u' ').toStdString();
+
+  QTest::keyClick(Field("XStart"), Qt::Key_5);  // edited: the picture answers it no more
+  const QString start = Read("XStart");
+  Wheel(150, 120);
+  EXPECT_EQ(Read("XStart"), start);
 }
 
 TEST_F(GraphViewTest, EveryCurveFollowsTheZoomOnOneScale) {
