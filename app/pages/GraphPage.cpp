@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <iterator>
 #include <limits>
 #include <optional>
@@ -562,6 +563,8 @@ void GraphPage::Rebuild() {
   Progress progress;
   if (points > kQuietPoints) progress = [this](int i) { SetGauge(i); };
   SetGaugeMaximum(static_cast<int>(points - 1));
+  bool built = false;
+  std::exception_ptr failure;
   for (std::size_t i = 0; i < curves_.size(); ++i) {
     DrawnCurve& curve = curves_[i];
     if (!curve.compiled) continue;  // points from a file without a readable formula stay
@@ -572,9 +575,20 @@ void GraphPage::Rebuild() {
       state.RangeEnd = state_.RangeEnd;
       state.StepValue = state_.StepValue;
     }
-    ComputePoints(state, *curve.compiled, last ? progress : Progress{});
-    curve.marks = Analyse(state, *curve.compiled);
+    // A curve with no value over the new range (log x panned left of 0) is simply not on the
+    // picture; only when no curve has one is it the build's error.
+    try {
+      ComputePoints(state, *curve.compiled, last ? progress : Progress{});
+      curve.marks = Analyse(state, *curve.compiled);
+      built = true;
+    } catch (const FormulaError&) {
+      if (!failure) failure = std::current_exception();
+      state.PointsX.clear();
+      state.PointsY.clear();
+      curve.marks = {};
+    }
   }
+  if (!built && failure) std::rethrow_exception(failure);
   const DrawnCurve& last = curves_.back();
   if (current_) table_ = TableOf(state_, last.compiled.get(), &last.marks);
   ComputeScale(state_, ui.MashCh->isChecked(), progress);

@@ -461,6 +461,26 @@ TEST_F(GraphViewTest, ZoomStopsAtWhatTheFieldsCanHoldAndAFadedPictureStays) {
   EXPECT_EQ(Read("XStart"), start);
 }
 
+TEST_F(GraphViewTest, ACurveWithoutValuesAfterAPanLeavesThePictureAndTheRestStays) {
+  Build(u"log(x)", u"0,5", u"3");
+  Build(u"x", u"0,5", u"3");
+  Mouse(QEvent::MouseButtonPress, 0, Qt::LeftButton);
+  Mouse(QEvent::MouseMove, 300, Qt::LeftButton);
+  Mouse(QEvent::MouseButtonRelease, 300, Qt::LeftButton);
+  Mouse(QEvent::MouseButtonPress, 0, Qt::LeftButton);
+  Mouse(QEvent::MouseMove, 300, Qt::LeftButton);
+  Mouse(QEvent::MouseButtonRelease, 300, Qt::LeftButton);  // now from -4,5 to -2
+  EXPECT_EQ(Read("XStart"), u"-4,5");
+  EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u' ').toStdString();
+  EXPECT_EQ(page->State().PointsX.size(), 251u);
+  Field("FormEd")->setText(u"log(x)"_s);
+  Field("XStart")->setText(u"-3"_s);
+  Field("XEnd")->setText(u"-1"_s);
+  Click("QrafikiTemizle");
+  Click("QrafikiQur");
+  EXPECT_FALSE(dialogs.errors.isEmpty()) << "alone without a value, it is the error it was";
+}
+
 TEST_F(GraphViewTest, EveryCurveFollowsTheZoomOnOneScale) {
   Build(u"x^2", u"-3", u"3");
   Build(u"2x+1", u"-3", u"3");
