@@ -3,6 +3,7 @@
 #include <QScreen>
 
 #include "app/Fonts.h"
+#include "app/Texts.h"
 
 namespace kalkora {
 
@@ -21,6 +22,7 @@ void SetColour(QWidget* widget, const QColor& colour) {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   ui.setupUi(this);
+  ui.TntLabel2->setText(texts::VersionLine());
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFixedSize(298, 214);

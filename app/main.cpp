@@ -10,6 +10,7 @@
 #include "app/Translations.h"
 #include "app/UKalkora.h"
 #include "app/platform/Platform.h"
+#include "common/Version.h"
 
 namespace {
 
