@@ -4,8 +4,6 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 #include "app/widgets/UniformListView.h"
 
@@ -66,7 +64,7 @@ TEST_F(AccessibilityTest, TabVisitsEveryControlOfAPage) {
 
 TEST_F(AccessibilityTest, ThePrimesListIsReadRowByRow) {
   Find<QLineEdit>("Edit46")->setText(u"100"_s);
-  QTest::mouseClick(Find<QPushButton>("SadeEdedler"), Qt::LeftButton);
+  Click("SadeEdedler");
   auto* list = Find<UniformListView>("SadeEdedlerinSiyahisi");
   list->setFocus();
   list->setCurrentIndex(list->model()->index(2, 0));
@@ -85,7 +83,7 @@ TEST_F(AccessibilityTest, ThePrimesListIsReadRowByRow) {
 
 TEST_F(AccessibilityTest, TheFocusedRowIsDrawnAsOtherListsDrawIt) {
   Find<QLineEdit>("Edit46")->setText(u"100"_s);
-  QTest::mouseClick(Find<QPushButton>("SadeEdedler"), Qt::LeftButton);
+  Click("SadeEdedler");
   auto* list = Find<UniformListView>("SadeEdedlerinSiyahisi");
   list->selectionModel()->setCurrentIndex(list->model()->index(1, 0),
                                           QItemSelectionModel::NoUpdate);

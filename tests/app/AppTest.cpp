@@ -3,8 +3,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "app/Fonts.h"
 #include "app/Translations.h"
@@ -29,6 +31,16 @@ void WindowTest::Click(const char* name) const {
   QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton);
 }
 
+void ActiveWindowTest::SetUp() {
+  WindowTest::SetUp();
+  ASSERT_TRUE(Activate(form.get()));
+}
+
+bool Activate(QWidget* window) {
+  window->activateWindow();
+  return QTest::qWaitForWindowActive(window);
+}
+
 void Type(QWidget* widget, const QString& text) {
   for (const QChar c : text) {
     QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
@@ -36,6 +48,18 @@ void Type(QWidget* widget, const QString& text) {
     QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
     QApplication::sendEvent(widget, &release);
   }
+}
+
+void SendMouse(QWidget* widget, QEvent::Type type, QPointF pos, Qt::MouseButton button,
+               Qt::MouseButtons buttons) {
+  QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, buttons, Qt::NoModifier);
+  QApplication::sendEvent(widget, &event);
+}
+
+void SendWheel(QWidget* widget, QPointF pos, int delta) {
+  QWheelEvent event(pos, widget->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(widget, &event);
 }
 
 }  // namespace kalkora::testing

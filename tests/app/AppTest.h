@@ -1,11 +1,14 @@
-// Shared by the window tests: recording fakes of the platform seams and a fixture that builds
-// the main window the way the program starts.
+// Shared by the window tests: recording fakes of the platform seams, a fixture that builds the
+// main window the way the program starts, and the few ways a test acts as the user.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 #include <QTabWidget>
@@ -106,6 +109,8 @@ class WindowTest : public ::testing::Test {
     return found;
   }
   QLineEdit* Field(const char* name) const { return Find<QLineEdit>(name); }
+  QLabel* Label(const char* name) const { return Find<QLabel>(name); }
+  QString Caption(const char* name) const { return Label(name)->text(); }
   // A click on a button as the user makes it.
   void Click(const char* name) const;
   int CurrentPage() const { return form->Cebr()->currentIndex(); }
@@ -117,8 +122,27 @@ class WindowTest : public ::testing::Test {
   std::unique_ptr<TForm1> form;
 };
 
+// The main window made the active one first, for the tests that follow where the keyboard focus
+// goes.
+class ActiveWindowTest : public WindowTest {
+ protected:
+  void SetUp() override;
+};
+
+// Asks for `window` to become the active window and waits until it is; false if it did not.
+[[nodiscard]] bool Activate(QWidget* window);
+
 // Types a text into a widget one key at a time; each character is sent with its own text, so
 // Cyrillic and other characters QTest cannot name arrive as typed characters too.
 void Type(QWidget* widget, const QString& text);
+
+// A mouse event at `pos` in the widget, sent straight to it, for the moves and presses QTest
+// cannot make with the buttons held.
+void SendMouse(QWidget* widget, QEvent::Type type, QPointF pos, Qt::MouseButton button,
+               Qt::MouseButtons buttons);
+
+// A turn of the mouse wheel over `pos` in the widget: `delta` in eighths of a degree, away from
+// the user when positive.
+void SendWheel(QWidget* widget, QPointF pos, int delta);
 
 }  // namespace kalkora::testing

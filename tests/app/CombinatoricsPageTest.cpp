@@ -9,15 +9,12 @@
 namespace kalkora::testing {
 namespace {
 
-class CombinatoricsPageTest : public WindowTest {
+class CombinatoricsPageTest : public ActiveWindowTest {
  protected:
   void SetUp() override {
-    WindowTest::SetUp();
-    QApplication::setActiveWindow(form.get());
+    ActiveWindowTest::SetUp();
     ShowPage(PageId::Combinatorics);
   }
-  QLineEdit* Field(const char* name) { return Find<QLineEdit>(name); }
-  void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
 };
 
 TEST_F(CombinatoricsPageTest, ControlsStartEmptyAtTheirPlaces) {

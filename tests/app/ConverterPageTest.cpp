@@ -31,7 +31,7 @@ class ConverterPageTest : public WindowTest {
     spinner = Find<UpDown>("UpDown1");
     results = Find<QListWidget>("Neticeler");
     ASSERT_TRUE(vahid && units && edit && spinner && results);
-    QTest::mouseClick(Find<QToolButton>("TntToolButton11"), Qt::LeftButton);
+    Click("TntToolButton11");
     ASSERT_EQ(CurrentPage(), PageIndex(PageId::Converter));
   }
 

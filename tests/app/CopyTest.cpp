@@ -31,7 +31,6 @@ TEST_F(CopyTest, TheGraphPictureSavesAsPngAndAsSvgFromThePoints) {
   ShowPage(PageId::Graph);
   auto* image = Find<ImageView>("Image3");
   const QTemporaryDir folder;
-  const auto click = [&](const char* button) { Find<QAbstractButton>(button)->click(); };
   // Saves the picture as `name` in the folder; the polylines of the file then.
   const auto save = [&](const QString& name) {
     dialogs.fileNames = {folder.filePath(name)};
@@ -49,7 +48,7 @@ TEST_F(CopyTest, TheGraphPictureSavesAsPngAndAsSvgFromThePoints) {
     return polylines;
   };
 
-  click("QrafikiQur");
+  Click("QrafikiQur");
   save(u"graph"_s);
   EXPECT_EQ(dialogs.fileDialogs, QStringList{u"save|Рисунок PNG (*.png);;Рисунок SVG (*.svg)|"_s});
   const QImage png(folder.filePath(u"graph.png"_s));
@@ -67,9 +66,9 @@ TEST_F(CopyTest, TheGraphPictureSavesAsPngAndAsSvgFromThePoints) {
 
   // A second graph drawn over the first is in the picture too, until the image is cleared.
   Find<QLineEdit>("FormEd")->setText(u"x"_s);
-  click("QrafikiQur");
+  Click("QrafikiQur");
   EXPECT_EQ(save(u"two.svg"_s).size(), 2);
-  click("QrafikiTemizle");
+  Click("QrafikiTemizle");
   EXPECT_TRUE(save(u"none.svg"_s).isEmpty());
   EXPECT_TRUE(QFile::exists(folder.filePath(u"none.svg"_s)));
 

@@ -3,7 +3,6 @@
 
 #include <QClipboard>
 #include <QLabel>
-#include <QPushButton>
 #include <QTest>
 #include <tuple>
 #include <vector>
@@ -18,15 +17,8 @@ namespace {
 using ::testing::EndsWith;
 using ::testing::HasSubstr;
 
-class FiguresPagesTest : public WindowTest {
+class FiguresPagesTest : public ActiveWindowTest {
  protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    QApplication::setActiveWindow(form.get());
-  }
-  QLineEdit* Field(const char* name) { return Find<QLineEdit>(name); }
-  QLabel* Label(const char* name) { return Find<QLabel>(name); }
-  void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
   void Enter(std::initializer_list<std::pair<const char*, QString>> texts) {
     for (const auto& [name, text] : texts)
       Field(name)->setText(text);

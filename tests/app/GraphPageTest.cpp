@@ -5,9 +5,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QMouseEvent>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
@@ -28,13 +26,9 @@ class GraphPageTest : public WindowTest {
     page = Find<GraphPage>("TntTabSheet5");
   }
 
-  QLineEdit* Field(const char* name) { return Find<QLineEdit>(name); }
-  void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
   void MoveMouse(int x, int y) {
-    QWidget* image = Find<QWidget>("Image3");
-    QMouseEvent move(QEvent::MouseMove, QPointF(x, y), image->mapToGlobal(QPointF(x, y)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(image, &move);
+    SendMouse(Find<QWidget>("Image3"), QEvent::MouseMove, QPointF(x, y), Qt::NoButton,
+              Qt::NoButton);
   }
   int Count(Rgb color) {
     int count = 0;
@@ -385,16 +379,11 @@ class GraphViewTest : public GraphPageTest {
     Click("QrafikiQur");
   }
   void Mouse(QEvent::Type type, int x, Qt::MouseButton button) {
-    QWidget* image = Find<QWidget>("Image3");
-    QMouseEvent event(type, QPointF(x, 100), image->mapToGlobal(QPointF(x, 100)), button,
-                      type == QEvent::MouseButtonRelease ? Qt::NoButton : button, Qt::NoModifier);
-    QApplication::sendEvent(image, &event);
+    SendMouse(Find<QWidget>("Image3"), type, QPointF(x, 100), button,
+              type == QEvent::MouseButtonRelease ? Qt::NoButton : button);
   }
   void Wheel(int x, int delta) {
-    QWidget* image = Find<QWidget>("Image3");
-    QWheelEvent event(QPointF(x, 100), image->mapToGlobal(QPointF(x, 100)), QPoint(),
-                      QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(image, &event);
+    SendWheel(Find<QWidget>("Image3"), QPointF(x, 100), delta);
     QApplication::processEvents();
   }
   std::string Working() { return PlainText(page->CurrentWorking()); }

@@ -28,19 +28,15 @@ namespace {
 using ::testing::EndsWith;
 using ::testing::HasSubstr;
 
-class LinearSystemsPageTest : public WindowTest {
+class LinearSystemsPageTest : public ActiveWindowTest {
  protected:
   void SetUp() override {
-    WindowTest::SetUp();
-    QApplication::setActiveWindow(form.get());
+    ActiveWindowTest::SetUp();
     ShowPage(PageId::LinearSystems);
     page = Find<LinearSystemsPage>("TntTabSheet3");
     page->SetProgramFolder(folder.path());
   }
-  QLineEdit* Field(const char* name) { return Find<QLineEdit>(name); }
-  QString Caption(const char* name) { return Find<QLabel>(name)->text(); }
   QStringList Results() { return {Caption("Label17"), Caption("Label18"), Caption("Label19")}; }
-  void Click(const char* name) { QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton); }
   // Column by column, as the fields are read.
   void Fill(const QStringList& texts) {
     const char* names[] = {"Edit2",  "Edit3",  "Edit4",  "Edit6",  "Edit7",  "Edit8",

@@ -1,7 +1,5 @@
 // The error report's Russian texts as the window shows them: the core's errors, and field texts
 // quoted short and visible however long or strange the typed or pasted text is.
-#include <QPushButton>
-#include <QTest>
 #include <new>
 #include <stdexcept>
 
@@ -20,7 +18,7 @@ class MessagesTest : public WindowTest {
     dialogs.errors.clear();
     form->Cebr()->setCurrentIndex(page);
     Find<QLineEdit>(field)->setText(text);
-    QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
+    Click(button);
     return dialogs.errors;
   }
   QStringList Float(const QString& text) {

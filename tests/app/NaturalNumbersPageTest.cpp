@@ -17,16 +17,8 @@
 namespace kalkora::testing {
 namespace {
 
-class NaturalNumbersPageTest : public WindowTest {
+class NaturalNumbersPageTest : public ActiveWindowTest {
  protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    QApplication::setActiveWindow(form.get());
-  }
-
-  QLineEdit* Field(const char* name) { return Find<QLineEdit>(name); }
-  QLabel* Label(const char* name) { return Find<QLabel>(name); }
-  void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
   void Enter(const char* field, const QString& text) { Field(field)->setText(text); }
   QStringList History() {
     QStringList lines;

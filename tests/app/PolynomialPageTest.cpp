@@ -15,17 +15,14 @@ namespace {
 
 using ::testing::EndsWith;
 
-class PolynomialPageTest : public WindowTest {
+class PolynomialPageTest : public ActiveWindowTest {
  protected:
   void SetUp() override {
-    WindowTest::SetUp();
-    QApplication::setActiveWindow(form.get());
+    ActiveWindowTest::SetUp();
     ShowPage(PageId::Polynomial);
     polynomial = Find<QLineEdit>("Edit43");
     x = Find<QLineEdit>("Edit44");
   }
-  void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
-  QString Caption(const char* name) { return Find<QLabel>(name)->text(); }
 
   QLineEdit* polynomial = nullptr;
   QLineEdit* x = nullptr;

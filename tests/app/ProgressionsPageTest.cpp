@@ -6,7 +6,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
-#include <QWheelEvent>
 
 #include "app/pages/Page.h"
 #include "app/pages/ProgressionListModel.h"
@@ -17,18 +16,12 @@
 namespace kalkora::testing {
 namespace {
 
-class ProgressionsPageTest : public WindowTest {
+class ProgressionsPageTest : public ActiveWindowTest {
  protected:
   void SetUp() override {
-    WindowTest::SetUp();
-    QApplication::setActiveWindow(form.get());
+    ActiveWindowTest::SetUp();
     ShowPage(PageId::Progressions);
     list = Find<UniformListView>("ListBox1");
-  }
-  QLineEdit* Field(const char* name) { return Find<QLineEdit>(name); }
-  QString Caption(const char* name) { return Find<QLabel>(name)->text(); }
-  void Click(const char* button) {
-    QTest::mouseClick(Find<QAbstractButton>(button), Qt::LeftButton);
   }
   void Compute(const QString& n, const QString& step, const QString& first) {
     Field("Edit27")->setText(n);
@@ -175,9 +168,7 @@ TEST_F(ProgressionsPageTest, TheLastOfTwoBillionRowsStaysUnderEndPageDownTheWhee
   const int top = list->TopRow();
   EXPECT_EQ(top, kLast + 1 - list->verticalScrollBar()->pageStep());
   const QPointF inside(5, 5);
-  QWheelEvent down(inside, list->viewport()->mapToGlobal(inside), {}, {0, -120}, Qt::NoButton,
-                   Qt::NoModifier, Qt::NoScrollPhase, false);
-  QApplication::sendEvent(list->viewport(), &down);
+  SendWheel(list->viewport(), inside, -120);
   EXPECT_EQ(list->TopRow(), top);
   // A click picks the row drawn under it, at the top and at the bottom of the screen.
   const int height = list->RowHeight();

@@ -20,12 +20,8 @@ namespace {
 
 using ::testing::HasSubstr;
 
-class StaleResultsTest : public WindowTest {
+class StaleResultsTest : public ActiveWindowTest {
  protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    QApplication::setActiveWindow(form.get());
-  }
   void Enter(std::initializer_list<std::pair<const char*, const char16_t*>> texts) {
     for (const auto& [name, text] : texts)
       Field(name)->setText(QString::fromUtf16(text));

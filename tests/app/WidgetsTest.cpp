@@ -33,7 +33,7 @@ class FieldTest : public ::testing::Test {
     field->setMaxLength(5);
     InstallField(field, {.keys = DigitKeys, .next = next, .resets = [this] { ++resets; }});
     window.show();
-    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(Activate(&window));
     field->setFocus();
     QApplication::processEvents();
   }

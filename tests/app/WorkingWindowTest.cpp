@@ -40,14 +40,14 @@ TEST_F(WorkingWindowTest, FollowsThePageInFrontAndItsSolves) {
 
   ShowPage(PageId::Quadratic);
   Find<QLineEdit>("a")->setText(u"0"_s);
-  QTest::mouseClick(Find<QPushButton>("Tenliyinkoklerinitap"), Qt::LeftButton);
+  Click("Tenliyinkoklerinitap");
   EXPECT_EQ(window->Text(),
             u"Квадратные уравнения\nПоследнее решение не удалось: если a = 0, то "
             u"это не квадратное уравнение\n"_s);
   Find<QLineEdit>("a")->setText(u"1"_s);
   Find<QLineEdit>("b")->setText(u"-3"_s);
   Find<QLineEdit>("c")->setText(u"2"_s);
-  QTest::mouseClick(Find<QPushButton>("Tenliyinkoklerinitap"), Qt::LeftButton);
+  Click("Tenliyinkoklerinitap");
   EXPECT_TRUE(window->Text().contains(u"Ответ: x₁ = 2; x₂ = 1\n"_s))
       << window->Text().toStdString();
 
